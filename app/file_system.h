@@ -1,0 +1,31 @@
+// Files as the readers and the export writer need them; the Win32 build and
+// the tests each provide one.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Reader results shared by every file-based source.
+enum ReaderResult : int {
+    kReadCannotOpen = -1,
+    kReadNoSize = -2,
+    kReadNoMemory = -3,
+    kReadNothing = -4,
+    kReadNoFaxColumn = -5,
+    kReadUnclosedQuote = -6,
+    kReadNotSpeedDial = -7,
+    kReadTooManyEntries = -8, // more entries than the 16-bit export count can hold
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Reads the whole file into bytes, followed by one zero byte (not counted
+    // in the text). Returns 0, or kReadCannotOpen, kReadNoSize, kReadNoMemory
+    // or kReadNothing.
+    virtual int ReadWholeFile(const std::string& path, std::vector<char>& bytes) = 0;
+    // Replaces the file at path with exactly these bytes, or leaves it as it
+    // was and describes the failure in error.
+    virtual bool ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,
+                                     std::string& error) = 0;
+};

@@ -1,0 +1,37 @@
+// What one import run collects: the entry cap, the entries to export and the
+// speed-dial side lists. The session owns one and hands it to every step.
+#pragma once
+
+#include <cstdint>
+
+#include "app/string_list.h"
+
+// The source the user chose in the data type dialog.
+enum DataSourceKind : int {
+    kKindCancelled = 0,
+    kKindMapiAddressBook = 1,
+    kKindWabFile = 2,
+    kKindDefaultWab = 3,
+    kKindCsvManual = 4,
+    kKindCsvAuto = 5,
+    kKindSpeedDial = 6,
+};
+
+// Entries one import may take when the host asks for a cap (control 1008).
+constexpr int kHostEntryCap = 50;
+// The export file counts entries in 16 bits.
+constexpr int kMaxEntryCount = 65535;
+// Names and fax numbers are at most this many bytes, stored in one byte more.
+constexpr int kMaxTextBytes = 30;
+constexpr int kTextFieldBytes = kMaxTextBytes + 1;
+
+struct ImportResult {
+    std::int32_t entryCap = 0;    // 0 = no limit
+    std::uint16_t entryCount = 0; // entries to import
+    StringList recipients;        // entry texts "name [fax]"
+    StringList speedDialKeys;
+    StringList secureFaxTexts;
+    StringList relayFaxTexts;
+    StringList fCodeTexts;
+    StringList commModeTexts;
+};

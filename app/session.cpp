@@ -1,0 +1,121 @@
+#include "app/session.h"
+
+#include "app/command_line.h"
+#include "app/export_writer.h"
+#include "app/file_system.h"
+#include "app/session_messages.h"
+#include "csv/csv_reader.h"
+
+namespace {
+
+// Fills the "%s" places of format in order.
+std::string FillIn(const char* format, const std::string& first, const std::string& second = {})
+{
+    std::string text(format);
+    const std::string values[] = {first, second};
+    std::size_t from = 0;
+    for (const std::string& value : values) {
+        const std::size_t at = text.find("%s", from);
+        if (at == std::string::npos)
+            break;
+        text.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return text;
+}
+
+} // namespace
+
+void ImportSession::Run()
+{
+    const bool hasHost = platform_.AttachHostWindow();
+    if (hasHost) {
+        result_.entryCap = platform_.HostHasCapControl() ? kHostEntryCap : 0;
+        platform_.DisableHost();
+    }
+
+    int kind = kKindCancelled;
+    if (ParseExportPath(platform_.CommandLine(), exportPath_) == ExportPathStatus::kTooLong) {
+        // Writing to a cut-down path would put the file somewhere else.
+        platform_.ShowMessage(msg::kExportPathTooLong, msg::kCaptionImport, MessageIcon::kError);
+    } else {
+        platform_.InstallHelpFile(HelpFilePathFor(platform_.ExecutablePath()));
+        kind = platform_.RunDataTypeDialog();
+        if (kind >= kKindMapiAddressBook && kind <= kKindSpeedDial) {
+            RunSource(kind);
+            if (counters_.selectedEntryCount == 0)
+                Warn(msg::kNoEntry);
+            else if (result_.entryCount == 0)
+                Warn(msg::kNoFaxInSelection);
+            else
+                ConfirmAndExport(kind);
+        }
+    }
+
+    if (hasHost)
+        platform_.HandBackToHost(kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport);
+}
+
+void ImportSession::RunSource(int kind)
+{
+    switch (kind) {
+    case kKindCsvManual:
+    case kKindCsvAuto:
+    case kKindSpeedDial:
+        RunFileSource(kind);
+        break;
+    default:
+        // The address-book sources are not part of this build yet: nothing is
+        // selected, so the run ends with the "no entry" warning.
+        break;
+    }
+}
+
+void ImportSession::RunFileSource(int kind)
+{
+    std::string sourcePath;
+    if (!platform_.ChooseSourceFile(kind, sourcePath))
+        return;
+    if (kind == kKindSpeedDial)
+        return; // the speed-dial reader is not part of this build yet
+    int rejected = 0;
+    const int read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), sourcePath, result_, rejected, kind);
+    if (read < 0 && read >= kReadTooManyEntries) {
+        ReportReaderError(read, sourcePath);
+        return;
+    }
+    counters_.selectedEntryCount = read;
+    counters_.validFaxCount = read;
+    counters_.rejectedEntryCount = rejected;
+}
+
+void ImportSession::ReportReaderError(int code, const std::string& sourcePath)
+{
+    const char* format = msg::kCannotAccess;
+    switch (code) {
+    case kReadNotSpeedDial: format = msg::kNotSpeedDial; break;
+    case kReadUnclosedQuote: format = msg::kUnclosedQuote; break;
+    case kReadNoFaxColumn: format = msg::kNoFaxColumn; break;
+    case kReadNoMemory: format = msg::kNoMemory; break;
+    case kReadTooManyEntries: format = msg::kTooManyEntries; break;
+    default: break;
+    }
+    platform_.ShowMessage(FillIn(format, sourcePath), msg::kCaptionCsvError, MessageIcon::kError);
+}
+
+void ImportSession::ConfirmAndExport(int kind)
+{
+    if (!platform_.RunConfirmDialog(result_, counters_, kind) || exportPath_.empty()) {
+        Warn(msg::kNoEntry);
+        return;
+    }
+    std::string error;
+    if (!WriteExportFile(platform_.Files(), exportPath_, result_, kind, error))
+        platform_.ShowMessage(FillIn(msg::kExportWriteFailed, exportPath_, error), msg::kCaptionImport,
+                              MessageIcon::kError);
+}
+
+void ImportSession::Warn(const char* text)
+{
+    platform_.ShowMessage(text, msg::kCaptionImport, MessageIcon::kWarning);
+}

@@ -1,0 +1,34 @@
+// One import run from the host probe to the hand-back: the straight sequence
+// of dialogs and messages, over the platform services.
+#pragma once
+
+#include <string>
+
+#include "app/import_result.h"
+#include "app/session_platform.h"
+
+// Commands posted to the host when the run ends.
+constexpr int kCommandPlainExport = 1022;
+constexpr int kCommandSpeedDialExport = 1028;
+
+class ImportSession {
+public:
+    explicit ImportSession(SessionPlatform& platform) : platform_(platform) {}
+
+    // Runs the whole import; the host is handed back on every path.
+    void Run();
+
+    const SessionCounters& Counters() const { return counters_; }
+
+private:
+    void RunSource(int kind);
+    void RunFileSource(int kind);
+    void ReportReaderError(int code, const std::string& sourcePath);
+    void ConfirmAndExport(int kind);
+    void Warn(const char* text);
+
+    SessionPlatform& platform_;
+    ImportResult result_;
+    SessionCounters counters_;
+    std::string exportPath_;
+};

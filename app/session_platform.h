@@ -1,0 +1,53 @@
+// What the import session needs from the platform: the host window, the
+// dialogs, message boxes and files. The Win32 program and the tests each
+// provide one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/import_result.h"
+
+class FileSystem;
+class CsvDialogs;
+
+enum class MessageIcon { kError, kWarning };
+
+// The three figures the confirmation shows.
+struct SessionCounters {
+    std::int32_t selectedEntryCount = 0;
+    std::int32_t validFaxCount = 0;
+    std::int32_t rejectedEntryCount = 0;
+};
+
+class SessionPlatform {
+public:
+    virtual ~SessionPlatform() = default;
+
+    // Takes the foreground window as the host. Returns false when there is none.
+    virtual bool AttachHostWindow() = 0;
+    // Whether the host window has the child control that asks for the cap.
+    virtual bool HostHasCapControl() = 0;
+    virtual void DisableHost() = 0;
+    // Enables the host, brings it to the foreground and posts it the command.
+    virtual void HandBackToHost(int commandId) = 0;
+
+    // The program's command line, program name included.
+    virtual std::string CommandLine() = 0;
+    // Full path of the running executable.
+    virtual std::string ExecutablePath() = 0;
+    // Makes path the help file that every Help button opens.
+    virtual void InstallHelpFile(const std::string& path) = 0;
+
+    // Returns the DataSourceKind chosen, 0 on Cancel.
+    virtual int RunDataTypeDialog() = 0;
+    // Lets the user pick the source file for kind; false on Cancel.
+    virtual bool ChooseSourceFile(int kind, std::string& path) = 0;
+    // Returns true on OK.
+    virtual bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind) = 0;
+    // A message box with one OK button, owned by the host window.
+    virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
+
+    virtual FileSystem& Files() = 0;
+    virtual CsvDialogs& CsvUi() = 0;
+};

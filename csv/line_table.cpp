@@ -1,0 +1,38 @@
+#include "csv/line_table.h"
+
+#include <cstring>
+#include <new>
+
+bool LineTable::Cut(std::vector<char>& text)
+{
+    char* const begin = text.data();
+    char* const end = begin + (text.size() - 1);
+    std::size_t lineFeeds = 0;
+    for (char* p = begin; (p = static_cast<char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p)
+        ++lineFeeds;
+    try {
+        lines_.clear();
+        lines_.reserve(lineFeeds + 1);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    char* line = begin;
+    for (char* p = begin; (p = static_cast<char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p) {
+        lines_.push_back(line);
+        if (p > line && p[-1] == '\r')
+            p[-1] = '\0';
+        *p = '\0';
+        line = p + 1;
+    }
+    lines_.push_back(line);
+    return true;
+}
+
+std::size_t LineTable::FirstNonEmptyBefore(std::size_t end) const
+{
+    for (std::size_t i = 0; i < end; ++i) {
+        if (lines_[i][0] != '\0')
+            return i;
+    }
+    return end;
+}

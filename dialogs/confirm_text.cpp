@@ -1,0 +1,37 @@
+#include "dialogs/confirm_text.h"
+
+#include <algorithm>
+
+#include "csv/text_routines.h"
+
+std::string ConfirmHeadline(int entryCount)
+{
+    return std::to_string(entryCount) + " fax entries will be imported:";
+}
+
+std::string ConfirmCapLine(int entryCap, int validFaxCount)
+{
+    if (entryCap > 0 && validFaxCount > entryCap)
+        return "*Only the first 50 fax entries will be imported.";
+    return std::string();
+}
+
+const char* RejectedLabel(int kind)
+{
+    const bool addressBook = kind >= kKindMapiAddressBook && kind <= kKindDefaultWab;
+    return addressBook ? "Rejected from selection:" : "Rejected from database:";
+}
+
+std::vector<std::string> ConfirmLines(const ImportResult& result)
+{
+    std::vector<std::string> lines;
+    const std::size_t count = std::min<std::size_t>(result.entryCount, result.recipients.Count());
+    lines.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        char name[kTextFieldBytes];
+        char fax[kTextFieldBytes];
+        SplitEntryText(result.recipients.At(i).c_str(), name, fax);
+        lines.push_back(std::string(name) + '\t' + fax);
+    }
+    return lines;
+}

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace {
+
+const char* const kPath = "C:\\data\\list.csv";
+
+struct ReadOutcome {
+    int result = 0;
+    int rejected = -1;
+    ImportResult importResult;
+};
+
+class CsvReaderTest : public ::testing::Test {
+protected:
+    ReadOutcome Read(const std::string& content, int kind = kKindCsvAuto)
+    {
+        files.files[kPath] = content;
+        ReadOutcome outcome;
+        outcome.result = ReadCsvRecipients(files, dialogs, kPath, outcome.importResult, outcome.rejected, kind);
+        return outcome;
+    }
+
+    // The entry table the selection dialog was given, as "name|fax" texts.
+    std::vector<std::string> SeenEntries() const
+    {
+        std::vector<std::string> texts;
+        for (const CsvEntry& entry : dialogs.seenEntries)
+            texts.push_back(std::string(entry.name) + "|" + entry.faxNumber);
+        return texts;
+    }
+
+    FakeFileSystem files;
+    FakeCsvDialogs dialogs;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(CsvReaderTest, FileFailuresComeBackAsCodes)
+{
+    ReadOutcome outcome;
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, "C:\\missing.csv", outcome.importResult, outcome.rejected, 5),
+              kReadCannotOpen);
+    EXPECT_EQ(Read("").result, kReadNothing);
+    files.readFailures["C:\\big.csv"] = kReadNoMemory;
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, "C:\\big.csv", outcome.importResult, outcome.rejected, 5),
+              kReadNoMemory);
+    EXPECT_EQ(dialogs.selectCalls, 0);
+}
+
+TEST_F(CsvReaderTest, AutomaticModeFindsNameAndEveryFaxColumn)
+{
+    const ReadOutcome outcome = Read("Name,Fax,Home Fax\nBob,5 12,556-9\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Bob|512", "Bob|556-9"}));
+    EXPECT_EQ(dialogs.seenCount, 2);
+    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.importResult.entryCount, 2);
+    EXPECT_EQ(outcome.importResult.recipients.At(0), "Bob [512]");
+    EXPECT_EQ(outcome.rejected, 0);
+}
+
+TEST_F(CsvReaderTest, AutomaticModeMatchesNameExactlyAndFaxAnywhere)
+{
+    Read("\"name\",faxes,x\nAnn,1,2\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
+    Read(" Name,Fax\nAnn,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+    Read("Full Name,Fax\nAnn,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+    Read("\xEF\xBB\xBFName,Fax\nAnn,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+    // Only the first NAME counts.
+    Read("Name,Name,Fax\nAnn,Bea,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
+}
+
+TEST_F(CsvReaderTest, NoFaxColumnIsRefused)
+{
+    const ReadOutcome outcome = Read("Name,Phone\nAnn,123\n");
+    EXPECT_EQ(outcome.result, kReadNoFaxColumn);
+    EXPECT_EQ(outcome.rejected, -1) << "not written before row reading";
+    EXPECT_EQ(dialogs.selectCalls, 0);
+}
+
+TEST_F(CsvReaderTest, LineEndsAndTheUnterminatedTail)
+{
+    Read("Name,Fax\r\nAnn,1\r\nBea,2\r\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2"}));
+    Read("Name,Fax\nAnn,1\nBea,2");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"})) << "the last line without a line end is not read";
+    // CR alone does not end a line: everything is the header.
+    const ReadOutcome crOnly = Read("Name,Fax\rAnn,1\r");
+    EXPECT_EQ(crOnly.result, 0);
+    EXPECT_TRUE(dialogs.seenEntries.empty());
+    // A CR inside a line is ordinary text (here cleaned away from the number).
+    Read("Name,Fax\nAn\rn,1\r2\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"An\rn|12"}));
+}
+
+TEST_F(CsvReaderTest, HeaderIsTheFirstNonEmptyLine)
+{
+    Read("\n\r\nName,Fax\nAnn,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
+    // No LF at all: the only line is the header, the table is empty.
+    const ReadOutcome noLf = Read("Name,Fax");
+    EXPECT_EQ(dialogs.selectCalls, 2);
+    EXPECT_TRUE(dialogs.seenEntries.empty());
+    EXPECT_EQ(noLf.result, 0);
+}
+
+TEST_F(CsvReaderTest, EmptyRowsAreSkippedAndUnusableRowsRejected)
+{
+    const ReadOutcome outcome = Read("Name,Fax,Fax2\nAnn,1\n\n   \nBea,,7\nCid,--x--\nDan\nEve,\n");
+    // "   " has one field and no fax column within it; Bea's first fax is empty.
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|", "Bea|7", "Cid|--X--", "Eve|"}));
+    EXPECT_EQ(outcome.rejected, 3); // blanks, Dan, Eve
+}
+
+TEST_F(CsvReaderTest, NamesAndNumbersAreTidiedAndCut)
+{
+    const std::string longName(40, 'n');
+    const std::string longFax(35, '1');
+    Read("Name,Fax\n  [Sales]  ,1\n" + longName + "," + longFax + "\n");
+    ASSERT_EQ(dialogs.seenEntries.size(), 2u);
+    EXPECT_STREQ(dialogs.seenEntries[0].name, "(Sales)");
+    EXPECT_EQ(std::string(dialogs.seenEntries[1].name), std::string(30, 'n'));
+    EXPECT_EQ(std::string(dialogs.seenEntries[1].faxNumber), std::string(30, '1'));
+}
+
+TEST_F(CsvReaderTest, RowShorterThanTheNameColumnGivesEmptyNames)
+{
+    const ReadOutcome outcome = Read("Fax,x,Name\n1,a\n2\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"|1", "|2"}));
+    EXPECT_EQ(outcome.rejected, 0);
+}
+
+TEST_F(CsvReaderTest, UnclosedQuoteInHeaderOrRow)
+{
+    EXPECT_EQ(Read("\"Name,Fax\nAnn,1\n").result, kReadUnclosedQuote);
+    EXPECT_EQ(Read("Name,Fax\n\"Ann,1\nBea,2\n").result, kReadUnclosedQuote);
+    EXPECT_EQ(dialogs.selectCalls, 0);
+    // Manual mode: the header is checked before the mapping dialog opens,
+    // a row only after it.
+    EXPECT_EQ(Read("\"a\n", kKindCsvManual).result, kReadUnclosedQuote);
+    EXPECT_EQ(dialogs.mapCalls, 0);
+    EXPECT_EQ(Read("a,b\n\"x\n", kKindCsvManual).result, kReadUnclosedQuote);
+    EXPECT_EQ(dialogs.mapCalls, 1);
+}
+
+TEST_F(CsvReaderTest, ManualModeUsesTheMappedColumns)
+{
+    dialogs.mapName = 2;
+    dialogs.mapFax = 0;
+    const ReadOutcome outcome = Read("number,\"Company, Inc\",who\n555 1,Acme,Ann\n", kKindCsvManual);
+    EXPECT_EQ(dialogs.seenHeader, (Texts{"number", "Company, Inc", "who"}));
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|5551"}));
+    EXPECT_EQ(outcome.result, 1);
+
+    dialogs.mapName = -1;
+    dialogs.mapFax = 1;
+    Read("Name,Fax\nAnn,1\n", kKindCsvManual);
+    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+}
+
+TEST_F(CsvReaderTest, CancelEndsWithZero)
+{
+    dialogs.mapOk = false;
+    EXPECT_EQ(Read("Name,Fax\nAnn,1\n", kKindCsvManual).result, 0);
+    EXPECT_EQ(dialogs.selectCalls, 0);
+
+    dialogs.selectOk = false;
+    const ReadOutcome outcome = Read("Name,Fax\nAnn,1\n");
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.importResult.entryCount, 0);
+    EXPECT_TRUE(outcome.importResult.recipients.Empty());
+}
+
+TEST_F(CsvReaderTest, DuplicateRowsReachTheDialogButAreChosenOnce)
+{
+    const ReadOutcome outcome = Read("Name,Fax\nAnn,1\nAnn,1\nBea,1\n");
+    EXPECT_EQ(dialogs.seenEntries.size(), 3u);
+    EXPECT_EQ(outcome.result, 2);
+}
+
+TEST_F(CsvReaderTest, MoreEntriesThanTheCountCanHoldAreRefused)
+{
+    std::string content = "Fax\n";
+    content.reserve(65536 * 3);
+    for (int i = 0; i < 65535; ++i)
+        content += "1\n";
+    EXPECT_EQ(Read(content).result, 1) << "65535 entries still fit";
+    EXPECT_EQ(dialogs.seenCount, 65535);
+    content += "2\n";
+    EXPECT_EQ(Read(content).result, kReadTooManyEntries);
+    EXPECT_EQ(dialogs.selectCalls, 1);
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "app/import_result.h"
+#include "csv/field_mapping.h"
+#include "dialogs/confirm_text.h"
+#include "dialogs/data_type_choice.h"
+
+namespace {
+
+std::vector<int> Kinds(const std::vector<DataTypeItem>& items)
+{
+    std::vector<int> kinds;
+    for (const DataTypeItem& item : items)
+        kinds.push_back(item.kind);
+    return kinds;
+}
+
+TEST(DataTypeChoice, OffersAddressBooksOnlyWhenAvailable)
+{
+    EXPECT_EQ(Kinds(OfferedDataTypes(false, false)), (std::vector<int>{4, 6}));
+    EXPECT_EQ(Kinds(OfferedDataTypes(true, true)), (std::vector<int>{1, 2, 4, 6}));
+    EXPECT_EQ(Kinds(OfferedDataTypes(false, true)), (std::vector<int>{2, 4, 6}));
+    EXPECT_STREQ(OfferedDataTypes(true, false)[0].text, "MS Messaging System Address Book");
+}
+
+TEST(DataTypeChoice, CheckBoxesOnlyMatterForTheirOwnKind)
+{
+    EXPECT_EQ(ResolveDataType(kKindCsvManual, true, true), kKindCsvAuto);
+    EXPECT_EQ(ResolveDataType(kKindCsvManual, false, true), kKindCsvManual);
+    EXPECT_EQ(ResolveDataType(kKindWabFile, false, true), kKindDefaultWab);
+    EXPECT_EQ(ResolveDataType(kKindWabFile, true, false), kKindWabFile);
+    EXPECT_EQ(ResolveDataType(kKindSpeedDial, true, true), kKindSpeedDial);
+    EXPECT_EQ(ResolveDataType(kKindMapiAddressBook, true, true), kKindMapiAddressBook);
+}
+
+TEST(FieldMapping, MappingOneSideTakesTheFieldFromTheOther)
+{
+    FieldMapping mapping(4);
+    mapping.PressName(2);
+    EXPECT_EQ(mapping.NameIndex(), 2);
+    mapping.PressFax(2);
+    EXPECT_EQ(mapping.FaxIndex(), 2);
+    EXPECT_EQ(mapping.NameIndex(), FieldMapping::kUnmapped);
+}
+
+TEST(FieldMapping, PressingAMappedButtonUnmapsWhateverIsSelected)
+{
+    FieldMapping mapping(4);
+    mapping.PressName(1);
+    mapping.PressName(3);
+    EXPECT_EQ(mapping.NameIndex(), FieldMapping::kUnmapped);
+    mapping.PressName(3);
+    EXPECT_EQ(mapping.NameIndex(), 3);
+}
+
+TEST(FieldMapping, OkNeedsAFaxMapping)
+{
+    FieldMapping mapping(2);
+    mapping.PressName(0);
+    EXPECT_FALSE(mapping.CanFinish());
+    mapping.PressFax(1);
+    EXPECT_TRUE(mapping.CanFinish());
+
+    FieldMapping empty(0);
+    empty.PressFax(0);
+    EXPECT_FALSE(empty.CanFinish());
+}
+
+TEST(ConfirmText, CapLineOnlyWhenTheCapCutTheList)
+{
+    EXPECT_EQ(ConfirmCapLine(50, 50), "");
+    EXPECT_EQ(ConfirmCapLine(50, 51), "*Only the first 50 fax entries will be imported.");
+    EXPECT_EQ(ConfirmCapLine(0, 300), "");
+}
+
+TEST(ConfirmText, HeadlineLabelAndLines)
+{
+    EXPECT_EQ(ConfirmHeadline(12), "12 fax entries will be imported:");
+    EXPECT_STREQ(RejectedLabel(kKindDefaultWab), "Rejected from selection:");
+    EXPECT_STREQ(RejectedLabel(kKindMapiAddressBook), "Rejected from selection:");
+    EXPECT_STREQ(RejectedLabel(kKindCsvManual), "Rejected from database:");
+    EXPECT_STREQ(RejectedLabel(kKindSpeedDial), "Rejected from database:");
+
+    ImportResult result;
+    result.recipients.Append("Ann Lee [123]");
+    result.recipients.Append(" [456]");
+    result.recipients.Append("not counted [789]");
+    result.entryCount = 2;
+    EXPECT_EQ(ConfirmLines(result), (std::vector<std::string>{"Ann Lee\t123", "\t456"}));
+}
+
+} // namespace

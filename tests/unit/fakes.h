@@ -1,0 +1,148 @@
+// Test doubles for the platform services the core reaches through interfaces.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/file_system.h"
+#include "app/session_platform.h"
+#include "csv/csv_reader.h"
+
+// Files held in memory; a path can be made to fail with a reader code.
+class FakeFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::map<std::string, int> readFailures;
+    bool failWrites = false;
+
+    int ReadWholeFile(const std::string& path, std::vector<char>& bytes) override
+    {
+        auto failure = readFailures.find(path);
+        if (failure != readFailures.end())
+            return failure->second;
+        auto file = files.find(path);
+        if (file == files.end())
+            return kReadCannotOpen;
+        if (file->second.empty())
+            return kReadNothing;
+        bytes.assign(file->second.begin(), file->second.end());
+        bytes.push_back('\0');
+        return 0;
+    }
+
+    bool ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,
+                             std::string& error) override
+    {
+        if (failWrites) {
+            error = "The disk is full.";
+            return false;
+        }
+        files[path] = std::string(bytes.begin(), bytes.end());
+        return true;
+    }
+};
+
+// Dialogs answered by the test: the mapping and the selection are scripted.
+class FakeCsvDialogs : public CsvDialogs {
+public:
+    bool mapOk = true;
+    int mapName = -1;
+    int mapFax = 0;
+    std::vector<std::string> seenHeader;
+    int mapCalls = 0;
+
+    // Entry indexes to choose, or a function that picks them from the table.
+    std::function<std::vector<int>(const CsvEntryTable&)> choose = [](const CsvEntryTable& table) {
+        std::vector<int> all;
+        for (std::size_t i = 0; i < table.size(); ++i)
+            all.push_back(static_cast<int>(i));
+        return all;
+    };
+    bool selectOk = true;
+    CsvEntryTable seenEntries;
+    int seenCount = -1;
+    int selectCalls = 0;
+
+    bool MapFields(const std::string&, const std::vector<const char*>& headerFields, int& nameIndex,
+                   int& faxIndex) override;
+    bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override;
+};
+
+// A scripted platform that records what the session did.
+class FakeSessionPlatform : public SessionPlatform {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+    };
+
+    bool hasHost = true;
+    bool capControl = false;
+    std::string commandLine = "faximport.exe C:\\out\\export.dat";
+    int dataType = kKindCsvAuto;
+    std::string chosenFile = "C:\\data\\list.csv"; // empty: the chooser is cancelled
+    bool confirmOk = true;
+
+    FakeFileSystem files;
+    FakeCsvDialogs csv;
+
+    // What happened, in order.
+    std::vector<std::string> events;
+    std::vector<Message> messages;
+    std::vector<int> commands;
+    bool hostEnabled = true;
+    int chooserKind = 0;
+    SessionCounters confirmedCounters;
+    int confirmedEntryCount = -1;
+    std::string helpFile;
+
+    bool AttachHostWindow() override { return hasHost; }
+    bool HostHasCapControl() override { return capControl; }
+    void DisableHost() override
+    {
+        hostEnabled = false;
+        events.push_back("disable");
+    }
+    void HandBackToHost(int commandId) override
+    {
+        hostEnabled = true;
+        commands.push_back(commandId);
+        events.push_back("handback");
+    }
+    std::string CommandLine() override { return commandLine; }
+    std::string ExecutablePath() override { return "C:\\Program Files\\Fax\\faximport.exe"; }
+    void InstallHelpFile(const std::string& path) override { helpFile = path; }
+    int RunDataTypeDialog() override
+    {
+        events.push_back("datatype");
+        return dataType;
+    }
+    bool ChooseSourceFile(int kind, std::string& path) override
+    {
+        events.push_back("chooser");
+        chooserKind = kind;
+        path = chosenFile;
+        return !chosenFile.empty();
+    }
+    bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int) override
+    {
+        events.push_back("confirm");
+        confirmedCounters = counters;
+        confirmedEntryCount = result.entryCount;
+        if (!confirmOk) {
+            result.entryCount = 0;
+            result.recipients.RemoveAll();
+        }
+        return confirmOk;
+    }
+    void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) override
+    {
+        events.push_back("message");
+        messages.push_back({text, caption, icon});
+    }
+    FileSystem& Files() override { return files; }
+    CsvDialogs& CsvUi() override { return csv; }
+};

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "app/session.h"
+#include "fakes.h"
+
+namespace {
+
+const char* const kExport = "C:\\out\\export.dat";
+const char* const kSource = "C:\\data\\list.csv";
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() { platform.files.files[kSource] = "Name,Fax\nAnn,111\nBea,222\nCid,\n"; }
+
+    void Run()
+    {
+        ImportSession session(platform);
+        session.Run();
+        counters = session.Counters();
+    }
+
+    std::vector<std::string> MessageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& message : platform.messages)
+            texts.push_back(message.text);
+        return texts;
+    }
+
+    FakeSessionPlatform platform;
+    SessionCounters counters;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(SessionTest, CsvImportRunsToTheExportFile)
+{
+    Run();
+    EXPECT_EQ(platform.events,
+              (Texts{"disable", "datatype", "chooser", "confirm", "handback"}));
+    EXPECT_EQ(platform.chooserKind, kKindCsvAuto);
+    EXPECT_EQ(platform.confirmedEntryCount, 2);
+    EXPECT_EQ(platform.confirmedCounters.selectedEntryCount, 2);
+    EXPECT_EQ(platform.confirmedCounters.validFaxCount, 2);
+    EXPECT_EQ(platform.confirmedCounters.rejectedEntryCount, 1);
+    ASSERT_EQ(platform.files.files.count(kExport), 1u);
+    EXPECT_EQ(platform.files.files[kExport].size(), 2u + 2 * 62);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+    EXPECT_TRUE(platform.hostEnabled);
+    EXPECT_EQ(platform.helpFile, "C:\\Program Files\\Fax\\TQ3NWK.HLP");
+}
+
+TEST_F(SessionTest, CapControlSetsTheCap)
+{
+    platform.capControl = true;
+    std::string many = "Name,Fax\n";
+    for (int i = 0; i < 60; ++i)
+        many += "P,1" + std::to_string(i) + "\n";
+    platform.files.files[kSource] = many;
+    Run();
+    EXPECT_EQ(platform.confirmedEntryCount, 50);
+    EXPECT_EQ(platform.files.files[kExport].size(), 2u + 50 * 62);
+}
+
+TEST_F(SessionTest, CancelledDataTypeEndsQuietlyWith1022)
+{
+    platform.dataType = kKindCancelled;
+    Run();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+    EXPECT_TRUE(platform.hostEnabled);
+    EXPECT_EQ(platform.files.files.count(kExport), 0u);
+}
+
+TEST_F(SessionTest, CancelledChooserWarnsAndKeeps1028ForSpeedDial)
+{
+    platform.chosenFile.clear();
+    platform.dataType = kKindSpeedDial;
+    Run();
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
+    EXPECT_EQ(platform.messages[0].caption, "Import Fax Recipient Data");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1028}));
+}
+
+TEST_F(SessionTest, ReaderErrorsAreReportedThenNoEntry)
+{
+    struct Case {
+        std::string content;
+        int failure;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"", 0, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
+        {"x", kReadCannotOpen, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
+        {"x", kReadNoSize, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
+        {"x", kReadNoMemory, "Insufficient memory to import data from C:\\data\\list.csv."},
+        {"Name,Phone\nA,1\n", 0, "Cannot find fax number in C:\\data\\list.csv.\nNo entry will be imported."},
+        {"Name,Fax\n\"A,1\n", 0, "Invalid CSV data format!\nCannot import data from C:\\data\\list.csv."},
+    };
+    for (const Case& c : cases) {
+        FakeSessionPlatform fresh;
+        fresh.files.files[kSource] = c.content;
+        if (c.failure != 0)
+            fresh.files.readFailures[kSource] = c.failure;
+        ImportSession session(fresh);
+        session.Run();
+        ASSERT_EQ(fresh.messages.size(), 2u) << c.text;
+        EXPECT_EQ(fresh.messages[0].text, c.text);
+        EXPECT_EQ(fresh.messages[0].caption, "CSV Import Error");
+        EXPECT_EQ(fresh.messages[0].icon, MessageIcon::kError);
+        EXPECT_EQ(fresh.messages[1].text, "No entry to be imported.");
+        EXPECT_EQ(fresh.commands, (std::vector<int>{1022}));
+    }
+}
+
+TEST_F(SessionTest, NothingChosenOrNoFaxNumber)
+{
+    platform.csv.choose = [](const CsvEntryTable&) { return std::vector<int>{}; };
+    Run();
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
+}
+
+TEST_F(SessionTest, CancelledConfirmationWritesNothing)
+{
+    platform.files.files[kExport] = "previous";
+    platform.confirmOk = false;
+    Run();
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
+    EXPECT_EQ(platform.files.files[kExport], "previous");
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+}
+
+TEST_F(SessionTest, NoExportPathWritesNothing)
+{
+    platform.commandLine = "faximport.exe";
+    Run();
+    EXPECT_EQ(platform.events, (Texts{"disable", "datatype", "chooser", "confirm", "message", "handback"}));
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
+    EXPECT_TRUE(platform.files.files.count("") == 0);
+}
+
+TEST_F(SessionTest, OverlongExportPathIsRefusedBeforeAnyDialog)
+{
+    platform.commandLine = "faximport.exe C:\\" + std::string(300, 'x');
+    Run();
+    EXPECT_EQ(platform.events, (Texts{"disable", "message", "handback"}));
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::kError);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+}
+
+TEST_F(SessionTest, FailedWriteIsReportedAndTheHostStillGetsItsCommand)
+{
+    platform.files.failWrites = true;
+    Run();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find(kExport), std::string::npos);
+    EXPECT_NE(platform.messages[0].text.find("The disk is full."), std::string::npos);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::kError);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+    EXPECT_TRUE(platform.hostEnabled);
+}
+
+TEST_F(SessionTest, WithoutAForegroundWindowNothingIsDisabledOrPosted)
+{
+    platform.hasHost = false;
+    platform.capControl = true; // not asked without a host
+    Run();
+    EXPECT_EQ(platform.events, (Texts{"datatype", "chooser", "confirm"}));
+    EXPECT_TRUE(platform.commands.empty());
+    EXPECT_EQ(platform.files.files[kExport].size(), 2u + 2 * 62);
+}
+
+TEST_F(SessionTest, AddressBookKindsEndWithNoEntryFor1022)
+{
+    for (int kind : {kKindMapiAddressBook, kKindWabFile, kKindDefaultWab}) {
+        FakeSessionPlatform fresh;
+        fresh.dataType = kind;
+        ImportSession session(fresh);
+        session.Run();
+        ASSERT_EQ(fresh.messages.size(), 1u);
+        EXPECT_EQ(fresh.messages[0].text, "No entry to be imported.");
+        EXPECT_EQ(fresh.commands, (std::vector<int>{1022}));
+    }
+}
+
+} // namespace
