@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/import_result.h"
+#include "speeddial/speed_dial_record.h"
 
 class FileSystem;
 
@@ -15,7 +16,13 @@ constexpr std::size_t kPlainRecordBytes = 2 * kTextFieldBytes;
 // entry of recipients. Bytes after each terminator are zero.
 std::vector<unsigned char> BuildPlainExport(const ImportResult& result);
 
-// Writes the export file for kind; false (with error) when it could not be
-// written, in which case any earlier file at path is left as it was.
+// The file's bytes after a speed-dial import: count, then the chosen records
+// in selection order, each completed by the field codecs first. Keys that do
+// not name a record of the table are left out.
+std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, SpeedDialTable& table);
+
+// Writes the export file for kind (the table only for speed-dial imports);
+// false (with error) when it could not be written, in which case any earlier
+// file at path is left as it was.
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     int kind, std::string& error);
+                     int kind, SpeedDialTable* table, std::string& error);

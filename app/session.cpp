@@ -5,6 +5,7 @@
 #include "app/file_system.h"
 #include "app/session_messages.h"
 #include "csv/csv_reader.h"
+#include "speeddial/speed_dial_reader.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ void ImportSession::Run()
         }
     }
 
+    speedDialTable_.reset();
     if (hasHost)
         platform_.HandBackToHost(kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport);
 }
@@ -76,10 +78,16 @@ void ImportSession::RunFileSource(int kind)
     std::string sourcePath;
     if (!platform_.ChooseSourceFile(kind, sourcePath))
         return;
-    if (kind == kKindSpeedDial)
-        return; // the speed-dial reader is not part of this build yet
     int rejected = 0;
-    const int read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), sourcePath, result_, rejected, kind);
+    int read = 0;
+    if (kind == kKindSpeedDial) {
+        SpeedDialDialogs* dialogs = platform_.SpeedDialUi();
+        if (dialogs == nullptr)
+            return;
+        read = ReadSpeedDialFile(platform_.Files(), *dialogs, sourcePath, result_, rejected, speedDialTable_);
+    } else {
+        read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), sourcePath, result_, rejected, kind);
+    }
     if (read < 0 && read >= kReadTooManyEntries) {
         ReportReaderError(read, sourcePath);
         return;
@@ -110,7 +118,7 @@ void ImportSession::ConfirmAndExport(int kind)
         return;
     }
     std::string error;
-    if (!WriteExportFile(platform_.Files(), exportPath_, result_, kind, error))
+    if (!WriteExportFile(platform_.Files(), exportPath_, result_, kind, speedDialTable_.get(), error))
         platform_.ShowMessage(FillIn(msg::kExportWriteFailed, exportPath_, error), msg::kCaptionImport,
                               MessageIcon::kError);
 }

@@ -10,6 +10,7 @@
 
 class FileSystem;
 class CsvDialogs;
+class SpeedDialDialogs;
 
 enum class MessageIcon { kError, kWarning };
 
@@ -50,4 +51,6 @@ public:
 
     virtual FileSystem& Files() = 0;
     virtual CsvDialogs& CsvUi() = 0;
+    // The speed-dial selection; none while this build has no such dialog.
+    virtual SpeedDialDialogs* SpeedDialUi() { return nullptr; }
 };

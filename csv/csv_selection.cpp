@@ -1,5 +1,6 @@
 #include "csv/csv_selection.h"
 
+#include "csv/remove_positions.h"
 #include "csv/text_routines.h"
 
 std::string CsvSelection::KeyOf(int entryIndex) const
@@ -40,20 +41,7 @@ CsvSelection::AddOutcome CsvSelection::AddEntries(const std::vector<int>& entryI
 
 void CsvSelection::RemovePositions(const std::vector<int>& positions)
 {
-    // One pass over the list, however many entries go.
-    std::vector<bool> doomed(chosen_.size(), false);
-    for (int position : positions) {
-        if (position >= 0 && static_cast<std::size_t>(position) < chosen_.size())
-            doomed[static_cast<std::size_t>(position)] = true;
-    }
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < chosen_.size(); ++i) {
-        if (doomed[i])
-            chosenKeys_.erase(KeyOf(chosen_[i]));
-        else
-            chosen_[kept++] = chosen_[i];
-    }
-    chosen_.resize(kept);
+    ::RemovePositions(chosen_, positions, [this](int entry) { chosenKeys_.erase(KeyOf(entry)); });
 }
 
 void CsvSelection::StoreChoice(ImportResult& result) const

@@ -1,0 +1,149 @@
+#include "speeddial/speed_dial_reader.h"
+
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "app/file_system.h"
+#include "csv/line_table.h"
+#include "speeddial/speed_dial_codecs.h"
+
+namespace {
+
+constexpr int kKeyColumn = 0;
+constexpr int kTypeColumn = 1;
+constexpr int kFaxColumn = 2;
+constexpr int kNameColumn = 3;
+constexpr int kCommModeColumn = 6;
+constexpr int kSecureFaxColumn = 11;
+constexpr int kRelayFaxColumn = 12;
+constexpr int kFCodeColumn = 14;
+constexpr int kLastUsedColumn = 16;
+
+// The header of an export: "*", "1", "0" and a number from 0 to 2.
+bool IsSpeedDialHeader(CsvFieldTable& columns, int count)
+{
+    if (count < 4 || std::strcmp(columns[0], "*") != 0)
+        return false;
+    for (int i = 1; i <= 3; ++i)
+        TrimSpaces(columns[i]);
+    if (std::strcmp(columns[1], "1") != 0 || std::strcmp(columns[2], "0") != 0)
+        return false;
+    const std::int32_t version = ParseDigits(columns[3]);
+    return version >= 0 && version <= 2;
+}
+
+void ReplaceLast(StringList& list, const char* text)
+{
+    list.RemoveLast();
+    list.Append(text);
+}
+
+} // namespace
+
+int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
+                       ImportResult& result)
+{
+    if (columnCount <= kTypeColumn)
+        return 0;
+    if (std::strcmp(columns[kTypeColumn], "X") != 0 && std::strcmp(columns[kTypeColumn], "P") != 0)
+        return 0;
+    TrimSpaces(columns[kKeyColumn]);
+    if (columns[kKeyColumn][0] == '\0')
+        return 0;
+    if (columnCount <= kFaxColumn || CleanFaxNumber(columns[kFaxColumn]) == 0)
+        return 0;
+
+    result.secureFaxTexts.Append("");
+    result.relayFaxTexts.Append("");
+    result.fCodeTexts.Append("");
+    result.commModeTexts.Append("");
+    for (int column = 0; column < columnCount && column <= kLastUsedColumn; ++column) {
+        char* text = columns[column];
+        switch (column) {
+        case kKeyColumn:
+            result.speedDialKeys.Append(text);
+            break;
+        case kFaxColumn:
+            CopyTextField(record.faxNumber, text);
+            break;
+        case kNameColumn:
+            ReplaceBrackets(text);
+            CopyTextField(record.name, text);
+            break;
+        case kCommModeColumn:
+            TrimSpaces(text);
+            ReplaceLast(result.commModeTexts, text);
+            record.commMode = CommModeFromText(text);
+            break;
+        case kSecureFaxColumn:
+            ReplaceLast(result.secureFaxTexts, text);
+            break;
+        case kRelayFaxColumn:
+            ReplaceLast(result.relayFaxTexts, text);
+            break;
+        case kFCodeColumn:
+            ReplaceLast(result.fCodeTexts, text);
+            break;
+        default:
+            break;
+        }
+    }
+    return 1;
+}
+
+int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
+                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table)
+{
+    std::unique_ptr<SpeedDialTable> records;
+    {
+        std::vector<char> text;
+        const int loaded = files.ReadWholeFile(path, text);
+        if (loaded < 0)
+            return loaded;
+        LineTable lines;
+        if (!lines.Cut(text))
+            return kReadNoMemory;
+        // Only lines ended by an LF count; the tail after the last one is never read.
+        const std::size_t lineFeeds = lines.Count() - 1;
+        const std::size_t headerIndex = lines.FirstNonEmptyBefore(lineFeeds);
+        if (headerIndex == lineFeeds)
+            return kReadNotSpeedDial;
+
+        CsvFieldTable columns;
+        columns[0] = lines.At(headerIndex);
+        const CsvSplit header = SplitCsvLine(columns);
+        if (!IsSpeedDialHeader(columns, header.fieldCount))
+            return kReadNotSpeedDial;
+
+        try {
+            records.reset(new SpeedDialTable(lineFeeds - headerIndex + 1));
+        } catch (const std::bad_alloc&) {
+            return kReadNoMemory;
+        }
+        rejectedLines = 0;
+        std::size_t accepted = 0;
+        for (std::size_t line = headerIndex + 1; line < lineFeeds; ++line) {
+            columns[0] = lines.At(line);
+            const CsvSplit split = SplitCsvLine(columns);
+            if (split.fieldCount == 0)
+                continue;
+            if (split.fieldCount == 1 && !split.unclosedQuote && std::strcmp(columns[0], "*") == 0)
+                break;
+            SpeedDialRecord& slot = (*records)[accepted];
+            slot = InitialSpeedDialRecord();
+            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result) == 1)
+                ++accepted;
+            else
+                ++rejectedLines;
+        }
+        records->resize(accepted);
+    }
+    table = std::move(records);
+    if (table->size() > static_cast<std::size_t>(kMaxEntryCount))
+        return kReadTooManyEntries;
+    result.entryCount = static_cast<std::uint16_t>(table->size());
+    if (!dialogs.SelectSpeedDials(path, *table, result))
+        return 0;
+    return result.entryCount;
+}

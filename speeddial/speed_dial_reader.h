@@ -1,0 +1,31 @@
+// Reads a fax device's speed-dial export (EWS-CSV) into the record table and
+// the speed-dial lists, then lets the user pick entries.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/import_result.h"
+#include "csv/text_routines.h"
+#include "speeddial/speed_dial_record.h"
+
+class FileSystem;
+
+class SpeedDialDialogs {
+public:
+    virtual ~SpeedDialDialogs() = default;
+    // On entry result.entryCount is the number of records and the five
+    // speed-dial lists hold one item per record. On OK recipients, entryCount
+    // and speedDialKeys (now record indexes) hold the choice. Returns OK.
+    virtual bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table,
+                                  ImportResult& result) = 0;
+};
+
+// Fills record and the five lists from one split data line; 1 accepted, 0 rejected.
+int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
+                       ImportResult& result);
+
+// Returns the number of entries chosen, or a ReaderResult code. table receives
+// the record table once the header has passed; it outlives the call.
+int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
+                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table);
