@@ -81,3 +81,102 @@ TEST(WriteExportFile, ReplacesTheFileOrReportsWhy)
 }
 
 } // namespace
+
+namespace {
+
+// A record laid out by hand from the field offsets.
+Bytes HandRecord(const std::string& name, const std::string& fax, unsigned commMode, char feature)
+{
+    Bytes record(184, 0);
+    std::copy(name.begin(), name.end(), record.begin());
+    std::copy(fax.begin(), fax.end(), record.begin() + 31);
+    record[62] = static_cast<unsigned char>(commMode);
+    record[64] = static_cast<unsigned char>(feature);
+    record[77] = '0';
+    return record;
+}
+
+class SpeedDialExportTest : public ::testing::Test {
+protected:
+    void AddRecord(const std::string& name, const std::string& fax, unsigned commMode,
+                   const std::string& secure = "", const std::string& relay = "", const std::string& fcode = "")
+    {
+        SpeedDialRecord record = InitialSpeedDialRecord();
+        std::copy(name.begin(), name.end(), record.name);
+        std::copy(fax.begin(), fax.end(), record.faxNumber);
+        record.commMode = static_cast<std::uint16_t>(commMode);
+        table.push_back(record);
+        result.secureFaxTexts.Append(secure);
+        result.relayFaxTexts.Append(relay);
+        result.fCodeTexts.Append(fcode);
+        result.commModeTexts.Append("");
+    }
+    void Choose(std::initializer_list<const char*> keys)
+    {
+        for (const char* key : keys)
+            result.speedDialKeys.Append(key);
+        result.entryCount = static_cast<std::uint16_t>(keys.size());
+    }
+
+    SpeedDialTable table;
+    ImportResult result;
+};
+
+TEST_F(SpeedDialExportTest, RecordsInSelectionOrder)
+{
+    for (int i = 0; i < 6; ++i)
+        AddRecord("R" + std::to_string(i), std::to_string(500 + i), i % 3);
+    Choose({"5", "0", "2"});
+    const Bytes expected = Concat({{0x03, 0x00}, HandRecord("R5", "505", 2, '0'), HandRecord("R0", "500", 0, '0'),
+                                   HandRecord("R2", "502", 2, '0')});
+    EXPECT_EQ(BuildSpeedDialExport(result, table), expected);
+}
+
+TEST_F(SpeedDialExportTest, CodedFieldsAndFeatureCode)
+{
+    // Relay and secure both usable; the F code "FIRSTPART:SECOND".
+    AddRecord("Both", "1", 1, "DHWQERH=", "P12/5/#3/*", "ExyFH1EDDIWHByASD09BEN==");
+    AddRecord("Relay", "2", 0, "", "7/1");
+    AddRecord("Secure", "3", 0, "DHWQERH=", "");
+    Choose({"0", "1", "2"});
+    const Bytes bytes = BuildSpeedDialExport(result, table);
+    ASSERT_EQ(bytes.size(), 2u + 3 * 184);
+
+    Bytes both = HandRecord("Both", "1", 1, '0');
+    const std::string secure1 = "ABC";
+    std::copy(secure1.begin(), secure1.end(), both.begin() + 65);
+    both[74] = '1';
+    both[75] = '2';
+    both[77] = '1';
+    both[78] = 3;
+    const std::string codes = "0050#300*";
+    std::copy(codes.begin(), codes.end(), both.begin() + 80);
+    const std::string f1 = "FIRSTPART";
+    const std::string f2 = "SECOND";
+    std::copy(f1.begin(), f1.end(), both.begin() + 142);
+    std::copy(f2.begin(), f2.end(), both.begin() + 163);
+    EXPECT_EQ(Bytes(bytes.begin() + 2, bytes.begin() + 186), both);
+
+    Bytes relay = HandRecord("Relay", "2", 0, '1');
+    relay[74] = '7';
+    relay[78] = 1;
+    relay[80] = '0';
+    relay[81] = '0';
+    relay[82] = '1';
+    EXPECT_EQ(Bytes(bytes.begin() + 186, bytes.begin() + 370), relay);
+
+    Bytes secure = HandRecord("Secure", "3", 0, '4');
+    std::copy(secure1.begin(), secure1.end(), secure.begin() + 65);
+    EXPECT_EQ(Bytes(bytes.begin() + 370, bytes.end()), secure);
+}
+
+TEST_F(SpeedDialExportTest, KeysThatNameNoRecordAreLeftOut)
+{
+    AddRecord("A", "1", 0);
+    Choose({"0", "1", "99999999999999999999", "x"});
+    const Bytes bytes = BuildSpeedDialExport(result, table);
+    ASSERT_EQ(bytes.size(), 2u + 184);
+    EXPECT_EQ(bytes[0], 1);
+}
+
+} // namespace

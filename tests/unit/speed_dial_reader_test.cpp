@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "fakes.h"
+#include "speeddial/speed_dial_reader.h"
+
+namespace {
+
+const char* const kPath = "C:\\data\\speed.csv";
+
+// Takes every record in table order.
+class TakeAll : public SpeedDialDialogs {
+public:
+    bool ok = true;
+    int calls = 0;
+    int seenCount = -1;
+    std::vector<std::string> seenKeys;
+    bool SelectSpeedDials(const std::string&, const SpeedDialTable& table, ImportResult& result) override
+    {
+        ++calls;
+        seenCount = result.entryCount;
+        seenKeys.clear();
+        for (std::size_t i = 0; i < result.speedDialKeys.Count(); ++i)
+            seenKeys.push_back(result.speedDialKeys.At(i));
+        EXPECT_EQ(table.size(), result.speedDialKeys.Count());
+        EXPECT_EQ(table.size(), result.secureFaxTexts.Count());
+        EXPECT_EQ(table.size(), result.relayFaxTexts.Count());
+        EXPECT_EQ(table.size(), result.fCodeTexts.Count());
+        EXPECT_EQ(table.size(), result.commModeTexts.Count());
+        result.entryCount = 0;
+        return ok;
+    }
+};
+
+class SpeedDialReaderTest : public ::testing::Test {
+protected:
+    int Read(const std::string& content)
+    {
+        files.files[kPath] = content;
+        result = ImportResult();
+        table.reset();
+        rejected = -1;
+        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, table);
+    }
+
+    std::string Name(std::size_t i) const { return (*table)[i].name; }
+    std::string Fax(std::size_t i) const { return (*table)[i].faxNumber; }
+
+    FakeFileSystem files;
+    TakeAll dialogs;
+    ImportResult result;
+    std::unique_ptr<SpeedDialTable> table;
+    int rejected = -1;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(SpeedDialReaderTest, HeaderCheck)
+{
+    for (const char* header : {"*,1,0,2\n", "*, 1 ,0,0\n", "*,1,0,abc\n", "\"*\",1,0,1,extra\n", "\n\n*,1,0,\n"})
+        EXPECT_EQ(Read(header), 0) << header;
+    for (const char* header : {"*,1,0,3\n", "*,1,1,2\n", " *,1,0,2\n", "*,1,0\n", "   \n*,1,0,2\n",
+                               "*,1,0,4294967295\n", "*,1,0,2", "\n*,1,0,2"})
+        EXPECT_EQ(Read(header), kReadNotSpeedDial) << header;
+    EXPECT_EQ(Read(""), kReadNothing);
+    EXPECT_FALSE(table) << "no table after a failure";
+}
+
+TEST_F(SpeedDialReaderTest, AcceptedLineFillsRecordAndLists)
+{
+    EXPECT_EQ(Read("*,1,0,2\n001,X,12 3,Smith\n"), 0);
+    ASSERT_EQ(table->size(), 1u);
+    EXPECT_EQ(dialogs.seenKeys, (Texts{"001"}));
+    EXPECT_EQ(Name(0), "Smith");
+    EXPECT_EQ(Fax(0), "123");
+    EXPECT_EQ((*table)[0].commMode, 0);
+    EXPECT_EQ((*table)[0].featureCode, '0');
+    EXPECT_EQ(result.secureFaxTexts.At(0), "");
+    EXPECT_EQ(result.commModeTexts.At(0), "");
+    EXPECT_EQ(rejected, 0);
+}
+
+TEST_F(SpeedDialReaderTest, DetailColumns)
+{
+    // Columns 0..14: key, type, fax, name, 4, 5, mode, 7..10, secure, relay, 13, fcode.
+    Read("*,1,0,2\n 007 ,P,555,[Team] ,a,b, 4 ,c,d,e,f,SEC,P12/5,g,FC,h,i,j\n");
+    ASSERT_EQ(table->size(), 1u);
+    EXPECT_EQ(dialogs.seenKeys, (Texts{"007"}));
+    EXPECT_EQ(Name(0), "(Team) ") << "the name is not trimmed";
+    EXPECT_EQ((*table)[0].commMode, 2);
+    EXPECT_EQ(result.commModeTexts.At(0), "4");
+    EXPECT_EQ(result.secureFaxTexts.At(0), "SEC");
+    EXPECT_EQ(result.relayFaxTexts.At(0), "P12/5");
+    EXPECT_EQ(result.fCodeTexts.At(0), "FC");
+}
+
+TEST_F(SpeedDialReaderTest, ShortLinesGetEmptyTextsNotEarlierOnes)
+{
+    Read("*,1,0,2,a,b,c,d,e,f,g,S,R,x,F\n"
+         "001,X,1,A,,,2,,,,,S1,R1,,F1\n"
+         "002,X,2,B\n");
+    ASSERT_EQ(table->size(), 2u);
+    EXPECT_EQ(result.secureFaxTexts.At(1), "");
+    EXPECT_EQ(result.relayFaxTexts.At(1), "");
+    EXPECT_EQ(result.fCodeTexts.At(1), "");
+    EXPECT_EQ(result.commModeTexts.At(1), "");
+    EXPECT_EQ((*table)[1].commMode, 0);
+    EXPECT_EQ(result.relayFaxTexts.At(0), "R1");
+}
+
+TEST_F(SpeedDialReaderTest, RejectedLinesAreCountedAndTheirSlotsReused)
+{
+    Read("*,1,0,2\n"
+         "001,x,1,lower\n"
+         "002, X,1,blank\n"
+         " ,X,1,nokey\n"
+         "004,X, [ ] ,nofax\n"
+         "005,X\n"
+         "lonely\n"
+         "\n"
+         "006,X,66\n"
+         "**\n"
+         "*,X\n");
+    EXPECT_EQ(rejected, 8);
+    ASSERT_EQ(table->size(), 1u);
+    EXPECT_EQ(dialogs.seenKeys, (Texts{"006"}));
+    EXPECT_EQ(Name(0), "");
+    EXPECT_EQ(Fax(0), "66");
+}
+
+TEST_F(SpeedDialReaderTest, EndMarkerAndUnterminatedLastLine)
+{
+    Read("*,1,0,2\n001,X,1\n*\n002,X,2\nbad\n");
+    EXPECT_EQ(dialogs.seenKeys, (Texts{"001"}));
+    EXPECT_EQ(rejected, 0);
+    Read("*,1,0,2\n001,X,1\n002,X,2");
+    EXPECT_EQ(dialogs.seenKeys, (Texts{"001"}));
+}
+
+TEST_F(SpeedDialReaderTest, UnclosedQuoteTakesTheRestOfTheLine)
+{
+    Read("*,1,0,2\n001,X,\"12,34\n");
+    ASSERT_EQ(table->size(), 1u);
+    EXPECT_EQ(Fax(0), "1234");
+}
+
+TEST_F(SpeedDialReaderTest, LongNamesAreCutAndDuplicateKeysKept)
+{
+    Read("*,1,0,2\n001,X,1," + std::string(40, 'n') + "\n001,P,2,B\n");
+    ASSERT_EQ(table->size(), 2u);
+    EXPECT_EQ(Name(0), std::string(30, 'n'));
+    EXPECT_EQ(dialogs.seenKeys, (Texts{"001", "001"}));
+}
+
+TEST_F(SpeedDialReaderTest, CancelAndEmptyTablesReturnZero)
+{
+    dialogs.ok = false;
+    EXPECT_EQ(Read("*,1,0,2\n001,X,1\n"), 0);
+    EXPECT_TRUE(table) << "the table lives on until the session releases it";
+    dialogs.ok = true;
+    EXPECT_EQ(Read("*,1,0,2\n"), 0);
+    EXPECT_EQ(dialogs.seenCount, 0);
+}
+
+TEST_F(SpeedDialReaderTest, TooManyRecordsAreRefused)
+{
+    std::string content = "*,1,0,2\n";
+    content.reserve(65536 * 8);
+    for (int i = 0; i < 65536; ++i)
+        content += "1,X,1\n";
+    EXPECT_EQ(Read(content), kReadTooManyEntries);
+    EXPECT_EQ(dialogs.calls, 0);
+}
+
+} // namespace
