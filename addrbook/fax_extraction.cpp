@@ -1,0 +1,131 @@
+#include "addrbook/fax_extraction.h"
+
+#include <cstring>
+
+#include "csv/text_routines.h"
+
+namespace {
+
+// A text property cut to the 30 bytes an entry can hold.
+void CopyProperty(char (&field)[kTextFieldBytes], const std::string& text)
+{
+    CopyTextField(field, text.c_str());
+}
+
+} // namespace
+
+void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked)
+{
+    result_.entryCount = 0;
+    expandedLists_.clear();
+    for (const AddressEntryRef& entry : picked) {
+        // A list picked at the top level is expanded without comparing it
+        // with the lists expanded before it.
+        if (entry.hasEntryId && entry.hasObjectType && entry.objectType == kObjectDistList &&
+            expandedLists_.size() < static_cast<std::size_t>(kMaxExpandedLists)) {
+            expandedLists_.push_back(entry.entryId);
+            ExpandDistList(entry.entryId);
+        } else {
+            TreatEntry(entry);
+        }
+    }
+    expandedLists_.clear();
+}
+
+int FaxExtraction::ExpandDistList(const EntryId& id)
+{
+    std::unique_ptr<MemberCursor> members = book_.OpenList(id);
+    if (!members)
+        return 0;
+    AddressEntryRef member;
+    for (;;) {
+        member = AddressEntryRef();
+        switch (members->Next(member)) {
+        case MemberCursor::Step::kFailed:
+            return 0;
+        case MemberCursor::Step::kEnd:
+            return 1;
+        case MemberCursor::Step::kMember:
+            break;
+        }
+        if (member.hasEntryId && member.hasObjectType && member.objectType == kObjectDistList &&
+            expandedLists_.size() < static_cast<std::size_t>(kMaxExpandedLists)) {
+            if (IsNewList(member.entryId)) {
+                expandedLists_.push_back(member.entryId);
+                ExpandDistList(member.entryId);
+            }
+        } else {
+            TreatEntry(member);
+        }
+    }
+}
+
+bool FaxExtraction::IsNewList(const EntryId& id)
+{
+    // New only when some comparison worked and none found the same list; a
+    // list that cannot be compared is skipped rather than risk a loop.
+    bool compared = false;
+    for (const EntryId& remembered : expandedLists_) {
+        switch (book_.Compare(remembered, id)) {
+        case AddressBook::Comparison::kSame:
+            return false;
+        case AddressBook::Comparison::kDifferent:
+            compared = true;
+            break;
+        case AddressBook::Comparison::kFailed:
+            break;
+        }
+    }
+    return compared;
+}
+
+void FaxExtraction::TreatEntry(const AddressEntryRef& entry)
+{
+    ++counters_.selectedEntryCount;
+    // An entry that cannot be identified or opened yields nothing and counts
+    // as rejected, like an entry without a fax number.
+    if (!entry.hasEntryId || !entry.hasObjectType || entry.objectType != kObjectMailUser) {
+        CountRejected();
+        return;
+    }
+    PersonFaxProperties values;
+    if (!book_.ReadPerson(entry.entryId, values)) {
+        CountRejected();
+        return;
+    }
+    EvaluateFaxProperties(values);
+}
+
+void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
+{
+    const std::int32_t validBefore = counters_.validFaxCount;
+    char name[kTextFieldBytes] = "";
+    if (values.displayName.present)
+        CopyProperty(name, values.displayName.text);
+
+    bool anyNumber = false;
+    for (const OptionalText& number : values.faxNumbers)
+        anyNumber = anyNumber || number.present;
+    if (!anyNumber) {
+        CountRejected();
+        return;
+    }
+    for (const OptionalText& number : values.faxNumbers) {
+        if (!number.present)
+            continue;
+        char fax[kTextFieldBytes];
+        CopyProperty(fax, number.text);
+        char entryName[kTextFieldBytes];
+        std::memcpy(entryName, name, sizeof name);
+        const int added = AddRecipientEntry(entryName, fax, result_);
+        if (added == kEntryAdded || added == kEntryCapReached)
+            ++counters_.validFaxCount;
+    }
+    if (counters_.validFaxCount == validBefore)
+        CountRejected();
+}
+
+void FaxExtraction::CountRejected()
+{
+    ++counters_.rejectedEntryCount;
+}

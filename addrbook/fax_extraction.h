@@ -1,0 +1,36 @@
+// Walks the picked address entries, expanding distribution lists depth first,
+// and turns every usable fax number of every person into an entry.
+#pragma once
+
+#include <vector>
+
+#include "addrbook/address_book.h"
+#include "app/import_result.h"
+#include "app/session_platform.h"
+
+// Distribution lists expanded in one extraction at the most.
+constexpr int kMaxExpandedLists = 256;
+
+class FaxExtraction {
+public:
+    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters)
+        : book_(book), result_(result), counters_(counters) {}
+
+    // The whole walk over the picked entries.
+    void ExtractFaxEntries(const std::vector<AddressEntryRef>& picked);
+
+    // One list's members; 1 when walked to the end, 0 when it failed.
+    int ExpandDistList(const EntryId& id);
+    // Adds the person's usable numbers and counts the person.
+    void EvaluateFaxProperties(const PersonFaxProperties& values);
+
+private:
+    void TreatEntry(const AddressEntryRef& entry);
+    bool IsNewList(const EntryId& id);
+    void CountRejected();
+
+    AddressBook& book_;
+    ImportResult& result_;
+    SessionCounters& counters_;
+    std::vector<EntryId> expandedLists_;
+};
