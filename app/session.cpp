@@ -1,5 +1,7 @@
 #include "app/session.h"
 
+#include "addrbook/address_book_source.h"
+#include "addrbook/fax_extraction.h"
 #include "app/command_line.h"
 #include "app/export_writer.h"
 #include "app/file_system.h"
@@ -67,10 +69,40 @@ void ImportSession::RunSource(int kind)
         RunFileSource(kind);
         break;
     default:
-        // The address-book sources are not part of this build yet: nothing is
-        // selected, so the run ends with the "no entry" warning.
+        RunAddressBookSource(kind);
         break;
     }
+}
+
+void ImportSession::RunAddressBookSource(int kind)
+{
+    AddressBookSource* source = platform_.AddressBooks();
+    if (source == nullptr)
+        return;
+    if (kind == kKindMapiAddressBook) {
+        if (source->StartMapiSession() == 1)
+            PickAndExtract(*source);
+        source->EndMapiSession();
+        return;
+    }
+    std::string wabFile;
+    if (kind == kKindWabFile && !platform_.ChooseSourceFile(kind, wabFile))
+        return;
+    if (source->OpenWab(wabFile) == 1)
+        PickAndExtract(*source);
+    else
+        platform_.ShowMessage(FillIn(msg::kWabOpenFailed, kind == kKindWabFile ? wabFile : "Default WAB File"),
+                              msg::kCaptionWabError, MessageIcon::kError);
+    source->CloseWab();
+}
+
+void ImportSession::PickAndExtract(AddressBookSource& source)
+{
+    std::vector<AddressEntryRef> picked;
+    if (!source.ShowAddressDialog(picked) || picked.empty())
+        return;
+    const std::unique_ptr<ProgressNotice> notice = source.ShowProgressNotice();
+    FaxExtraction(source.Book(), result_, counters_).ExtractFaxEntries(picked);
 }
 
 void ImportSession::RunFileSource(int kind)

@@ -25,6 +25,8 @@ public:
 private:
     void RunSource(int kind);
     void RunFileSource(int kind);
+    void RunAddressBookSource(int kind);
+    void PickAndExtract(AddressBookSource& source);
     void ReportReaderError(int code, const std::string& sourcePath);
     void ConfirmAndExport(int kind);
     void Warn(const char* text);

@@ -11,6 +11,7 @@
 class FileSystem;
 class CsvDialogs;
 class SpeedDialDialogs;
+class AddressBookSource;
 
 enum class MessageIcon { kError, kWarning };
 
@@ -53,4 +54,6 @@ public:
     virtual CsvDialogs& CsvUi() = 0;
     // The speed-dial selection; none while this build has no such dialog.
     virtual SpeedDialDialogs* SpeedDialUi() { return nullptr; }
+    // The address-book sources; none while this build has none.
+    virtual AddressBookSource* AddressBooks() { return nullptr; }
 };

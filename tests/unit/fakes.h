@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "addrbook/address_book_source.h"
 #include "app/file_system.h"
 #include "app/session_platform.h"
 #include "csv/csv_reader.h"
+#include "memory_address_book.h"
 
 // Files held in memory; a path can be made to fail with a reader code.
 class FakeFileSystem : public FileSystem {
@@ -70,6 +72,44 @@ public:
     bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override;
 };
 
+// Address-book sources over a memory book; records the calls made.
+class FakeAddressBookSource : public AddressBookSource {
+public:
+    int startResult = 1;
+    int openResult = 1;
+    bool dialogOk = true;
+    std::vector<AddressEntryRef> picks;
+    MemoryAddressBook book;
+    std::vector<std::string> calls;
+    std::string openedFile = "<none>";
+
+    int StartMapiSession() override
+    {
+        calls.push_back("start");
+        return startResult;
+    }
+    void EndMapiSession() override { calls.push_back("end"); }
+    int OpenWab(const std::string& fileName) override
+    {
+        calls.push_back("open");
+        openedFile = fileName;
+        return openResult;
+    }
+    void CloseWab() override { calls.push_back("close"); }
+    bool ShowAddressDialog(std::vector<AddressEntryRef>& picked) override
+    {
+        calls.push_back("address");
+        picked = picks;
+        return dialogOk;
+    }
+    AddressBook& Book() override { return book; }
+    std::unique_ptr<ProgressNotice> ShowProgressNotice() override
+    {
+        calls.push_back("progress");
+        return std::make_unique<ProgressNotice>();
+    }
+};
+
 // A scripted platform that records what the session did.
 class FakeSessionPlatform : public SessionPlatform {
 public:
@@ -88,6 +128,8 @@ public:
 
     FakeFileSystem files;
     FakeCsvDialogs csv;
+    bool offerAddressBooks = true;
+    FakeAddressBookSource addressBooks;
 
     // What happened, in order.
     std::vector<std::string> events;
@@ -145,4 +187,6 @@ public:
     }
     FileSystem& Files() override { return files; }
     CsvDialogs& CsvUi() override { return csv; }
+    AddressBookSource* AddressBooks() override { return offerAddressBooks ? &addressBooks : nullptr; }
 };
+

@@ -171,17 +171,78 @@ TEST_F(SessionTest, WithoutAForegroundWindowNothingIsDisabledOrPosted)
     EXPECT_EQ(platform.files.files[kExport].size(), 2u + 2 * 62);
 }
 
-TEST_F(SessionTest, AddressBookKindsEndWithNoEntryFor1022)
+TEST_F(SessionTest, MapiImportPairsStartWithEnd)
 {
-    for (int kind : {kKindMapiAddressBook, kKindWabFile, kKindDefaultWab}) {
-        FakeSessionPlatform fresh;
-        fresh.dataType = kind;
-        ImportSession session(fresh);
-        session.Run();
-        ASSERT_EQ(fresh.messages.size(), 1u);
-        EXPECT_EQ(fresh.messages[0].text, "No entry to be imported.");
-        EXPECT_EQ(fresh.commands, (std::vector<int>{1022}));
-    }
+    platform.dataType = kKindMapiAddressBook;
+    FakeAddressBookSource& books = platform.addressBooks;
+    PersonFaxProperties person;
+    person.displayName = {true, "Ann"};
+    person.faxNumbers[0] = {true, "1"};
+    person.faxNumbers[1] = {true, "2"};
+    books.book.persons[{1}] = person;
+    books.book.persons[{2}] = PersonFaxProperties();
+    books.picks = {{true, {1}, true, kObjectMailUser}, {true, {2}, true, kObjectMailUser}};
+    Run();
+    EXPECT_EQ(books.calls, (Texts{"start", "address", "progress", "end"}));
+    EXPECT_EQ(platform.confirmedCounters.selectedEntryCount, 2);
+    EXPECT_EQ(platform.confirmedCounters.validFaxCount, 2);
+    EXPECT_EQ(platform.confirmedCounters.rejectedEntryCount, 1);
+    EXPECT_EQ(platform.files.files[kExport].size(), 2u + 2 * 62);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+}
+
+TEST_F(SessionTest, FailedOrCancelledAddressBookEndsWithNoEntry)
+{
+    platform.dataType = kKindMapiAddressBook;
+    platform.addressBooks.startResult = 0;
+    Run();
+    EXPECT_EQ(platform.addressBooks.calls, (Texts{"start", "end"}));
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
+
+    FakeSessionPlatform cancelled;
+    cancelled.dataType = kKindDefaultWab;
+    cancelled.addressBooks.dialogOk = false;
+    ImportSession(cancelled).Run();
+    EXPECT_EQ(cancelled.addressBooks.calls, (Texts{"open", "address", "close"}));
+    EXPECT_EQ(cancelled.addressBooks.openedFile, "");
+}
+
+TEST_F(SessionTest, WabOpenFailureNamesTheFile)
+{
+    platform.dataType = kKindWabFile;
+    platform.chosenFile = "C:\\books\\team.wab";
+    platform.addressBooks.openResult = 0;
+    Run();
+    EXPECT_EQ(platform.chooserKind, kKindWabFile);
+    EXPECT_EQ(platform.addressBooks.calls, (Texts{"open", "close"}));
+    EXPECT_EQ(platform.addressBooks.openedFile, "C:\\books\\team.wab");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "Fail to open Windows Address Book.\nCannot import data from C:\\books\\team.wab.");
+    EXPECT_EQ(platform.messages[0].caption, "WAB Import Error");
+
+    FakeSessionPlatform defaultWab;
+    defaultWab.dataType = kKindDefaultWab;
+    defaultWab.addressBooks.openResult = 0;
+    ImportSession(defaultWab).Run();
+    EXPECT_EQ(defaultWab.messages[0].text, "Fail to open Windows Address Book.\nCannot import data from Default WAB File.");
+}
+
+TEST_F(SessionTest, CancelledWabChooserOpensNothing)
+{
+    platform.dataType = kKindWabFile;
+    platform.chosenFile.clear();
+    Run();
+    EXPECT_TRUE(platform.addressBooks.calls.empty());
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
+}
+
+TEST_F(SessionTest, PickedPersonsWithoutFaxNumbers)
+{
+    platform.dataType = kKindDefaultWab;
+    platform.addressBooks.book.persons[{1}] = PersonFaxProperties();
+    platform.addressBooks.picks = {{true, {1}, true, kObjectMailUser}};
+    Run();
+    EXPECT_EQ(MessageTexts(), (Texts{"Cannot find fax number in all selected entries.\nNo entry will be imported."}));
 }
 
 } // namespace

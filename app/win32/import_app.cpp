@@ -1,0 +1,27 @@
+// The import session run as the application's start-up routine.
+#include "app/win32/import_app.h"
+
+#include "app/session.h"
+#include "app/win32/win32_session_platform.h"
+
+bool CImportApp::RunImportSession()
+{
+    hostWindow = nullptr;
+    selectedEntryCount = 0;
+    validFaxCount = 0;
+    rejectedEntryCount = 0;
+
+    Win32SessionPlatform platform(hostWindow);
+    try {
+        ImportSession session(platform);
+        session.Run();
+        const SessionCounters& counters = session.Counters();
+        selectedEntryCount = counters.selectedEntryCount;
+        validFaxCount = counters.validFaxCount;
+        rejectedEntryCount = counters.rejectedEntryCount;
+    } catch (...) {
+        // Even a session that failed half-way gives the host its window back.
+        platform.HandBackToHost(kCommandPlainExport);
+    }
+    return false;
+}

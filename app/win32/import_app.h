@@ -1,0 +1,24 @@
+// The application object: its start-up routine runs one import session and
+// returns false, so the process ends without a message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "framework/application.h"
+
+class CImportApp : public CApplication {
+public:
+    bool OnStartUp() override { return RunImportSession(); }
+
+    // The whole import, from the host probe to the hand-back. Always false.
+    bool RunImportSession();
+
+    // The host's window while the session holds it, else null.
+    HWND hostWindow = nullptr;
+    // The figures of the last session, as the confirmation showed them.
+    std::int32_t selectedEntryCount = 0;
+    std::int32_t validFaxCount = 0;
+    std::int32_t rejectedEntryCount = 0;
+};

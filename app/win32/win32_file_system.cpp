@@ -1,0 +1,134 @@
+// Reading: open for shared reading, size, one allocation, one read. Writing:
+// a temporary file in the target's folder, opened without sharing, filled and
+// flushed, then moved over the target; on any failure the temporary file is
+// deleted and the target keeps its old content.
+#include "app/win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
+#include <new>
+
+#include "framework/handles.h"
+
+namespace {
+
+std::string DescribeSystemError(DWORD code)
+{
+    char text[512] = "";
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        text, sizeof(text), nullptr);
+    std::string description(text, length);
+    while (!description.empty() && (description.back() == '\n' || description.back() == '\r' ||
+                                    description.back() == ' ' || description.back() == '.'))
+        description.pop_back();
+    if (description.empty())
+        description = "System error " + std::to_string(code);
+    return description + ".";
+}
+
+// The folder part of path, for the temporary file; "." for a bare file name.
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t cut = path.find_last_of("\\/");
+    if (cut == std::string::npos)
+        return ".";
+    if (cut == 0 || (cut == 2 && path[1] == ':'))
+        return path.substr(0, cut + 1); // a drive's or the current drive's root
+    return path.substr(0, cut);
+}
+
+// Deletes the temporary file unless it has been moved into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile()
+    {
+        if (!path_.empty())
+            DeleteFileA(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const char* Path() const { return path_.c_str(); }
+    void Keep() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+bool WriteAll(HANDLE file, const std::vector<unsigned char>& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t left = bytes.size() - done;
+        const DWORD chunk = left > 0x10000000u ? 0x10000000u : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
+int Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& bytes)
+{
+    UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return kReadCannotOpen;
+
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
+        return kReadNoSize;
+    // One read of a DWORD count, into one buffer with room for the terminator.
+    const unsigned long long limit =
+        std::min<unsigned long long>(bytes.max_size() - 1, std::numeric_limits<DWORD>::max() - 1);
+    if (static_cast<unsigned long long>(size.QuadPart) > limit)
+        return kReadNoMemory;
+    const DWORD length = static_cast<DWORD>(size.QuadPart);
+    try {
+        bytes.assign(static_cast<std::size_t>(length) + 1, '\0');
+    } catch (const std::bad_alloc&) {
+        return kReadNoMemory;
+    }
+
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), length, &read, nullptr) || read == 0) {
+        bytes.clear();
+        return kReadNothing;
+    }
+    // A short read is taken as the whole file.
+    bytes.resize(static_cast<std::size_t>(read) + 1);
+    bytes[read] = '\0';
+    return 0;
+}
+
+bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,
+                                          std::string& error)
+{
+    char temporaryPath[MAX_PATH] = "";
+    if (GetTempFileNameA(FolderOf(path).c_str(), "fxi", 0, temporaryPath) == 0) {
+        error = DescribeSystemError(GetLastError());
+        return false;
+    }
+    TemporaryFile temporary(temporaryPath); // GetTempFileName created it
+
+    {
+        UniqueHandle file = OwnFileHandle(CreateFileA(temporary.Path(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+            error = DescribeSystemError(GetLastError());
+            return false;
+        }
+    } // closed before the move
+
+    if (!MoveFileExA(temporary.Path(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = DescribeSystemError(GetLastError());
+        return false;
+    }
+    temporary.Keep();
+    return true;
+}

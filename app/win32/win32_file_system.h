@@ -1,0 +1,12 @@
+// Files through KERNEL32: whole-file reads for the readers, and the export
+// file replaced atomically so that a failed write never leaves a half file.
+#pragma once
+
+#include "app/file_system.h"
+
+class Win32FileSystem : public FileSystem {
+public:
+    int ReadWholeFile(const std::string& path, std::vector<char>& bytes) override;
+    bool ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,
+                             std::string& error) override;
+};

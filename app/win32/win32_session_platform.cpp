@@ -1,0 +1,99 @@
+// The session's platform services. The session's own dialogs have no owner,
+// so that closing them never re-enables the host; message boxes and the file
+// chooser are owned by the host window.
+#include "app/win32/win32_session_platform.h"
+
+#include <cstring>
+#include <vector>
+
+#include "app/win32/process_state.h"
+#include "app/win32/source_file_chooser.h"
+#include "dialogs/win32/confirm_dlg.h"
+#include "dialogs/win32/data_type_dlg.h"
+#include "framework/message_box.h"
+
+namespace {
+// The host shows this control when one import may take at most 50 entries.
+constexpr int kHostCapControlId = 1008;
+} // namespace
+
+bool Win32SessionPlatform::AttachHostWindow()
+{
+    hostWindow_ = GetForegroundWindow();
+    return hostWindow_ != nullptr;
+}
+
+bool Win32SessionPlatform::HostHasCapControl()
+{
+    return hostWindow_ != nullptr && GetDlgItem(hostWindow_, kHostCapControlId) != nullptr;
+}
+
+void Win32SessionPlatform::DisableHost()
+{
+    if (hostWindow_ != nullptr)
+        EnableWindow(hostWindow_, FALSE);
+}
+
+void Win32SessionPlatform::HandBackToHost(int commandId)
+{
+    if (hostWindow_ == nullptr)
+        return;
+    EnableWindow(hostWindow_, TRUE);
+    SetForegroundWindow(hostWindow_);
+    PostMessageA(hostWindow_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    hostWindow_ = nullptr;
+}
+
+std::string Win32SessionPlatform::CommandLine()
+{
+    const char* commandLine = GetCommandLineA();
+    return commandLine != nullptr ? commandLine : "";
+}
+
+std::string Win32SessionPlatform::ExecutablePath()
+{
+    // GetModuleFileNameA cuts the path when the buffer is too small: grow it.
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::string();
+        if (length < buffer.size())
+            return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+void Win32SessionPlatform::InstallHelpFile(const std::string& path)
+{
+    // A path that does not fit would open some other file: leave help off.
+    if (path.size() >= sizeof(helpFilePath)) {
+        helpFilePath[0] = '\0';
+        return;
+    }
+    std::memcpy(helpFilePath, path.c_str(), path.size() + 1);
+}
+
+int Win32SessionPlatform::RunDataTypeDialog()
+{
+    CDataTypeDlg dialog(nullptr);
+    return static_cast<int>(dialog.DoModal());
+}
+
+bool Win32SessionPlatform::ChooseSourceFile(int kind, std::string& path)
+{
+    return ::ChooseSourceFile(hostWindow_, kind, path);
+}
+
+bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind)
+{
+    CConfirmDlg dialog(nullptr, result, counters.selectedEntryCount, counters.rejectedEntryCount,
+                       counters.validFaxCount, kind);
+    return dialog.DoModal() == IDOK;
+}
+
+void Win32SessionPlatform::ShowMessage(const std::string& text, const char* caption, MessageIcon icon)
+{
+    const UINT iconFlag = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONWARNING;
+    ShowMessageBox(hostWindow_, text.c_str(), caption, MB_OK | iconFlag);
+}

@@ -1,0 +1,38 @@
+// The import session's platform on Win32: the host window handshake, the
+// session's dialogs and message boxes, and the files.
+#pragma once
+
+#include <windows.h>
+
+#include "app/session_platform.h"
+#include "app/win32/win32_file_system.h"
+#include "csv/win32/win32_csv_dialogs.h"
+
+class Win32SessionPlatform : public SessionPlatform {
+public:
+    // hostWindow is the application object's member: the platform sets it
+    // from the foreground window and clears it at the hand-back.
+    explicit Win32SessionPlatform(HWND& hostWindow) : hostWindow_(hostWindow) {}
+
+    bool AttachHostWindow() override;
+    bool HostHasCapControl() override;
+    void DisableHost() override;
+    void HandBackToHost(int commandId) override;
+
+    std::string CommandLine() override;
+    std::string ExecutablePath() override;
+    void InstallHelpFile(const std::string& path) override;
+
+    int RunDataTypeDialog() override;
+    bool ChooseSourceFile(int kind, std::string& path) override;
+    bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind) override;
+    void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) override;
+
+    FileSystem& Files() override { return files_; }
+    CsvDialogs& CsvUi() override { return csvDialogs_; }
+
+private:
+    HWND& hostWindow_;
+    Win32FileSystem files_;
+    Win32CsvDialogs csvDialogs_;
+};
