@@ -1,6 +1,7 @@
 // The session's platform services. The session's own dialogs have no owner,
 // so that closing them never re-enables the host; message boxes and the file
-// chooser are owned by the host window.
+// chooser are owned by the host window, and the dialog manager enables the
+// host again when they close, so the host is disabled again right after.
 #include "app/win32/win32_session_platform.h"
 
 #include <cstring>
@@ -82,7 +83,9 @@ int Win32SessionPlatform::RunDataTypeDialog()
 
 bool Win32SessionPlatform::ChooseSourceFile(int kind, std::string& path)
 {
-    return ::ChooseSourceFile(hostWindow_, kind, path);
+    const bool chosen = ::ChooseSourceFile(hostWindow_, kind, path);
+    DisableHost();
+    return chosen;
 }
 
 bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind)
@@ -96,4 +99,5 @@ void Win32SessionPlatform::ShowMessage(const std::string& text, const char* capt
 {
     const UINT iconFlag = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONWARNING;
     ShowMessageBox(hostWindow_, text.c_str(), caption, MB_OK | iconFlag);
+    DisableHost();
 }

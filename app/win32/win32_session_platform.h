@@ -7,6 +7,7 @@
 #include "app/session_platform.h"
 #include "app/win32/win32_file_system.h"
 #include "csv/win32/win32_csv_dialogs.h"
+#include "speeddial/win32/win32_speed_dial_dialogs.h"
 
 class Win32SessionPlatform : public SessionPlatform {
 public:
@@ -30,9 +31,11 @@ public:
 
     FileSystem& Files() override { return files_; }
     CsvDialogs& CsvUi() override { return csvDialogs_; }
+    SpeedDialDialogs* SpeedDialUi() override { return &speedDialDialogs_; }
 
 private:
     HWND& hostWindow_;
     Win32FileSystem files_;
     Win32CsvDialogs csvDialogs_;
+    Win32SpeedDialDialogs speedDialDialogs_;
 };

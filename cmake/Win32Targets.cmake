@@ -1,0 +1,53 @@
+# The Win32 layer and faximport.exe. Included from the top-level list when
+# building for Windows.
+enable_language(RC)
+
+# Dialog framework, dialogs and platform services. Test programs link this
+# library and faximport_resources to drive the real dialogs in-process.
+add_library(faximport_win32 STATIC
+    framework/application.cpp
+    framework/dialog.cpp
+    framework/list_box.cpp
+    framework/message_box.cpp
+    framework/window.cpp
+    app/win32/import_app.cpp
+    app/win32/process_state.cpp
+    app/win32/source_file_chooser.cpp
+    app/win32/win32_file_system.cpp
+    app/win32/win32_session_platform.cpp
+    csv/win32/csv_select_dlg.cpp
+    csv/win32/field_map_dlg.cpp
+    csv/win32/recipient_list_box.cpp
+    csv/win32/win32_csv_dialogs.cpp
+    dialogs/win32/address_book_probes.cpp
+    dialogs/win32/confirm_dlg.cpp
+    dialogs/win32/data_type_dlg.cpp
+    dialogs/win32/progress_dlg.cpp
+)
+target_compile_definitions(faximport_win32 PUBLIC
+    STRICT
+    WIN32_LEAN_AND_MEAN
+    NOMINMAX
+    _WIN32_WINNT=0x0501
+    WINVER=0x0501
+)
+target_link_libraries(faximport_win32 PUBLIC faximport_core comdlg32 user32 gdi32 advapi32)
+
+# Templates, string table, icon, version and manifest.
+add_library(faximport_resources OBJECT res/faximport.rc)
+target_include_directories(faximport_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/res)
+set_source_files_properties(res/faximport.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/res/resource.h;${CMAKE_CURRENT_SOURCE_DIR}/res/version.h;${CMAKE_CURRENT_SOURCE_DIR}/res/faximport.ico;${CMAKE_CURRENT_SOURCE_DIR}/res/faximport.manifest"
+)
+
+# The GUI program: WIN32 makes it a GUI-subsystem executable (-mwindows).
+add_executable(faximport WIN32 app/win32/app_object.cpp)
+target_link_libraries(faximport PRIVATE faximport_resources faximport_win32)
+set_target_properties(faximport PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Speed-dial selection and record dialogs.
+target_sources(faximport_win32 PRIVATE
+    speeddial/win32/speed_dial_record_dlg.cpp
+    speeddial/win32/speed_dial_select_dlg.cpp
+    speeddial/win32/win32_speed_dial_dialogs.cpp
+)

@@ -1,0 +1,177 @@
+// The CSV recipient selection dialog. The CsvSelection model decides what
+// "To ->" adds and keeps the cap and duplicate rules; the selected list is
+// its mirror: items are appended for the entries the model took, and the
+// list's Delete tells the model which positions went.
+#include "csv/win32/csv_select_dlg.h"
+
+#include <new>
+
+#include "app/win32/process_state.h"
+#include "dialogs/win32/progress_dlg.h"
+#include "res/resource.h"
+
+namespace {
+constexpr const char* kCaption = "CSV Import";
+constexpr const char* kLimitText =
+    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
+constexpr const char* kNoMemoryText =
+    "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
+// Type-ahead compares the start of the typed text only.
+constexpr std::size_t kTypeAheadChars = 30;
+// Room to reserve per entry text: name, blank, brackets, number, terminator.
+constexpr std::size_t kEntryTextBytes = 2 * kMaxTextBytes + 4;
+} // namespace
+
+CCsvSelectDlg::CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result)
+    : CDialog(IDD_CSV_SELECT, parent), path(path), entries(entries), result(result), selection(entries, result.entryCap)
+{
+}
+
+bool CCsvSelectDlg::OnInitDialog()
+{
+    CProgressDlg notice;
+    notice.Create();
+
+    // While the dialog is open the result holds no choice.
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+
+    selectedList.Attach(Item(IDC_SELECTED_LIST));
+    sourceList.Attach(Item(IDC_SOURCE_LIST));
+    typeAheadEdit.Attach(Item(IDC_TYPE_AHEAD));
+    selectedList.SetRemovalListener(
+        [this](const std::vector<int>& positions) { selection.RemovePositions(positions); });
+    selectedList.ResetContent();
+    sourceList.ResetContent();
+
+    FillSourceList();
+    if (sourceList.GetCount() > 0)
+        sourceList.SetSel(0, true);
+
+    notice.Destroy();
+
+    SetCaption(std::string(kCaption) + " - " + path);
+    SetForegroundWindow(Handle());
+    return true; // the focus goes to the type-ahead edit, the first tab stop
+}
+
+void CCsvSelectDlg::FillSourceList()
+{
+    CRedrawOff quiet(sourceList);
+    sourceList.InitStorage(static_cast<int>(entries.size()), entries.size() * kEntryTextBytes);
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const int item = sourceList.AddString(selection.EntryText(static_cast<int>(index)));
+        if (item < 0)
+            break; // the list is out of room
+        sourceList.SetItemData(item, static_cast<LPARAM>(index));
+    }
+}
+
+bool CCsvSelectDlg::OnCommand(int id, int code)
+{
+    switch (id) {
+    case IDC_TYPE_AHEAD:
+        if (code != EN_CHANGE)
+            return false;
+        TypeAhead();
+        return true;
+    case IDC_SOURCE_LIST:
+        if (code != LBN_DBLCLK)
+            return false;
+        MoveToSelected();
+        return true;
+    case IDC_TO_SELECTED:
+        if (code != BN_CLICKED)
+            return false;
+        MoveToSelected();
+        return true;
+    case IDC_DELETE_SELECTED:
+        if (code != BN_CLICKED)
+            return false;
+        selectedList.OnVirtualKey(VK_DELETE, 0);
+        return true;
+    case IDC_CSV_SELECT_HELP:
+        if (code != BN_CLICKED)
+            return false;
+        ShowHelpContext(Handle(), kHelpCsvSelection);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int CCsvSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
+{
+    if (listBox == selectedList.Handle())
+        return selectedList.OnVirtualKey(virtualKey, caretIndex);
+    return -1;
+}
+
+void CCsvSelectDlg::TypeAhead()
+{
+    const std::string typed = typeAheadEdit.TextPrefix(kTypeAheadChars);
+    // Searching from the first selected item keeps the selection where it is
+    // while the typed text still matches it.
+    const int firstSelected = sourceList.GetFirstSelected();
+    const int startAfter = firstSelected > 0 ? firstSelected - 1 : -1;
+    const int found = sourceList.FindString(startAfter, typed.c_str());
+    if (found == LB_ERR)
+        return;
+    sourceList.SetSel(-1, false);
+    sourceList.SetSel(found, true);
+    sourceList.SetTopIndex(found);
+}
+
+void CCsvSelectDlg::MoveToSelected()
+{
+    if (sourceList.GetSelCount() <= 0)
+        return;
+    if (selection.IsFull()) {
+        ShowLimitReached();
+        return;
+    }
+    try {
+        AddSelectedSourceItems();
+    } catch (const std::bad_alloc&) {
+        ShowMessage(kNoMemoryText, kCaption, MB_OK | MB_ICONWARNING);
+    }
+}
+
+void CCsvSelectDlg::AddSelectedSourceItems()
+{
+    std::vector<int> entryIndexes = sourceList.GetSelItems();
+    for (int& item : entryIndexes)
+        item = static_cast<int>(sourceList.GetItemData(item));
+
+    const std::size_t before = selection.Chosen().size();
+    const CsvSelection::AddOutcome outcome = selection.AddEntries(entryIndexes);
+    const std::vector<int>& chosen = selection.Chosen();
+    {
+        CRedrawOff quiet(selectedList);
+        for (std::size_t position = before; position < chosen.size(); ++position) {
+            const int item = selectedList.AddString(selection.EntryText(chosen[position]));
+            if (item >= 0) // LB_SETITEMDATA with -1 would touch every item
+                selectedList.SetItemData(item, chosen[position]);
+        }
+    }
+    if (outcome == CsvSelection::AddOutcome::kLimitReached)
+        ShowLimitReached();
+}
+
+void CCsvSelectDlg::ShowLimitReached() const
+{
+    ShowMessage(kLimitText, kCaption, MB_OK | MB_ICONWARNING);
+}
+
+void CCsvSelectDlg::OnOK()
+{
+    selection.StoreChoice(result);
+    EndDialog(IDOK);
+}
+
+void CCsvSelectDlg::OnCancel()
+{
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+    EndDialog(IDCANCEL);
+}

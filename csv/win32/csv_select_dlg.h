@@ -1,0 +1,43 @@
+// The CSV recipient selection dialog: every entry of the CSV entry table in
+// the source list, type-ahead to find one, "To ->" and Delete to build the
+// selected list under the entry cap; OK stores the choice in the result.
+#pragma once
+
+#include <string>
+
+#include "app/import_result.h"
+#include "csv/csv_reader.h"
+#include "csv/csv_selection.h"
+#include "csv/win32/recipient_list_box.h"
+#include "framework/dialog.h"
+#include "framework/edit.h"
+#include "framework/list_box.h"
+
+class CCsvSelectDlg : public CDialog {
+public:
+    // path and entries belong to the caller and outlive the dialog; on entry
+    // result.entryCount is the number of entries in the table.
+    CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result);
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnCommand(int id, int code) override;
+    int OnVirtualKey(HWND listBox, int virtualKey, int caretIndex) override;
+
+private:
+    void FillSourceList();
+    void TypeAhead();
+    void MoveToSelected();
+    void AddSelectedSourceItems();
+    void ShowLimitReached() const;
+
+    const std::string& path;
+    const CsvEntryTable& entries;
+    ImportResult& result;
+    CsvSelection selection; // what selectedList shows, position for position
+    CRecipientListBox selectedList;
+    CListBox sourceList;
+    CEdit typeAheadEdit;
+};

@@ -1,0 +1,28 @@
+// Runs the field mapping and CSV selection dialogs for the CSV reader. The
+// dialogs have no owner: the host window stays disabled while they run.
+#include "csv/win32/win32_csv_dialogs.h"
+
+#include "csv/win32/csv_select_dlg.h"
+#include "csv/win32/field_map_dlg.h"
+
+bool Win32CsvDialogs::MapFields(const std::string& path, const std::vector<const char*>& headerFields,
+                                int& nameIndex, int& faxIndex)
+{
+    CFieldMapDlg dialog(nullptr, path, headerFields);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    nameIndex = dialog.NameIndex();
+    faxIndex = dialog.FaxIndex();
+    return true;
+}
+
+bool Win32CsvDialogs::SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result)
+{
+    CCsvSelectDlg dialog(nullptr, path, entries, result);
+    if (dialog.DoModal() == IDOK)
+        return true;
+    // Also when the dialog could not be shown or ended on a failure.
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+    return false;
+}

@@ -1,0 +1,11 @@
+// The CSV reader's two dialogs as modal Win32 dialogs.
+#pragma once
+
+#include "csv/csv_reader.h"
+
+class Win32CsvDialogs : public CsvDialogs {
+public:
+    bool MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
+                   int& faxIndex) override;
+    bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) override;
+};

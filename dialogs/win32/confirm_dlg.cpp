@@ -1,0 +1,65 @@
+// The confirmation dialog's texts come from confirm_text; this file puts
+// them into the template's controls.
+#include "dialogs/win32/confirm_dlg.h"
+
+#include "dialogs/confirm_text.h"
+#include "res/resource.h"
+
+namespace {
+// Dialog units from the list's left edge to the fax number column.
+constexpr int kFaxColumnTabStop = 148;
+} // namespace
+
+CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount,
+                         std::int32_t rejectedEntryCount, std::int32_t validFaxCount, int kind)
+    : CDialog(IDD_CONFIRM, parent),
+      result(result),
+      selectedEntryCount(selectedEntryCount),
+      rejectedEntryCount(rejectedEntryCount),
+      validFaxCount(validFaxCount),
+      kind(kind)
+{
+}
+
+bool CConfirmDlg::OnInitDialog()
+{
+    entryList.Attach(Item(IDC_CONFIRM_LIST));
+    entryList.ResetContent();
+    entryList.SetTabStops({kFaxColumnTabStop});
+
+    SetItemText(IDC_CONFIRM_HEADLINE, ConfirmHeadline(result.entryCount));
+    // The counters are shown as unsigned numbers.
+    SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(selectedEntryCount), FALSE);
+    SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(rejectedEntryCount), FALSE);
+    SetDlgItemInt(Handle(), IDC_VALID_COUNT, static_cast<UINT>(validFaxCount), FALSE);
+    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result.entryCap, validFaxCount));
+    SetItemText(IDC_REJECTED_LABEL, RejectedLabel(kind));
+
+    FillEntryList();
+    return true;
+}
+
+void CConfirmDlg::FillEntryList()
+{
+    const std::vector<std::string> lines = ConfirmLines(result);
+    std::size_t textBytes = 0;
+    for (const std::string& line : lines)
+        textBytes += line.size() + 1;
+
+    CRedrawOff quiet(entryList);
+    entryList.InitStorage(static_cast<int>(lines.size()), textBytes);
+    for (const std::string& line : lines)
+        entryList.AddString(line);
+}
+
+void CConfirmDlg::OnOK()
+{
+    EndDialog(IDOK);
+}
+
+void CConfirmDlg::OnCancel()
+{
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+    EndDialog(IDCANCEL);
+}

@@ -1,0 +1,82 @@
+// The data type dialog: probes which address books can be offered, keeps the
+// one option box that belongs to the selected source visible, and turns the
+// selection and its option into the kind.
+#include "dialogs/win32/data_type_dlg.h"
+
+#include "app/import_result.h"
+#include "app/win32/process_state.h"
+#include "dialogs/data_type_choice.h"
+#include "dialogs/win32/address_book_probes.h"
+#include "res/resource.h"
+
+CDataTypeDlg::CDataTypeDlg(HWND parent) : CDialog(IDD_DATA_TYPE, parent) {}
+
+bool CDataTypeDlg::OnInitDialog()
+{
+    kindCombo.Attach(Item(IDC_KIND_COMBO));
+    autoSearchCheck.Attach(Item(IDC_AUTO_SEARCH));
+    defaultWabCheck.Attach(Item(IDC_DEFAULT_WAB));
+    kindCombo.ResetContent();
+
+    // CSV starts with manual field mapping, WAB with the default address book.
+    autoSearchCheck.SetCheck(false);
+    defaultWabCheck.SetCheck(true);
+
+    const bool mapiAvailable = IsExtendedMapiEnabled();
+    const bool wabAvailable = SettleWabLibraryPath();
+    for (const DataTypeItem& item : OfferedDataTypes(mapiAvailable, wabAvailable)) {
+        const int index = kindCombo.AddString(item.text);
+        if (index >= 0)
+            kindCombo.SetItemData(index, item.kind);
+    }
+
+    kindCombo.SetCurSel(0);
+    ReadSelectedKind();
+    UpdateOptionBoxes();
+
+    SetForegroundWindow(Handle());
+    return true;
+}
+
+void CDataTypeDlg::ReadSelectedKind()
+{
+    const int index = kindCombo.GetCurSel();
+    selectedKind = index < 0 ? kKindCancelled : static_cast<int>(kindCombo.GetItemData(index));
+}
+
+void CDataTypeDlg::UpdateOptionBoxes()
+{
+    // Enabled before shown, so a box never appears in the wrong state.
+    const bool csv = selectedKind == kKindCsvManual;
+    autoSearchCheck.Enable(csv);
+    autoSearchCheck.Show(csv);
+    const bool wab = selectedKind == kKindWabFile;
+    defaultWabCheck.Enable(wab);
+    defaultWabCheck.Show(wab);
+}
+
+bool CDataTypeDlg::OnCommand(int id, int code)
+{
+    if (id == IDC_KIND_COMBO && code == CBN_SELCHANGE) {
+        ReadSelectedKind();
+        UpdateOptionBoxes();
+        return true;
+    }
+    if (id == IDC_DATA_TYPE_HELP && code == BN_CLICKED) {
+        ShowHelpContext(Handle(), kHelpDataType);
+        return true;
+    }
+    return false;
+}
+
+void CDataTypeDlg::OnOK()
+{
+    selectedKind = ResolveDataType(selectedKind, autoSearchCheck.IsChecked(), defaultWabCheck.IsChecked());
+    EndDialog(selectedKind);
+}
+
+void CDataTypeDlg::OnCancel()
+{
+    selectedKind = kKindCancelled;
+    EndDialog(kKindCancelled);
+}

@@ -1,0 +1,42 @@
+// List box operations that need more than one message.
+#include "framework/list_box.h"
+
+std::string CListBox::GetText(int index) const
+{
+    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length == LB_ERR || length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+std::vector<int> CListBox::GetSelItems() const
+{
+    const int count = GetSelCount();
+    if (count <= 0)
+        return {};
+    std::vector<int> indexes(static_cast<std::size_t>(count));
+    const LRESULT got = Send(LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(indexes.data()));
+    indexes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return indexes;
+}
+
+int CListBox::GetFirstSelected() const
+{
+    // LB_GETSELITEMS fills in ascending order, so room for one gives the lowest.
+    int first = -1;
+    const LRESULT got = Send(LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&first));
+    return got == 1 ? first : -1;
+}
+
+void CListBox::SetTabStops(const std::vector<int>& stops) const
+{
+    std::vector<INT> units(stops.begin(), stops.end());
+    Send(LB_SETTABSTOPS, static_cast<WPARAM>(units.size()), reinterpret_cast<LPARAM>(units.data()));
+}
+
+int CListBox::OnVirtualKey(int, int)
+{
+    return -1;
+}

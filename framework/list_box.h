@@ -1,0 +1,56 @@
+// List box control wrapper: the list box messages the dialogs send, and the
+// answer to WM_VKEYTOITEM that a list with LBS_WANTKEYBOARDINPUT asks its
+// dialog for.
+#pragma once
+
+#include "framework/window.h"
+
+#include <vector>
+
+class CListBox : public CWindow {
+public:
+    int AddString(const char* text) const { return static_cast<int>(Send(LB_ADDSTRING, 0, Param(text))); }
+    int AddString(const std::string& text) const { return AddString(text.c_str()); }
+    int DeleteString(int index) const { return static_cast<int>(Send(LB_DELETESTRING, static_cast<WPARAM>(index))); }
+    void ResetContent() const { Send(LB_RESETCONTENT); }
+    int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+
+    void SetItemData(int index, LPARAM data) const { Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data); }
+    LPARAM GetItemData(int index) const { return Send(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
+    std::string GetText(int index) const;
+
+    // Multiple-selection lists.
+    int GetSelCount() const { return static_cast<int>(Send(LB_GETSELCOUNT)); }
+    // The selected indexes in ascending order; may throw std::bad_alloc.
+    std::vector<int> GetSelItems() const;
+    // Lowest selected index, or -1 when nothing is selected.
+    int GetFirstSelected() const;
+    // index -1 selects or clears every item.
+    void SetSel(int index, bool select) const { Send(LB_SETSEL, select ? TRUE : FALSE, static_cast<LPARAM>(index)); }
+
+    // Single-selection lists.
+    void SetCurSel(int index) const { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+    int GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
+
+    // First item after startAfter (-1: from the top, wrapping round) whose
+    // text begins with prefix, letters compared without case; LB_ERR if none.
+    int FindString(int startAfter, const char* prefix) const
+    {
+        return static_cast<int>(Send(LB_FINDSTRING, static_cast<WPARAM>(startAfter), Param(prefix)));
+    }
+    void SetTopIndex(int index) const { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
+    // Tab stops in dialog units.
+    void SetTabStops(const std::vector<int>& stops) const;
+    // Reserves room before many items are added.
+    void InitStorage(int items, std::size_t textBytes) const
+    {
+        Send(LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(textBytes));
+    }
+
+    // The answer to WM_VKEYTOITEM: -1 for the default handling, -2 when the
+    // key has been handled completely, or the index of an item to act on.
+    virtual int OnVirtualKey(int virtualKey, int caretIndex);
+
+private:
+    static LPARAM Param(const char* text) { return reinterpret_cast<LPARAM>(text); }
+};

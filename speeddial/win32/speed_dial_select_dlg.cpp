@@ -1,0 +1,271 @@
+// The speed-dial selection dialog. The SpeedDialSelection model decides what
+// "To ->" adds, asks through this dialog before it replaces a record with the
+// same name and number, and tells the dialog which lines to append and
+// remove; the list's Delete tells the model which positions went. The
+// available list sorts its numbers, so an item's index is not its record
+// index: every item carries its record index as item data.
+#include "speeddial/win32/speed_dial_select_dlg.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "app/win32/process_state.h"
+#include "res/resource.h"
+#include "speeddial/win32/speed_dial_record_dlg.h"
+
+namespace {
+constexpr const char* kCaption = "Speed Dial CSV Import";
+constexpr const char* kLimitText =
+    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
+constexpr const char* kNoMemoryText =
+    "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
+constexpr const char* kExactlyOneText =
+    "You must select exactly one speed dial number from the list in order to view the details.";
+constexpr const char* kHeadings = "Speed Dial#\tSelected Recipients";
+// Speed-dial numbers are three digits: the edit takes no more, and type-ahead
+// compares no more.
+constexpr int kTypeAheadChars = 3;
+// One tab stop, in dialog units, puts the entry texts of the selected list
+// and its second heading in a column of their own.
+constexpr int kEntryColumn = 50;
+// List item texts and the caption are cut to this length.
+constexpr std::size_t kMaxTextChars = 255;
+
+std::string Cut(std::string text)
+{
+    if (text.size() > kMaxTextChars)
+        text.resize(kMaxTextChars);
+    return text;
+}
+
+std::string FieldText(const char* field, std::size_t size)
+{
+    return std::string(field, strnlen(field, size));
+}
+} // namespace
+
+CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const std::string& sourcePath, const SpeedDialTable& recordTable,
+                                         ImportResult& result)
+    : CDialog(IDD_SPEED_DIAL_SELECT, parent),
+      sourcePath(sourcePath),
+      recordTable(recordTable),
+      result(result),
+      selection(recordTable, result.speedDialKeys, result.entryCap)
+{
+}
+
+bool CSpeedDialSelectDlg::OnInitDialog()
+{
+    // The reader hands over the number of records; while the dialog is open
+    // the result holds no choice.
+    const int recordCount = result.entryCount;
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+
+    selectedList.Attach(Item(IDC_SELECTED_LIST));
+    selectedList.SetRemovalListener(
+        [this](const std::vector<int>& positions) { selection.RemovePositions(positions); });
+    selectedList.ResetContent();
+    selectedList.SetTabStops({kEntryColumn});
+    availableList.Attach(Item(IDC_SOURCE_LIST));
+    availableList.ResetContent();
+    typeAheadEdit.Attach(Item(IDC_TYPE_AHEAD));
+    typeAheadEdit.Send(EM_LIMITTEXT, kTypeAheadChars);
+
+    CWindow headings(Item(IDC_SELECTED_HEADINGS));
+    INT headingStop = kEntryColumn;
+    headings.Send(EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&headingStop));
+    headings.SetText(kHeadings);
+
+    FillAvailableList(recordCount);
+    if (availableList.GetCount() > 0)
+        availableList.SetSel(0, true);
+
+    SetCaption(Cut(std::string(kCaption) + " - " + sourcePath));
+    SetForegroundWindow(Handle());
+    return true; // the focus goes to the type-ahead edit, the first tab stop
+}
+
+void CSpeedDialSelectDlg::FillAvailableList(int recordCount)
+{
+    // The lists describe the same records index for index; never read past
+    // the shorter of them.
+    const std::size_t count = std::min({static_cast<std::size_t>(recordCount > 0 ? recordCount : 0),
+                                        recordTable.size(), result.speedDialKeys.Count()});
+    std::size_t textBytes = 0;
+    for (std::size_t record = 0; record < count; ++record)
+        textBytes += std::min(result.speedDialKeys.At(record).size(), kMaxTextChars) + 1;
+
+    CRedrawOff quiet(availableList);
+    availableList.InitStorage(static_cast<int>(count), textBytes);
+    for (std::size_t record = 0; record < count; ++record) {
+        const int item = availableList.AddString(Cut(result.speedDialKeys.At(record)));
+        if (item < 0)
+            break; // the list is out of room
+        availableList.SetItemData(item, static_cast<LPARAM>(record));
+    }
+}
+
+bool CSpeedDialSelectDlg::OnCommand(int id, int code)
+{
+    switch (id) {
+    case IDC_TYPE_AHEAD:
+        if (code != EN_CHANGE)
+            return false;
+        TypeAhead();
+        return true;
+    case IDC_SOURCE_LIST:
+        if (code != LBN_DBLCLK)
+            return false;
+        MoveToSelected();
+        return true;
+    case IDC_TO_SELECTED:
+        if (code != BN_CLICKED)
+            return false;
+        MoveToSelected();
+        return true;
+    case IDC_DELETE_SELECTED:
+        if (code != BN_CLICKED)
+            return false;
+        selectedList.OnVirtualKey(VK_DELETE, 0);
+        return true;
+    case IDC_VIEW_DETAILS:
+        if (code != BN_CLICKED)
+            return false;
+        ViewDetails();
+        return true;
+    case IDC_SPEED_DIAL_HELP:
+        if (code != BN_CLICKED)
+            return false;
+        ShowHelpContext(Handle(), kHelpSpeedDialSelection);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int CSpeedDialSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
+{
+    if (listBox == selectedList.Handle())
+        return selectedList.OnVirtualKey(virtualKey, caretIndex);
+    return -1;
+}
+
+void CSpeedDialSelectDlg::TypeAhead()
+{
+    const std::string typed = typeAheadEdit.TextPrefix(kTypeAheadChars);
+    // Searching from the first selected item keeps the selection where it is
+    // while the typed text still matches it.
+    const int firstSelected = availableList.GetFirstSelected();
+    const int startAfter = firstSelected > 0 ? firstSelected - 1 : -1;
+    const int found = availableList.FindString(startAfter, typed.c_str());
+    if (found == LB_ERR)
+        return;
+    availableList.SetSel(-1, false);
+    availableList.SetSel(found, true);
+    availableList.SetTopIndex(found);
+}
+
+void CSpeedDialSelectDlg::MoveToSelected()
+{
+    if (availableList.GetSelCount() <= 0)
+        return;
+    if (selection.IsFull()) {
+        ShowLimitReached();
+        return;
+    }
+    try {
+        AddSelectedRecords();
+    } catch (const std::bad_alloc&) {
+        RedrawSelectedList();
+        ShowMessage(kNoMemoryText, kCaption, MB_OK | MB_ICONWARNING);
+    }
+}
+
+void CSpeedDialSelectDlg::AddSelectedRecords()
+{
+    // Ascending item indexes: the records in the list's sorted order.
+    std::vector<int> recordIndexes = availableList.GetSelItems();
+    for (int& item : recordIndexes)
+        item = static_cast<int>(availableList.GetItemData(item));
+
+    const SpeedDialSelection::AddOutcome outcome = selection.AddRecords(recordIndexes, *this);
+    RedrawSelectedList();
+    if (outcome == SpeedDialSelection::AddOutcome::kLimitReached)
+        ShowLimitReached();
+}
+
+void CSpeedDialSelectDlg::QuietSelectedList()
+{
+    if (!selectedListQuiet) {
+        selectedList.SetRedraw(false);
+        selectedListQuiet = true;
+    }
+}
+
+void CSpeedDialSelectDlg::RedrawSelectedList()
+{
+    if (selectedListQuiet) {
+        selectedList.SetRedraw(true);
+        selectedListQuiet = false;
+    }
+}
+
+void CSpeedDialSelectDlg::Appended(const std::string& itemText, int recordIndex)
+{
+    QuietSelectedList();
+    const int item = selectedList.AddString(itemText);
+    if (item >= 0) // LB_SETITEMDATA with -1 would touch every item
+        selectedList.SetItemData(item, recordIndex);
+}
+
+void CSpeedDialSelectDlg::Removed(int position)
+{
+    QuietSelectedList();
+    selectedList.DeleteString(position);
+}
+
+bool CSpeedDialSelectDlg::AskReplace(const SpeedDialRecord& chosen)
+{
+    // The user decides looking at the list as it stands.
+    RedrawSelectedList();
+    const std::string question = "Name :  " + FieldText(chosen.name, sizeof chosen.name) + "\nFax # :  " +
+                                 FieldText(chosen.faxNumber, sizeof chosen.faxNumber) +
+                                 "\n\nThe recipient already exists in the current selection.\nDo you want to "
+                                 "replace it?";
+    return ShowMessage(question.c_str(), kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CSpeedDialSelectDlg::ViewDetails()
+{
+    if (availableList.GetSelCount() != 1) {
+        ShowMessage(kExactlyOneText, kCaption, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const int item = availableList.GetFirstSelected();
+    if (item < 0)
+        return;
+    const int record = static_cast<int>(availableList.GetItemData(item));
+    CSpeedDialRecordDlg details(Handle(), recordTable, result, record);
+    details.DoModal();
+}
+
+void CSpeedDialSelectDlg::ShowLimitReached() const
+{
+    ShowMessage(kLimitText, kCaption, MB_OK | MB_ICONWARNING);
+}
+
+void CSpeedDialSelectDlg::OnOK()
+{
+    selection.StoreChoice(result);
+    EndDialog(IDOK);
+}
+
+void CSpeedDialSelectDlg::OnCancel()
+{
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+    EndDialog(IDCANCEL);
+}

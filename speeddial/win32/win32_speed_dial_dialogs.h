@@ -1,0 +1,9 @@
+// The speed-dial reader's selection dialog as a modal Win32 dialog.
+#pragma once
+
+#include "speeddial/speed_dial_reader.h"
+
+class Win32SpeedDialDialogs : public SpeedDialDialogs {
+public:
+    bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table, ImportResult& result) override;
+};
