@@ -1,0 +1,210 @@
+#include "import_run.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "testkit/file_bytes.h"
+
+namespace testkit {
+
+void PrintTo(const ReceivedCommand& command, std::ostream* out)
+{
+    *out << "WM_COMMAND(id " << command.id << ", code " << command.code << ", lParam " << command.lParam << ")";
+}
+
+} // namespace testkit
+
+namespace e2e {
+
+using namespace testkit;
+
+namespace {
+
+constexpr std::size_t kFieldBytes = 31;
+
+std::string Field(const std::string& text)
+{
+    std::string field = text;
+    field.resize(kFieldBytes, '\0');
+    return field;
+}
+
+std::string Hex(const std::string& bytes)
+{
+    std::string out;
+    char digits[4];
+    for (unsigned char byte : bytes) {
+        std::snprintf(digits, sizeof digits, "%02X ", byte);
+        out += digits;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string WorkPath(const std::string& name)
+{
+    return std::string(kWorkFolder) + "\\" + name;
+}
+
+std::string ProgramPath()
+{
+    return OwnDirectory() + "faximport.exe";
+}
+
+std::string ExpectedExport(const std::vector<Entry>& entries)
+{
+    std::string bytes;
+    bytes += static_cast<char>(entries.size() & 0xFF);
+    bytes += static_cast<char>((entries.size() >> 8) & 0xFF);
+    for (const Entry& entry : entries)
+        bytes += Field(entry.first) + Field(entry.second);
+    return bytes;
+}
+
+std::string HexLayout(const std::string& bytes)
+{
+    std::string out = "count: " + Hex(bytes.substr(0, 2)) + "\n";
+    for (std::size_t at = 2; at < bytes.size(); at += kFieldBytes)
+        out += Hex(bytes.substr(at, kFieldBytes)) + "\n";
+    return out;
+}
+
+void ImportRun::SetUp()
+{
+    ASSERT_TRUE(EnsureDirectory(kWorkFolder));
+    for (const std::string& name : WorkFiles())
+        ASSERT_TRUE(RemoveFile(WorkPath(name))) << name;
+}
+
+std::string ImportRun::WriteWorkFile(const std::string& name, const std::string& bytes)
+{
+    const std::string path = WorkPath(name);
+    EXPECT_TRUE(WriteFileBytes(path, bytes)) << path;
+    return path;
+}
+
+std::vector<std::string> ImportRun::WorkFiles() const
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(WorkPath("*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void ImportRun::Start(const std::string& arguments, bool capControl)
+{
+    HostOptions options;
+    options.title = capControl ? "Fax Host (with entry cap)" : "Fax Host";
+    options.capControl = capControl;
+    host_ = std::make_unique<TestHost>(options);
+    ASSERT_TRUE(host_->MakeForeground()) << "the host window did not become the foreground window";
+    program_.Start(ProgramPath(), arguments);
+}
+
+HWND ImportRun::WaitForDataTypeDialog()
+{
+    DialogQuery query;
+    query.processId = program_.Id();
+    query.caption = kDataTypeCaption;
+    query.requiredControl = kKindCombo;
+    return WaitForDialog(query);
+}
+
+void ImportRun::ChooseCsv(bool autoSearch)
+{
+    HWND dialog = WaitForDataTypeDialog();
+    ASSERT_TRUE(dialog) << "no data type dialog";
+    ComboChoose(dialog, kKindCombo, kCsvItem);
+    SetChecked(dialog, kAutoSearchCheck, autoSearch);
+    PostClick(dialog, IDOK);
+}
+
+bool ImportRun::PickCsvFile(const std::string& path)
+{
+    return ChooseFile(program_.Id(), kCsvChooserTitle, path);
+}
+
+HWND ImportRun::WaitForMappingDialog()
+{
+    DialogQuery query;
+    query.processId = program_.Id();
+    query.caption = kCsvCaptionStart;
+    query.captionIsPrefix = true;
+    query.requiredControl = kFieldList; // only the mapping dialog has it
+    return WaitForDialog(query);
+}
+
+HWND ImportRun::WaitForSelectionDialog()
+{
+    DialogQuery query;
+    query.processId = program_.Id();
+    query.caption = kCsvCaptionStart;
+    query.captionIsPrefix = true;
+    query.requiredControl = kSourceList;
+    return WaitForDialog(query);
+}
+
+HWND ImportRun::WaitForConfirmation()
+{
+    DialogQuery query;
+    query.processId = program_.Id();
+    query.caption = kConfirmCaption;
+    query.requiredControl = kEntryList;
+    return WaitForDialog(query);
+}
+
+HWND ImportRun::OpenSelection(const std::string& arguments, const std::string& csvPath, bool capControl)
+{
+    Start(arguments, capControl);
+    if (::testing::Test::HasFatalFailure())
+        return nullptr;
+    ChooseCsv(true);
+    if (::testing::Test::HasFatalFailure())
+        return nullptr;
+    EXPECT_TRUE(PickCsvFile(csvPath)) << "the CSV file chooser did not take " << csvPath;
+    return WaitForSelectionDialog();
+}
+
+MessageBoxInfo ImportRun::AnswerNextMessage()
+{
+    MessageBoxInfo box = WaitForMessage(program_.Id());
+    if (box.window) {
+        EXPECT_TRUE(AnswerMessage(box)) << "the message box did not close: " << box.text;
+    }
+    return box;
+}
+
+void ImportRun::ExpectNoMessageUntilExit()
+{
+    const bool ended = WaitUntil([&] {
+        if (FindMessageBox(program_.Id())) {
+            const MessageBoxInfo shown = AnswerNextMessage();
+            ADD_FAILURE() << "unexpected message box \"" << shown.caption << "\": " << shown.text;
+        }
+        return !program_.Running();
+    });
+    EXPECT_TRUE(ended) << "faximport did not end";
+}
+
+void ImportRun::ExpectHandBack(int command)
+{
+    ASSERT_TRUE(program_.WaitForExit()) << "faximport did not end";
+    EXPECT_EQ(program_.ExitCode(), 0u);
+    EXPECT_TRUE(host_->IsEnabled()) << "the host window was left disabled";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == host_->Window(); }))
+        << "the host window is not the foreground window";
+    EXPECT_TRUE(host_->WaitForCommand(command)) << "no command " << command << " reached the host";
+    const std::vector<ReceivedCommand> expected = {{command, 0, 0}};
+    EXPECT_EQ(host_->Commands(), expected);
+}
+
+} // namespace e2e

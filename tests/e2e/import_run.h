@@ -1,0 +1,124 @@
+// What the end-to-end tests share: the program's dialog contract (captions,
+// control IDs, message texts), the test data folder, the export file layout
+// written out by hand, and a fixture that runs one import from a test host.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "testkit/child_process.h"
+#include "testkit/dialog_driver.h"
+#include "testkit/test_host.h"
+
+namespace testkit {
+void PrintTo(const ReceivedCommand& command, std::ostream* out);
+} // namespace testkit
+
+namespace e2e {
+
+// Commands the host receives at the end of a run.
+constexpr int kPlainExportCommand = 1022;
+constexpr int kSpeedDialExportCommand = 1028;
+
+// Data type dialog.
+constexpr char kDataTypeCaption[] = "Import Fax Recipient Data";
+constexpr int kKindCombo = 1056;
+constexpr int kAutoSearchCheck = 1057;
+constexpr int kDefaultWabCheck = 1059;
+constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
+constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
+
+// File chooser titles.
+constexpr char kCsvChooserTitle[] = "Import CSV File";
+constexpr char kSpeedDialChooserTitle[] = "Import Speed Dial EWS-CSV File";
+
+// Field mapping dialog and selection dialog; both captions start with this.
+constexpr char kCsvCaptionStart[] = "CSV Import - ";
+constexpr int kFieldList = 1051;
+constexpr int kNameField = 1052;
+constexpr int kMapNameButton = 1053;
+constexpr int kMapFaxButton = 1054;
+constexpr int kFaxField = 1055;
+constexpr int kTypeAheadEdit = 1003;
+constexpr int kSourceList = 1004;
+constexpr int kAddButton = 1001;
+constexpr int kDeleteButton = 1049;
+constexpr int kSelectedList = 1002;
+
+// Confirmation dialog.
+constexpr char kConfirmCaption[] = "Import Fax Recipient Data - Confirmation";
+constexpr int kEntryList = 1001;
+constexpr int kHeadline = 1002;
+constexpr int kSelectedCount = 1003;
+constexpr int kRejectedCount = 1004;
+constexpr int kValidCount = 1005;
+constexpr int kCapLine = 1054;
+constexpr int kRejectedLabel = 1055;
+
+// Message captions and texts.
+constexpr char kImportCaption[] = "Import Fax Recipient Data";
+constexpr char kCsvErrorCaption[] = "CSV Import Error";
+constexpr char kCsvCaption[] = "CSV Import";
+constexpr char kNoEntryText[] = "No entry to be imported.";
+constexpr char kLimitText[] =
+    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
+
+// The folder for test files, in the Wine prefix: no blanks, since the export
+// path travels on a command line that has no quoting.
+constexpr char kWorkFolder[] = "C:\\faximport-e2e";
+std::string WorkPath(const std::string& name);
+
+// faximport.exe, copied beside the test program by the build.
+std::string ProgramPath();
+
+// Export file bytes as the layout defines them: the entry count as 16 bits,
+// little-endian, then per entry a 31-byte name field and a 31-byte fax field,
+// each holding the text, its terminating zero and zero filler.
+using Entry = std::pair<std::string, std::string>; // name, fax number
+std::string ExpectedExport(const std::vector<Entry>& entries);
+// Readable form for comparisons: the count, then one line of hex per field.
+std::string HexLayout(const std::string& bytes);
+
+class ImportRun : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // Writes a test file into the work folder and returns its path.
+    std::string WriteWorkFile(const std::string& name, const std::string& bytes);
+    // Names of the files in the work folder.
+    std::vector<std::string> WorkFiles() const;
+
+    // Creates the host (foreground, with or without control 1008) and starts
+    // faximport with this text after the program name.
+    void Start(const std::string& arguments, bool capControl = false);
+    DWORD ProgramId() const { return program_.Id(); }
+
+    HWND WaitForDataTypeDialog();
+    // In the data type dialog: CSV, with or without automatic field search, OK.
+    void ChooseCsv(bool autoSearch);
+    // In the open-file dialog for CSV files: this path, OK.
+    bool PickCsvFile(const std::string& path);
+    HWND WaitForMappingDialog();
+    HWND WaitForSelectionDialog();
+    HWND WaitForConfirmation();
+    // Start, CSV in the chosen mode, the file, up to the selection dialog.
+    HWND OpenSelection(const std::string& arguments, const std::string& csvPath, bool capControl = false);
+
+    // Waits for the next message box, presses OK and returns what it said.
+    testkit::MessageBoxInfo AnswerNextMessage();
+    // Waits for the program to end and fails for each message box shown meanwhile.
+    void ExpectNoMessageUntilExit();
+    // The program has ended normally, the host is usable again and received
+    // exactly one command, with that ID and lParam 0.
+    void ExpectHandBack(int command);
+
+    std::unique_ptr<testkit::TestHost> host_;
+    testkit::ChildProcess program_; // ended first, before the host goes
+};
+
+} // namespace e2e
