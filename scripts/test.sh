@@ -26,18 +26,14 @@ done
 
 echo "== windows: tests under Wine"
 . scripts/wine-env.sh
-run_windows_tests() {
-    scripts/wine-prefix.sh
-    ctest --preset windows
-}
+windows_tests='scripts/wine-prefix.sh && ctest --preset windows'
 if [ -n "${DISPLAY:-}" ]; then
-    run_windows_tests
+    bash -c "$windows_tests"
 else
     # One virtual display and one wineserver for the whole run.
     wineserver -k 2>/dev/null || true
-    export -f run_windows_tests
     status=0
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c run_windows_tests || status=$?
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$windows_tests" || status=$?
     wineserver -k 2>/dev/null || true
     exit $status
 fi

@@ -171,7 +171,11 @@ HWND ImportRun::OpenSelection(const std::string& arguments, const std::string& c
     if (::testing::Test::HasFatalFailure())
         return nullptr;
     EXPECT_TRUE(PickCsvFile(csvPath)) << "the CSV file chooser did not take " << csvPath;
-    return WaitForSelectionDialog();
+    HWND selection = WaitForSelectionDialog();
+    // Closing the host-owned file chooser enables the host again; the program
+    // must take it out of use once more.
+    EXPECT_FALSE(host_->IsEnabled()) << "the host became usable after the file chooser closed";
+    return selection;
 }
 
 MessageBoxInfo ImportRun::AnswerNextMessage()
