@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the portable core
-# natively, again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# Windows build (unit and end-to-end tests) under Wine.
+# natively, again under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# fuzz targets briefly over their corpora, and the Windows build (unit and
+# end-to-end tests) under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,13 +14,13 @@ if [ -n "${CI:-}" ]; then
 fi
 jobs="$(nproc)"
 
-for preset in native native-asan windows; do
+for preset in native native-asan fuzz windows; do
     echo "== $preset: configure and build"
     cmake --preset "$preset" "${werror[@]}" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
 
-for preset in native native-asan; do
+for preset in native native-asan fuzz; do
     echo "== $preset: tests"
     ctest --preset "$preset"
 done

@@ -18,12 +18,17 @@ std::string SpeedDialSelection::KeyOf(int recordIndex) const
     return key;
 }
 
-std::string SpeedDialSelection::ItemText(int recordIndex) const
+std::string SpeedDialSelection::EntryTextOf(int recordIndex) const
 {
     const SpeedDialRecord& record = table_[static_cast<std::size_t>(recordIndex)];
+    return FormatEntryText(record.name, record.faxNumber);
+}
+
+std::string SpeedDialSelection::ItemText(int recordIndex) const
+{
     std::string text = keys_.At(static_cast<std::size_t>(recordIndex));
     text += '\t';
-    text += FormatEntryText(record.name, record.faxNumber);
+    text += EntryTextOf(recordIndex);
     if (text.size() > kMaxItemChars)
         text.resize(kMaxItemChars);
     return text;
@@ -87,19 +92,12 @@ void SpeedDialSelection::RemovePositions(const std::vector<int>& positions)
 
 void SpeedDialSelection::StoreChoice(ImportResult& result) const
 {
-    // The item texts read the speed-dial numbers, which the keys list holds
-    // until it is replaced below: take every text first.
-    std::vector<std::string> entryTexts;
-    entryTexts.reserve(chosen_.size());
-    for (int record : chosen_) {
-        const std::string text = ItemText(record);
-        entryTexts.push_back(text.substr(text.find('\t') + 1));
-    }
+    // keys_ may be result.speedDialKeys itself: nothing below reads it.
     result.speedDialKeys.RemoveAll();
     result.recipients.RemoveAll();
-    for (std::size_t i = 0; i < chosen_.size(); ++i) {
-        result.recipients.Append(std::move(entryTexts[i]));
-        result.speedDialKeys.Append(std::to_string(chosen_[i]));
+    for (int record : chosen_) {
+        result.recipients.Append(EntryTextOf(record));
+        result.speedDialKeys.Append(std::to_string(record));
     }
     result.entryCount = static_cast<std::uint16_t>(chosen_.size());
 }

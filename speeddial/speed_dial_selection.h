@@ -44,6 +44,7 @@ public:
 
 private:
     std::string KeyOf(int recordIndex) const;
+    std::string EntryTextOf(int recordIndex) const;
     int PositionOf(int recordIndex) const;
     void RemoveAt(int position);
 

@@ -130,3 +130,18 @@ TEST_F(SpeedDialSelectionTest, StoringWorksWhenTheKeysAreTheResultsOwn)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SpeedDialSelectionTest, LongNumbersDoNotSpoilTheEntryText)
+{
+    Add(std::string(300, '7').c_str(), "Ann", "1");
+    SpeedDialSelection selection(table, keys, 0);
+    selection.AddRecords({0}, view);
+    EXPECT_EQ(view.items[0].size(), 255u) << "list texts are cut to 255 characters";
+    ImportResult result;
+    selection.StoreChoice(result);
+    EXPECT_EQ(result.recipients.At(0), "Ann [1]");
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+// The CSV reader in both modes on arbitrary files, with the dialogs answered
+// from the input: the mapping picks columns, the selection takes entries.
+#include "app/file_system.h"
+#include "csv/csv_reader.h"
+#include "csv/csv_selection.h"
+#include "fuzz_input.h"
+
+namespace {
+
+class ScriptedDialogs : public CsvDialogs {
+public:
+    explicit ScriptedDialogs(std::uint8_t choice) : choice_(choice) {}
+
+    bool MapFields(const std::string&, const std::vector<const char*>& fields, int& nameIndex,
+                   int& faxIndex) override
+    {
+        if (fields.empty())
+            return false;
+        faxIndex = choice_ % fields.size();
+        nameIndex = (choice_ & 0x80) ? -1 : static_cast<int>((choice_ / 3) % fields.size());
+        return true;
+    }
+
+    bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override
+    {
+        if (result.entryCount != entries.size())
+            __builtin_trap();
+        result.entryCount = 0;
+        CsvSelection selection(entries, (choice_ & 1) ? 50 : 0);
+        std::vector<int> all;
+        for (std::size_t i = 0; i < entries.size(); i += 1 + choice_ % 3)
+            all.push_back(static_cast<int>(i));
+        selection.AddEntries(all);
+        selection.RemovePositions({0, 2});
+        selection.AddEntries(all);
+        selection.StoreChoice(result);
+        return true;
+    }
+
+private:
+    std::uint8_t choice_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::uint8_t choice = data[0];
+    for (int kind : {kKindCsvManual, kKindCsvAuto}) {
+        std::vector<char> text = FileOf(data + 1, size - 1);
+        ScriptedDialogs dialogs(choice);
+        ImportResult result;
+        int rejected = 0;
+        const int read = ReadCsvText(text, dialogs, "fuzz.csv", result, rejected, kind);
+        if (read < kReadTooManyEntries)
+            __builtin_trap();
+        if (read > 0 && (read != result.entryCount || result.recipients.Count() != result.entryCount))
+            __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,35 @@
+// The field splitter and the text routines on arbitrary lines.
+#include <cstring>
+
+#include "csv/text_routines.h"
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::vector<char> line = TextOf(data, size);
+    const std::size_t length = std::strlen(line.data());
+    CsvFieldTable fields;
+    fields[0] = line.data();
+    const CsvSplit split = SplitCsvLine(fields);
+    if (split.fieldCount < 0 || split.fieldCount > kMaxCsvFields)
+        __builtin_trap();
+    for (int i = 0; i < split.fieldCount; ++i) {
+        // Every field lies inside the line and stays zero-terminated there.
+        if (fields[i] < line.data() || fields[i] > line.data() + length)
+            __builtin_trap();
+        TrimSpaces(fields[i]);
+        ReplaceBrackets(fields[i]);
+        CleanFaxNumber(fields[i]);
+    }
+
+    // An entry text built from any name and number splits back within bounds.
+    std::vector<char> copy = TextOf(data, size);
+    char name[32];
+    char fax[32];
+    std::memset(name, 0x7F, sizeof name);
+    std::memset(fax, 0x7F, sizeof fax);
+    SplitEntryText(copy.data(), name, fax);
+    if (name[31] != 0x7F || fax[31] != 0x7F || std::strlen(name) > 30 || std::strlen(fax) > 30)
+        __builtin_trap();
+    return 0;
+}

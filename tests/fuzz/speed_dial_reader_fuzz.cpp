@@ -1,0 +1,70 @@
+// The speed-dial reader on arbitrary files, then the export of the chosen
+// records, which runs every field codec over the column texts.
+#include "app/export_writer.h"
+#include "app/file_system.h"
+#include "fuzz_input.h"
+#include "speeddial/speed_dial_reader.h"
+#include "speeddial/speed_dial_selection.h"
+
+namespace {
+
+class OneFile : public FileSystem {
+public:
+    OneFile(const std::uint8_t* data, std::size_t size) : bytes_(data, data + size) {}
+    int ReadWholeFile(const std::string&, std::vector<char>& bytes) override
+    {
+        if (bytes_.empty())
+            return kReadNothing;
+        bytes.assign(bytes_.begin(), bytes_.end());
+        bytes.push_back('\0');
+        return 0;
+    }
+    bool ReplaceFileContents(const std::string&, const std::vector<unsigned char>&, std::string&) override
+    {
+        return true;
+    }
+
+private:
+    std::vector<char> bytes_;
+};
+
+class TakeEverything : public SpeedDialDialogs, public SpeedDialSelection::View {
+public:
+    bool SelectSpeedDials(const std::string&, const SpeedDialTable& table, ImportResult& result) override
+    {
+        if (result.entryCount != table.size() || result.speedDialKeys.Count() != table.size())
+            __builtin_trap();
+        result.entryCount = 0;
+        SpeedDialSelection selection(table, result.speedDialKeys, 0);
+        std::vector<int> all;
+        for (std::size_t i = table.size(); i-- > 0;)
+            all.push_back(static_cast<int>(i));
+        selection.AddRecords(all, *this);
+        selection.StoreChoice(result);
+        return true;
+    }
+    void Appended(const std::string&, int) override {}
+    void Removed(int) override {}
+    bool AskReplace(const SpeedDialRecord&) override { return answer = !answer; }
+
+private:
+    bool answer = false;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    OneFile file(data, size);
+    TakeEverything dialogs;
+    ImportResult result;
+    int rejected = 0;
+    std::unique_ptr<SpeedDialTable> table;
+    const int read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, rejected, table);
+    if (read > 0) {
+        const std::vector<unsigned char> bytes = BuildSpeedDialExport(result, *table);
+        if (bytes.size() != 2 + static_cast<std::size_t>(read) * sizeof(SpeedDialRecord))
+            __builtin_trap();
+    }
+    return 0;
+}
