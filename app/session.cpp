@@ -27,6 +27,12 @@ std::string FillIn(const char* format, const std::string& first, const std::stri
     return text;
 }
 
+// The host reads speed-dial records after 1028 and plain records after 1022.
+int HandBackCommand(int kind)
+{
+    return kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport;
+}
+
 } // namespace
 
 void ImportSession::Run()
@@ -44,6 +50,7 @@ void ImportSession::Run()
     } else {
         platform_.InstallHelpFile(HelpFilePathFor(platform_.ExecutablePath()));
         kind = platform_.RunDataTypeDialog();
+        platform_.PrepareHandBack(HandBackCommand(kind));
         if (kind >= kKindMapiAddressBook && kind <= kKindSpeedDial) {
             RunSource(kind);
             if (counters_.selectedEntryCount == 0)
@@ -57,7 +64,7 @@ void ImportSession::Run()
 
     speedDialTable_.reset();
     if (hasHost)
-        platform_.HandBackToHost(kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport);
+        platform_.HandBackToHost(HandBackCommand(kind));
 }
 
 void ImportSession::RunSource(int kind)

@@ -33,6 +33,9 @@ public:
     virtual void DisableHost() = 0;
     // Enables the host, brings it to the foreground and posts it the command.
     virtual void HandBackToHost(int commandId) = 0;
+    // The command the hand-back will post, known once the source is chosen,
+    // so that a run that ends abnormally can still hand the host back.
+    virtual void PrepareHandBack(int commandId) { (void)commandId; }
 
     // The program's command line, program name included.
     virtual std::string CommandLine() = 0;

@@ -10,6 +10,7 @@ add_library(faximport_win32 STATIC
     framework/list_box.cpp
     framework/message_box.cpp
     framework/window.cpp
+    app/win32/emergency_hand_back.cpp
     app/win32/import_app.cpp
     app/win32/process_state.cpp
     app/win32/source_file_chooser.cpp
@@ -50,4 +51,12 @@ target_sources(faximport_win32 PRIVATE
     speeddial/win32/speed_dial_record_dlg.cpp
     speeddial/win32/speed_dial_select_dlg.cpp
     speeddial/win32/win32_speed_dial_dialogs.cpp
+)
+
+# MAPI and WAB address books, loaded at run time: neither library is linked.
+target_sources(faximport_win32 PRIVATE
+    addrbook/win32/mapi_address_book.cpp
+    addrbook/win32/property_values.cpp
+    addrbook/win32/session_memory.cpp
+    addrbook/win32/win32_address_book_source.cpp
 )

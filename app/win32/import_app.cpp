@@ -2,6 +2,7 @@
 #include "app/win32/import_app.h"
 
 #include "app/session.h"
+#include "app/win32/emergency_hand_back.h"
 #include "app/win32/win32_session_platform.h"
 
 bool CImportApp::RunImportSession()
@@ -11,6 +12,7 @@ bool CImportApp::RunImportSession()
     validFaxCount = 0;
     rejectedEntryCount = 0;
 
+    InstallEmergencyHandBack();
     Win32SessionPlatform platform(hostWindow);
     try {
         ImportSession session(platform);
@@ -21,7 +23,7 @@ bool CImportApp::RunImportSession()
         rejectedEntryCount = counters.rejectedEntryCount;
     } catch (...) {
         // Even a session that failed half-way gives the host its window back.
-        platform.HandBackToHost(kCommandPlainExport);
+        platform.HandBackAfterFailure();
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/win32/emergency_hand_back.h"
 #include "app/win32/process_state.h"
 #include "app/win32/source_file_chooser.h"
 #include "dialogs/win32/confirm_dlg.h"
@@ -31,12 +32,22 @@ bool Win32SessionPlatform::HostHasCapControl()
 
 void Win32SessionPlatform::DisableHost()
 {
+    if (hostWindow_ == nullptr)
+        return;
+    EnableWindow(hostWindow_, FALSE);
+    ArmEmergencyHandBack(hostWindow_, pendingCommand_);
+}
+
+void Win32SessionPlatform::PrepareHandBack(int commandId)
+{
+    pendingCommand_ = commandId;
     if (hostWindow_ != nullptr)
-        EnableWindow(hostWindow_, FALSE);
+        ArmEmergencyHandBack(hostWindow_, pendingCommand_);
 }
 
 void Win32SessionPlatform::HandBackToHost(int commandId)
 {
+    DisarmEmergencyHandBack();
     if (hostWindow_ == nullptr)
         return;
     EnableWindow(hostWindow_, TRUE);

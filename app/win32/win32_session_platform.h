@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "addrbook/win32/win32_address_book_source.h"
+#include "app/session.h"
 #include "app/session_platform.h"
 #include "app/win32/win32_file_system.h"
 #include "csv/win32/win32_csv_dialogs.h"
@@ -19,6 +21,10 @@ public:
     bool HostHasCapControl() override;
     void DisableHost() override;
     void HandBackToHost(int commandId) override;
+    void PrepareHandBack(int commandId) override;
+    // After a failure that ended the session early: the hand-back with the
+    // command prepared so far.
+    void HandBackAfterFailure() { HandBackToHost(pendingCommand_); }
 
     std::string CommandLine() override;
     std::string ExecutablePath() override;
@@ -32,10 +38,13 @@ public:
     FileSystem& Files() override { return files_; }
     CsvDialogs& CsvUi() override { return csvDialogs_; }
     SpeedDialDialogs* SpeedDialUi() override { return &speedDialDialogs_; }
+    AddressBookSource* AddressBooks() override { return &addressBooks_; }
 
 private:
     HWND& hostWindow_;
+    int pendingCommand_ = kCommandPlainExport;
     Win32FileSystem files_;
     Win32CsvDialogs csvDialogs_;
     Win32SpeedDialDialogs speedDialDialogs_;
+    Win32AddressBookSource addressBooks_{hostWindow_};
 };

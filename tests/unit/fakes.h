@@ -135,6 +135,7 @@ public:
     std::vector<std::string> events;
     std::vector<Message> messages;
     std::vector<int> commands;
+    std::vector<int> preparedCommands;
     bool hostEnabled = true;
     int chooserKind = 0;
     SessionCounters confirmedCounters;
@@ -148,6 +149,7 @@ public:
         hostEnabled = false;
         events.push_back("disable");
     }
+    void PrepareHandBack(int commandId) override { preparedCommands.push_back(commandId); }
     void HandBackToHost(int commandId) override
     {
         hostEnabled = true;

@@ -81,6 +81,7 @@ TEST_F(SessionTest, CancelledChooserWarnsAndKeeps1028ForSpeedDial)
     EXPECT_EQ(platform.messages[0].caption, "Import Fax Recipient Data");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::kWarning);
     EXPECT_EQ(platform.commands, (std::vector<int>{1028}));
+    EXPECT_EQ(platform.preparedCommands, (std::vector<int>{1028})) << "known before the source runs";
 }
 
 TEST_F(SessionTest, ReaderErrorsAreReportedThenNoEntry)

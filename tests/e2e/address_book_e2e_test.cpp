@@ -1,0 +1,683 @@
+// Address-book imports through the platform's libraries: the MAPI32.DLL and
+// WAB doubles built beside faximport.exe serve a book written by each test,
+// answer the address dialog with a pre-arranged pick and log the calls that
+// matter. Wine's own mapi32 and a disabled mapi32 cover the failing starts.
+// Every test puts the profile entry and registry values it changes back.
+#include "import_run.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <sstream>
+
+#include "testkit/file_bytes.h"
+
+namespace e2e {
+namespace {
+
+using namespace testkit;
+
+constexpr char kMapiItem[] = "MS Messaging System Address Book";
+constexpr char kWabItem[] = "Windows Address Book (WAB)";
+constexpr char kWabChooserTitle[] = "Import WAB File";
+constexpr char kWabErrorCaption[] = "WAB Import Error";
+constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
+constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
+constexpr char kRejectedFromSelection[] = "Rejected from selection:";
+constexpr char kCapText[] = "*Only the first 50 fax entries will be imported.";
+
+constexpr char kWabDouble[] = "wab_double.dll";
+constexpr char kWabWithoutOpen[] = "wab_without_open.dll";
+
+// The address dialog as the program must ask for it, owned by window.
+std::string ExpectedAddressCall(HWND window)
+{
+    return "Address ui=" + std::to_string(reinterpret_cast<ULONG_PTR>(window)) +
+           " container=0/null flags=1 reserved=null help=0/null callbacks=null caption=\"Address Book\""
+           " newEntry=\"Used for message only, not for fax import\" wells=\"Selected Recipients\""
+           " fields=1 focus=0 title=\"To\" type=1 restrictions=null list=null";
+}
+
+constexpr char kWabClosedCleanly[] = "WAB object released: objects left 0, buffers left 0, bad frees 0";
+constexpr char kMapiClosedCleanly[] = "MAPIUninitialize: objects left 0, buffers left 0, bad frees 0";
+
+// The [Mail] MAPIX profile entry, the registered WAB library and the
+// program's mapi32 override, as they were before the test.
+class PlatformSettings {
+public:
+    PlatformSettings()
+    {
+        char value[64] = {};
+        // A default no real entry has tells a missing entry from an empty one.
+        GetProfileStringA("Mail", "MAPIX", "\x01", value, sizeof value);
+        mapixPresent_ = std::string(value) != "\x01";
+        mapix_ = value;
+        wabPathPresent_ = ReadValue(HKEY_LOCAL_MACHINE, kWabKey, "", wabPath_);
+        overridePresent_ = ReadValue(HKEY_CURRENT_USER, kOverrideKey, "mapi32", override_);
+    }
+
+    ~PlatformSettings()
+    {
+        SetMapix(mapixPresent_ ? mapix_.c_str() : nullptr);
+        WriteValue(HKEY_LOCAL_MACHINE, kWabKey, "", wabPathPresent_ ? wabPath_.c_str() : nullptr);
+        WriteValue(HKEY_CURRENT_USER, kOverrideKey, "mapi32", overridePresent_ ? override_.c_str() : nullptr);
+    }
+
+    PlatformSettings(const PlatformSettings&) = delete;
+    PlatformSettings& operator=(const PlatformSettings&) = delete;
+
+    // nullptr removes the entry.
+    static void SetMapix(const char* value) { WriteProfileStringA("Mail", "MAPIX", value); }
+    // nullptr removes the value: the program then tries WAB32.DLL.
+    static bool SetWabLibrary(const char* path) { return WriteValue(HKEY_LOCAL_MACHINE, kWabKey, "", path); }
+    // "native" loads MAPI32.DLL from the program's folder, "" disables it,
+    // nullptr leaves Wine's own.
+    static bool SetMapiOverride(const char* value)
+    {
+        return WriteValue(HKEY_CURRENT_USER, kOverrideKey, "mapi32", value);
+    }
+
+private:
+    static constexpr char kWabKey[] = "Software\\Microsoft\\WAB\\DLLPath";
+    static constexpr char kOverrideKey[] = "Software\\Wine\\AppDefaults\\faximport.exe\\DllOverrides";
+
+    static bool ReadValue(HKEY root, const char* keyName, const char* valueName, std::string& text)
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(root, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        char buffer[512] = {};
+        DWORD size = sizeof buffer - 1;
+        const bool found =
+            RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        text = buffer;
+        return found;
+    }
+
+    static bool WriteValue(HKEY root, const char* keyName, const char* valueName, const char* text)
+    {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(root, keyName, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return false;
+        LONG status = ERROR_SUCCESS;
+        if (text != nullptr) {
+            status = RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                                    static_cast<DWORD>(std::strlen(text) + 1));
+        } else {
+            status = RegDeleteValueA(key, valueName);
+            if (status == ERROR_FILE_NOT_FOUND)
+                status = ERROR_SUCCESS;
+        }
+        RegCloseKey(key);
+        return status == ERROR_SUCCESS;
+    }
+
+    bool mapixPresent_ = false;
+    std::string mapix_;
+    bool wabPathPresent_ = false;
+    std::string wabPath_;
+    bool overridePresent_ = false;
+    std::string override_;
+};
+
+struct NoticeSearch {
+    DWORD processId;
+    bool found;
+};
+
+BOOL CALLBACK MatchProgressNotice(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<NoticeSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (owner != search->processId || !IsWindowVisible(window) || lstrcmpW(className, L"#32770") != 0)
+        return TRUE;
+    wchar_t text[64] = {};
+    GetWindowTextW(GetDlgItem(window, 0xFFFF), text, 64);
+    search->found = lstrcmpW(text, L"Retrieving and validating fax records...") == 0;
+    return search->found ? FALSE : TRUE;
+}
+
+// Whether the progress notice of the process is on screen. Read without
+// messages to the program: its thread is busy while the notice stands.
+bool ProgressNoticeShown(DWORD processId)
+{
+    NoticeSearch search = {processId, false};
+    EnumWindows(MatchProgressNotice, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The three figures and the two texts of the confirmation's statistics.
+struct Statistics {
+    std::string selected;
+    std::string rejected;
+    std::string valid;
+    std::string rejectedLabel;
+    std::string capLine;
+
+    bool operator==(const Statistics& other) const
+    {
+        return selected == other.selected && rejected == other.rejected && valid == other.valid &&
+               rejectedLabel == other.rejectedLabel && capLine == other.capLine;
+    }
+};
+
+void PrintTo(const Statistics& figures, std::ostream* out)
+{
+    *out << "selected " << figures.selected << ", rejected " << figures.rejected << ", valid " << figures.valid
+         << ", label \"" << figures.rejectedLabel << "\", cap line \"" << figures.capLine << "\"";
+}
+
+Statistics ReadStatistics(HWND confirmation)
+{
+    return {ControlText(confirmation, kSelectedCount), ControlText(confirmation, kRejectedCount),
+            ControlText(confirmation, kValidCount), ControlText(confirmation, kRejectedLabel),
+            ControlText(confirmation, kCapLine)};
+}
+
+// Confirmation lines: name, tab, fax number.
+std::vector<std::string> ConfirmLines(const std::vector<Entry>& entries)
+{
+    std::vector<std::string> lines;
+    for (const Entry& entry : entries)
+        lines.push_back(entry.first + "\t" + entry.second);
+    return lines;
+}
+
+class AddressBookRun : public ImportRun {
+protected:
+    void SetUp() override
+    {
+        ImportRun::SetUp();
+        if (HasFatalFailure())
+            return;
+        settings_ = std::make_unique<PlatformSettings>();
+        // A clean start: no MAPI, no registered WAB, Wine's own mapi32.
+        PlatformSettings::SetMapix(nullptr);
+        ASSERT_TRUE(PlatformSettings::SetWabLibrary(nullptr));
+        ASSERT_TRUE(PlatformSettings::SetMapiOverride(nullptr));
+        // The doubles in faximport's process find their book and log here.
+        SetEnvironmentVariableA("FAXIMPORT_TEST_BOOK", WorkPath("book.txt").c_str());
+        SetEnvironmentVariableA("FAXIMPORT_TEST_LOG", WorkPath("calls.log").c_str());
+    }
+
+    void TearDown() override
+    {
+        program_.Kill();
+        SetEnvironmentVariableA("FAXIMPORT_TEST_BOOK", nullptr);
+        SetEnvironmentVariableA("FAXIMPORT_TEST_LOG", nullptr);
+        settings_.reset();
+    }
+
+    void WriteBook(const std::string& text) { WriteWorkFile("book.txt", text); }
+
+    static void UseMapiDouble()
+    {
+        PlatformSettings::SetMapix("1");
+        ASSERT_TRUE(PlatformSettings::SetMapiOverride("native"));
+    }
+
+    static void UseWabLibrary(const char* fileName)
+    {
+        ASSERT_TRUE(PlatformSettings::SetWabLibrary((OwnDirectory() + fileName).c_str()));
+    }
+
+    // In the data type dialog: this source; for the WAB, the default file
+    // or a file to choose. Then OK.
+    void ChooseSource(const char* item, bool defaultWab = true)
+    {
+        HWND dialog = WaitForDataTypeDialog();
+        ASSERT_TRUE(dialog) << "no data type dialog";
+        ComboChoose(dialog, kKindCombo, item);
+        SetChecked(dialog, kDefaultWabCheck, defaultWab);
+        PostClick(dialog, IDOK);
+    }
+
+    // The confirmation, with the host still out of use although the address
+    // dialog and the logon (both owned by the host) enabled it on closing,
+    // and the progress notice gone.
+    HWND WaitForAddressBookConfirmation()
+    {
+        HWND confirmation = WaitForConfirmation();
+        if (confirmation) {
+            EXPECT_FALSE(host_->IsEnabled()) << "the host became usable while the import runs";
+            EXPECT_FALSE(ProgressNoticeShown(ProgramId())) << "the progress notice outlived the extraction";
+        }
+        return confirmation;
+    }
+
+    // The lines the doubles logged during the run.
+    std::vector<std::string> Calls() const
+    {
+        std::string text;
+        ReadFileBytes(WorkPath("calls.log"), text);
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        std::string line;
+        while (std::getline(in, line))
+            lines.push_back(line);
+        return lines;
+    }
+
+    std::string HostValue() const { return std::to_string(reinterpret_cast<ULONG_PTR>(host_->Window())); }
+
+    // The run's last calls: the address book closed with nothing left over,
+    // then its library freed.
+    void ExpectClosedAtEnd(const char* closedLine, const char* freedLine) const
+    {
+        const std::vector<std::string> calls = Calls();
+        ASSERT_GE(calls.size(), 2u);
+        EXPECT_EQ(calls[calls.size() - 2], closedLine);
+        EXPECT_EQ(calls.back(), freedLine);
+    }
+
+    // OK in the confirmation, then the export file must hold exactly entries.
+    void ConfirmAndExpectExport(HWND confirmation, const std::string& exportPath, const std::vector<Entry>& entries)
+    {
+        PostClick(confirmation, IDOK);
+        ExpectNoMessageUntilExit();
+        ExpectHandBack(kPlainExportCommand);
+        std::string written;
+        ASSERT_TRUE(ReadFileBytes(exportPath, written)) << "no export file at " << exportPath;
+        const std::string expected = ExpectedExport(entries);
+        EXPECT_EQ(written.size(), expected.size());
+        EXPECT_EQ(HexLayout(written), HexLayout(expected));
+    }
+
+    // The warning that ends a run which picked nothing.
+    void ExpectNoEntryWarningAndHandBack(const std::string& exportPath)
+    {
+        const MessageBoxInfo warning = AnswerNextMessage();
+        EXPECT_EQ(warning.caption, kImportCaption);
+        EXPECT_EQ(warning.text, kNoEntryText);
+        ExpectNoMessageUntilExit();
+        ExpectHandBack(kPlainExportCommand);
+        EXPECT_FALSE(FileExists(exportPath));
+    }
+
+    std::unique_ptr<PlatformSettings> settings_;
+};
+
+// Persons with one, three and no usable numbers, numbers that need cleaning,
+// and picked entries the walk cannot use: a person the address book cannot
+// open, an entry without identifier, one without object type and a container.
+constexpr char kMixedBook[] =
+    "person\tann\tAnn Lee\t555-0101\t-\t-\n"
+    "person\tbob\tBob Stone\t+49 (30) 123-45\t555-0202\t555-0203\n"
+    "person\tcy\tCy [HQ] Dyer\t-\tn/a\t-\n"
+    "person\tdee\tDee Moss\t-\t-\t-\n"
+    "person\teve\tEve Hart\t , []\t-\t-\n"
+    "pick\tann bob cy dee eve ghost:6 -:6 ann:- box:3\n";
+
+const std::vector<Entry> kMixedEntries = {{"Ann Lee", "555-0101"},
+                                          {"Bob Stone", "+49(30)123-45"},
+                                          {"Bob Stone", "555-0202"},
+                                          {"Bob Stone", "555-0203"},
+                                          {"Cy (HQ) Dyer", "N/A"}};
+
+TEST_F(AddressBookRun, MapiAddressBookImportsPickedPersonsAndClosesEverything)
+{
+    UseMapiDouble();
+    // A warning from OpenAddressBook still gives a usable address book.
+    WriteBook(std::string(kMixedBook) + "set\tOpenAddressBook\twarning\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    EXPECT_EQ(ControlText(confirmation, kHeadline), "5 fax entries will be imported:");
+    EXPECT_EQ(ListItems(confirmation, kEntryList), ConfirmLines(kMixedEntries));
+    // Nine entries examined; Dee and Eve have no usable number, and the four
+    // unusable picks count as rejected too.
+    EXPECT_EQ(ReadStatistics(confirmation), (Statistics{"9", "6", "5", kRejectedFromSelection, ""}));
+    ConfirmAndExpectExport(confirmation, exportPath, kMixedEntries);
+
+    const std::string host = HostValue();
+    const std::vector<std::string> expectedCalls = {
+        "MAPI32 loaded",
+        "MAPIInitialize init=null",
+        "MAPILogonEx ui=" + host + " profile=null password=null flags=0x8021",
+        "OpenAddressBook ui=" + host + " iid=null flags=0",
+        ExpectedAddressCall(host_->Window()),
+        "Logoff ui=" + host + " flags=2 reserved=0",
+        "session released",
+        kMapiClosedCleanly,
+        "MAPI32 freed",
+    };
+    EXPECT_EQ(Calls(), expectedCalls);
+}
+
+TEST_F(AddressBookRun, MapiLogonFailureEndsSessionWithoutMessageOfItsOwn)
+{
+    UseMapiDouble();
+    WriteBook(std::string(kMixedBook) + "set\tlogon\tfail\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectNoEntryWarningAndHandBack(exportPath);
+
+    const std::vector<std::string> expectedCalls = {
+        "MAPI32 loaded",
+        "MAPIInitialize init=null",
+        "MAPILogonEx ui=" + HostValue() + " profile=null password=null flags=0x8021",
+        kMapiClosedCleanly,
+        "MAPI32 freed",
+    };
+    EXPECT_EQ(Calls(), expectedCalls);
+}
+
+TEST_F(AddressBookRun, FailedAddressDialogFreesTheListItReturned)
+{
+    UseMapiDouble();
+    WriteBook(std::string(kMixedBook) + "set\tAddress\tfail\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectNoEntryWarningAndHandBack(exportPath);
+
+    ExpectClosedAtEnd(kMapiClosedCleanly, "MAPI32 freed");
+}
+
+TEST_F(AddressBookRun, EmptyPickFromDefaultWabImportsNothing)
+{
+    UseWabLibrary(kWabDouble);
+    // OK in the address dialog with nobody picked: a list with no entries.
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\t\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectNoEntryWarningAndHandBack(exportPath);
+
+    ExpectClosedAtEnd(kWabClosedCleanly, "WAB library freed");
+}
+
+TEST_F(AddressBookRun, WinesOwnMapiFailsLogonSilently)
+{
+    PlatformSettings::SetMapix("1");
+    WriteBook(kMixedBook);
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectNoEntryWarningAndHandBack(exportPath);
+    EXPECT_EQ(Calls(), std::vector<std::string>()) << "the MAPI32.DLL double was loaded instead of Wine's";
+}
+
+TEST_F(AddressBookRun, MissingMapiLibraryIsReportedBeforeNoEntryWarning)
+{
+    PlatformSettings::SetMapix("1");
+    ASSERT_TRUE(PlatformSettings::SetMapiOverride(""));
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+
+    const MessageBoxInfo error = AnswerNextMessage();
+    EXPECT_EQ(error.caption, kMapiErrorCaption);
+    EXPECT_EQ(error.text, kMapiMissingText);
+    ExpectNoEntryWarningAndHandBack(exportPath);
+}
+
+// Everyone contains Sales and itself; Sales contains Support, which contains
+// Sales and Everyone again. Sales is also picked on its own.
+constexpr char kListBook[] =
+    "person\tann\tAnn Lee\t555-0101\t-\t-\n"
+    "person\tbob\tBob Stone\t-\t555-0102\t-\n"
+    "person\tcy\tCy Dyer\t-\t-\t555-0103\n"
+    "person\tdee\tDee Moss\t-\t-\t-\n"
+    "list\tall\tEveryone\tann sales all\n"
+    "list\tsales\tSales\tbob support dee\n"
+    "list\tsupport\tSupport\tcy sales all\n"
+    "pick\tall ann sales\n";
+
+TEST_F(AddressBookRun, DefaultWabExpandsNestedAndSelfContainingListsOnce)
+{
+    UseWabLibrary(kWabDouble);
+    WriteBook(kListBook);
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    // Depth first: Ann, then Sales with Bob, Support with Cy, then Dee. The
+    // inner references are skipped. Ann picked again and Sales picked on its
+    // own give Ann, Bob and Dee once more: examined, all rejected.
+    const std::vector<Entry> entries = {{"Ann Lee", "555-0101"}, {"Bob Stone", "555-0102"}, {"Cy Dyer", "555-0103"}};
+    EXPECT_EQ(ListItems(confirmation, kEntryList), ConfirmLines(entries));
+    EXPECT_EQ(ReadStatistics(confirmation), (Statistics{"7", "4", "3", kRejectedFromSelection, ""}));
+    ConfirmAndExpectExport(confirmation, exportPath, entries);
+
+    // The probe loads the library once and frees it; the import loads it again.
+    const std::vector<std::string> expectedCalls = {
+        "WAB library loaded",
+        "WAB library freed",
+        "WAB library loaded",
+        "WABOpen cbSize=16 hwnd=0 file=\"\" flags=0 reserved=0",
+        ExpectedAddressCall(host_->Window()),
+        kWabClosedCleanly,
+        "WAB library freed",
+    };
+    EXPECT_EQ(Calls(), expectedCalls);
+}
+
+TEST_F(AddressBookRun, ChosenWabFileIsTheOneOpened)
+{
+    UseWabLibrary(kWabDouble);
+    // The default book would import Ann; the chosen file holds Bob.
+    WriteBook(kMixedBook);
+    const std::string wabPath = WriteWorkFile("office.wab", "person\tbob\tBob Stone\t555-0102\t-\t-\n"
+                                                            "pick\tbob\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, false);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(ChooseFile(ProgramId(), kWabChooserTitle, wabPath)) << "no WAB file chooser";
+
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    EXPECT_EQ(ReadStatistics(confirmation), (Statistics{"1", "0", "1", kRejectedFromSelection, ""}));
+    ConfirmAndExpectExport(confirmation, exportPath, {{"Bob Stone", "555-0102"}});
+
+    const std::vector<std::string> calls = Calls();
+    const std::string expectedOpen = "WABOpen cbSize=16 hwnd=0 file=\"" + wabPath + "\" flags=0 reserved=0";
+    EXPECT_NE(std::find(calls.begin(), calls.end(), expectedOpen), calls.end()) << "no " << expectedOpen;
+    EXPECT_NE(std::find(calls.begin(), calls.end(), kWabClosedCleanly), calls.end());
+}
+
+TEST_F(AddressBookRun, WabOpenWarningIsAFailureAndWhatItReturnedIsReleased)
+{
+    UseWabLibrary(kWabDouble);
+    const std::string wabPath = WriteWorkFile("warned.wab", std::string(kMixedBook) + "set\tWABOpen\twarning\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, false);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(ChooseFile(ProgramId(), kWabChooserTitle, wabPath)) << "no WAB file chooser";
+
+    const MessageBoxInfo error = AnswerNextMessage();
+    EXPECT_EQ(error.caption, kWabErrorCaption);
+    EXPECT_EQ(error.text, "Fail to open Windows Address Book.\nCannot import data from " + wabPath + ".");
+    ExpectNoEntryWarningAndHandBack(exportPath);
+
+    // Released although the open failed; the address dialog never ran.
+    ExpectClosedAtEnd(kWabClosedCleanly, "WAB library freed");
+    const std::vector<std::string> calls = Calls();
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const std::string& line) { return line.rfind("Address ", 0) == 0; }),
+              0);
+}
+
+TEST_F(AddressBookRun, WabLibraryWithoutWabOpenFailsToOpenDefaultWab)
+{
+    UseWabLibrary(kWabWithoutOpen);
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+
+    const MessageBoxInfo error = AnswerNextMessage();
+    EXPECT_EQ(error.caption, kWabErrorCaption);
+    EXPECT_EQ(error.text, "Fail to open Windows Address Book.\nCannot import data from Default WAB File.");
+    ExpectNoEntryWarningAndHandBack(exportPath);
+}
+
+TEST_F(AddressBookRun, HostCapTakesFiftyEntriesAndCountsTheRest)
+{
+    UseWabLibrary(kWabDouble);
+    // Seventeen persons with three numbers each: 51 usable numbers.
+    std::string book;
+    std::string pick = "pick\t";
+    std::vector<Entry> firstFifty;
+    for (int person = 1; person <= 17; ++person) {
+        const std::string id = "p" + std::to_string(person);
+        const std::string name = "Person " + std::to_string(person);
+        book += "person\t" + id + "\t" + name;
+        for (int number = 1; number <= 3; ++number) {
+            const std::string fax = "555-" + std::to_string(person * 10 + number);
+            book += "\t" + fax;
+            if (firstFifty.size() < 50)
+                firstFifty.push_back({name, fax});
+        }
+        book += "\n";
+        pick += id + " ";
+    }
+    WriteBook(book + pick + "\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath, true);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    EXPECT_EQ(ControlText(confirmation, kHeadline), "50 fax entries will be imported:");
+    EXPECT_EQ(ListItems(confirmation, kEntryList), ConfirmLines(firstFifty));
+    EXPECT_EQ(ReadStatistics(confirmation), (Statistics{"17", "0", "51", kRejectedFromSelection, kCapText}));
+    ConfirmAndExpectExport(confirmation, exportPath, firstFifty);
+}
+
+TEST_F(AddressBookRun, ProgressNoticeStandsWhileEntriesAreRead)
+{
+    UseWabLibrary(kWabDouble);
+    // Each person takes a while to read, long enough to see the notice.
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\n"
+              "person\tbob\tBob Stone\t555-0102\t-\t-\n"
+              "pick\tann bob\n"
+              "set\tslow\t500\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+
+    EXPECT_TRUE(WaitUntil([&] { return ProgressNoticeShown(ProgramId()); })) << "no progress notice";
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}, {"Bob Stone", "555-0102"}});
+}
+
+TEST_F(AddressBookRun, WithoutRegisteredPathTheWab32BesideTheProgramIsUsed)
+{
+    // A folder of its own: a WAB32.DLL beside the shared faximport.exe would
+    // change what every other test is offered.
+    const std::string folder = std::string(kWorkFolder) + "-wab32";
+    const std::string program = folder + "\\faximport.exe";
+    ASSERT_TRUE(EnsureDirectory(folder));
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((OwnDirectory() + kWabDouble).c_str(), (folder + "\\WAB32.DLL").c_str(), FALSE));
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\tann\n");
+    const std::string exportPath = WorkPath("export.dat");
+
+    host_ = std::make_unique<TestHost>();
+    ASSERT_TRUE(host_->MakeForeground()) << "the host window did not become the foreground window";
+    program_.Start(program, exportPath);
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}});
+
+    const std::vector<std::string> calls = Calls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "WABOpen cbSize=16 hwnd=0 file=\"\" flags=0 reserved=0"),
+              calls.end());
+    EXPECT_TRUE(RemoveFile(program));
+    EXPECT_TRUE(RemoveFile(folder + "\\WAB32.DLL"));
+    RemoveDirectoryA(folder.c_str());
+}
+
+// The data type dialog with the two address-book probes in each state.
+struct OfferCase {
+    const char* name;
+    const char* mapix;  // the [Mail] MAPIX entry; nullptr: none
+    bool wabLibrary;    // the WAB double registered
+    std::vector<ComboItem> items;
+    bool defaultWabVisible;
+};
+
+void PrintTo(const OfferCase& scenario, std::ostream* out)
+{
+    *out << scenario.name;
+}
+
+const OfferCase kOfferCases[] = {
+    {"MapixOneAndWab", "1", true, {{kMapiItem, 1}, {kWabItem, 2}, {kCsvItem, 4}, {kSpeedDialItem, 6}}, false},
+    {"MapixTwo", "2", false, {{kCsvItem, 4}, {kSpeedDialItem, 6}}, false},
+    {"NoMapixButWab", nullptr, true, {{kWabItem, 2}, {kCsvItem, 4}, {kSpeedDialItem, 6}}, true},
+};
+
+class AddressBookOfferRun : public AddressBookRun, public ::testing::WithParamInterface<OfferCase> {};
+
+TEST_P(AddressBookOfferRun, OffersAddressBooksByTheirProbes)
+{
+    const OfferCase& scenario = GetParam();
+    PlatformSettings::SetMapix(scenario.mapix);
+    if (scenario.wabLibrary)
+        UseWabLibrary(kWabDouble);
+    Start(WorkPath("export.dat"));
+    ASSERT_FALSE(HasFatalFailure());
+    HWND dialog = WaitForDataTypeDialog();
+    ASSERT_TRUE(dialog) << "no data type dialog";
+
+    const std::vector<ComboItem> items = ComboItems(dialog, kKindCombo);
+    ASSERT_EQ(items.size(), scenario.items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].text, scenario.items[i].text) << "item " << i;
+        EXPECT_EQ(items[i].data, scenario.items[i].data) << "item " << i;
+    }
+    EXPECT_EQ(ComboSelection(dialog, kKindCombo), 0);
+    EXPECT_EQ(IsControlVisible(dialog, kDefaultWabCheck), scenario.defaultWabVisible);
+    EXPECT_TRUE(IsChecked(dialog, kDefaultWabCheck));
+
+    PostClick(dialog, IDCANCEL);
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kPlainExportCommand);
+}
+
+INSTANTIATE_TEST_SUITE_P(Probes, AddressBookOfferRun, ::testing::ValuesIn(kOfferCases),
+                         [](const ::testing::TestParamInfo<OfferCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace e2e
