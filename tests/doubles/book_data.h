@@ -15,7 +15,8 @@
 //   WABOpen          ok | warning | fail
 //   logon            ok | fail
 //   OpenAddressBook  ok | warning | fail
-//   Address          ok | cancel | fail      (fail still hands back the pick)
+//   Address          ok | cancel | fail | crash   (fail still hands back the pick;
+//                                                crash faults in the caller's process)
 //   slow             <milliseconds>          each person's GetProps takes this long
 #pragma once
 

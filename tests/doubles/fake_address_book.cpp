@@ -244,6 +244,10 @@ public:
         if (parameters->ulFlags & DIALOG_MODAL)
             RunModalUiOwnedBy(*uiParam);
         const std::string outcome = book_->Switch("Address");
+        if (outcome == "crash") {
+            // An address book that faults inside the program's process.
+            *static_cast<volatile int*>(nullptr) = 0;
+        }
         if (outcome == "cancel")
             return MAPI_E_USER_CANCEL;
         if (book_->hasPick)

@@ -406,6 +406,25 @@ TEST_F(AddressBookRun, EmptyPickFromDefaultWabImportsNothing)
     ExpectClosedAtEnd(kWabClosedCleanly, "WAB library freed");
 }
 
+TEST_F(AddressBookRun, FaultInsideTheProgramStillHandsTheHostBack)
+{
+    UseWabLibrary(kWabDouble);
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\tann\nset\tAddress\tcrash\n");
+    const std::string exportPath = WorkPath("export.dat");
+    Start(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    ChooseSource(kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+
+    ASSERT_TRUE(program_.WaitForExit()) << "faximport did not end after the fault";
+    EXPECT_EQ(program_.ExitCode(), static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_TRUE(host_->IsEnabled()) << "the host window was left disabled";
+    EXPECT_TRUE(host_->WaitForCommand(kPlainExportCommand)) << "no command reached the host";
+    const std::vector<ReceivedCommand> expected = {{kPlainExportCommand, 0, 0}};
+    EXPECT_EQ(host_->Commands(), expected);
+    EXPECT_FALSE(FileExists(exportPath));
+}
+
 TEST_F(AddressBookRun, WinesOwnMapiFailsLogonSilently)
 {
     PlatformSettings::SetMapix("1");
