@@ -95,6 +95,9 @@ int BuildEntries(const LineTable& lines, std::size_t headerIndex, const ColumnCh
             if (CleanFaxNumber(fax) > 0)
                 usable = true;
             CopyTextField(entry.faxNumber, fax);
+            // More entries than the 16-bit count can carry: no need to read on.
+            if (entries.size() == static_cast<std::size_t>(kMaxEntryCount))
+                return kReadTooManyEntries;
             entries.push_back(entry);
         }
         if (!usable)
@@ -130,12 +133,12 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const std::string&
         if (choice.faxColumns.empty())
             return kReadNoFaxColumn;
 
-        // Room for every row after the header and every fax column, checked
-        // against overflow before anything is allocated.
+        // Room for every row after the header and every fax column, but never
+        // more than an import can take; checked against overflow first.
         const std::uint64_t rows = lines.Count() - headerIndex;
-        const std::uint64_t slots = rows * choice.faxColumns.size();
-        if (slots > entries.max_size())
-            return kReadNoMemory;
+        std::uint64_t slots = rows * choice.faxColumns.size();
+        if (slots > static_cast<std::uint64_t>(kMaxEntryCount))
+            slots = kMaxEntryCount;
         try {
             entries.reserve(static_cast<std::size_t>(slots));
         } catch (const std::bad_alloc&) {
@@ -148,8 +151,6 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const std::string&
     // The line table is gone; free the text too before the dialog runs.
     std::vector<char>().swap(text);
 
-    if (entries.size() > static_cast<std::size_t>(kMaxEntryCount))
-        return kReadTooManyEntries;
     result.entryCount = static_cast<std::uint16_t>(entries.size());
     if (!dialogs.SelectRecipients(path, entries, result))
         return 0;

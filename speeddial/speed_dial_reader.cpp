@@ -1,5 +1,6 @@
 #include "speeddial/speed_dial_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -116,8 +117,12 @@ int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::s
         if (!IsSpeedDialHeader(columns, header.fieldCount))
             return kReadNotSpeedDial;
 
+        // A slot for every line after the header, but never more than one
+        // import can take: a larger file is refused below, not allocated.
+        const std::size_t slots =
+            std::min<std::size_t>(lineFeeds - headerIndex + 1, static_cast<std::size_t>(kMaxEntryCount) + 1);
         try {
-            records.reset(new SpeedDialTable(lineFeeds - headerIndex + 1));
+            records.reset(new SpeedDialTable(slots));
         } catch (const std::bad_alloc&) {
             return kReadNoMemory;
         }
@@ -132,16 +137,16 @@ int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::s
                 break;
             SpeedDialRecord& slot = (*records)[accepted];
             slot = InitialSpeedDialRecord();
-            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result) == 1)
-                ++accepted;
-            else
+            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result) == 1) {
+                if (++accepted > static_cast<std::size_t>(kMaxEntryCount))
+                    return kReadTooManyEntries;
+            } else {
                 ++rejectedLines;
+            }
         }
         records->resize(accepted);
     }
     table = std::move(records);
-    if (table->size() > static_cast<std::size_t>(kMaxEntryCount))
-        return kReadTooManyEntries;
     result.entryCount = static_cast<std::uint16_t>(table->size());
     if (!dialogs.SelectSpeedDials(path, *table, result))
         return 0;

@@ -197,3 +197,36 @@ TEST_F(CsvReaderTest, MoreEntriesThanTheCountCanHoldAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CsvReaderTest, LargeInputs)
+{
+    // A million rows: refused as too many, without the selection ever opening.
+    std::string million = "Name,Fax\n";
+    million.reserve(12 * 1000 * 1000);
+    for (int i = 0; i < 1000000; ++i)
+        million += "P" + std::to_string(i) + "," + std::to_string(i) + "\n";
+    EXPECT_EQ(Read(million).result, kReadTooManyEntries);
+    EXPECT_EQ(dialogs.selectCalls, 0);
+
+    // Rows of 1,100 fields and names and numbers of 1,000 bytes.
+    std::string wide = "Name";
+    for (int i = 1; i < 1100; ++i)
+        wide += (i == 1023 || i == 1050) ? ",Fax" : ",x";
+    wide += "\n";
+    const std::string longName(1000, 'n');
+    const std::string longFax(1000, '7');
+    std::string row = longName;
+    for (int i = 1; i < 1100; ++i)
+        row += "," + (i == 1023 ? longFax : std::to_string(i));
+    wide += row + "\n";
+    const ReadOutcome outcome = Read(wide);
+    // Field 1023 is the last one counted; the one at 1050 lies beyond it.
+    ASSERT_EQ(dialogs.seenEntries.size(), 1u);
+    EXPECT_EQ(std::string(dialogs.seenEntries[0].name), std::string(30, 'n'));
+    EXPECT_EQ(std::string(dialogs.seenEntries[0].faxNumber), std::string(30, '7'));
+    EXPECT_EQ(outcome.result, 1);
+}
+
+} // namespace
