@@ -109,6 +109,23 @@ int Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& b
 bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,
                                           std::string& error)
 {
+    // An existing file must be one we may overwrite now: not read-only and
+    // not held by another program. Renaming over it would otherwise succeed
+    // where the file system lets a rename ignore both (as Wine's does).
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+            error = DescribeSystemError(ERROR_ACCESS_DENIED);
+            return false;
+        }
+        UniqueHandle existing = OwnFileHandle(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!existing) {
+            error = DescribeSystemError(GetLastError());
+            return false;
+        }
+    }
+
     char temporaryPath[MAX_PATH] = "";
     if (GetTempFileNameA(FolderOf(path).c_str(), "fxi", 0, temporaryPath) == 0) {
         error = DescribeSystemError(GetLastError());

@@ -87,3 +87,57 @@ TEST_F(ExportRun, ExportPathInMissingFolderIsReportedAndHostStillHandedBack)
 
 } // namespace
 } // namespace e2e
+
+namespace e2e {
+namespace {
+
+// Runs an import of Ann alone to exportPath and answers the error about the
+// export file; the earlier file must be left exactly as it was.
+class BlockedExportRun : public ImportRun {
+protected:
+    // release: called once the program has ended, before the file is read.
+    template <typename Release>
+    void ExpectExportRefusedAndFileKept(const std::string& exportPath, const std::string& earlier, Release release)
+    {
+        const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);
+        HWND selection = OpenSelection(exportPath, csvPath);
+        ASSERT_TRUE(selection) << "no selection dialog";
+        ChooseAnnOnly(selection);
+        HWND confirmation = WaitForConfirmation();
+        ASSERT_TRUE(confirmation) << "no confirmation dialog";
+        PostClick(confirmation, IDOK);
+
+        const MessageBoxInfo error = AnswerNextMessage();
+        ASSERT_TRUE(error.window) << "no message about the export file";
+        EXPECT_NE(error.text.find(exportPath), std::string::npos) << error.text;
+        ExpectNoMessageUntilExit();
+        ExpectHandBack(kPlainExportCommand);
+        release();
+        std::string kept;
+        ASSERT_TRUE(ReadFileBytes(exportPath, kept));
+        EXPECT_EQ(kept, earlier);
+        // No temporary file is left beside it.
+        EXPECT_EQ(WorkFiles().size(), 2u);
+    }
+};
+
+TEST_F(BlockedExportRun, ReadOnlyExportFileIsReportedAndKept)
+{
+    const std::string exportPath = WriteWorkFile("export.dat", "earlier export");
+    ASSERT_TRUE(SetFileAttributesA(exportPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    ExpectExportRefusedAndFileKept(exportPath, "earlier export",
+                                   [&] { SetFileAttributesA(exportPath.c_str(), FILE_ATTRIBUTE_NORMAL); });
+}
+
+TEST_F(BlockedExportRun, ExportFileHeldOpenByAnotherProgramIsReportedAndKept)
+{
+    const std::string exportPath = WriteWorkFile("export.dat", "earlier export");
+    // Another program reads the file and lets nobody else in.
+    HANDLE held = CreateFileA(exportPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ExpectExportRefusedAndFileKept(exportPath, "earlier export", [&] { CloseHandle(held); });
+}
+
+} // namespace
+} // namespace e2e
