@@ -32,14 +32,22 @@ public:
     std::size_t tableSize = 0;
 };
 
+// A wide export, as address books write them: one fax column among sixty,
+// about 1.6 kB a row, and no more rows than one import can take, so the
+// reader goes through the whole file.
 std::string GenerateCsv(std::size_t minimumBytes)
 {
-    std::string text = "Name,Company,Fax,Home Fax,Notes\r\n";
-    text.reserve(minimumBytes + 256);
-    for (unsigned row = 0; text.size() < minimumBytes; ++row) {
-        text += "\"Person " + std::to_string(row) + ", Jr.\",Company " + std::to_string(row % 977) +
-                ",+1 (555) " + std::to_string(1000000 + row % 9000000) + ",555-" + std::to_string(row % 10000) +
-                ",some notes about this row\r\n";
+    std::string text = "Name,Company,Fax";
+    for (int column = 3; column < 60; ++column)
+        text += ",Field " + std::to_string(column);
+    text += "\r\n";
+    std::string rest;
+    for (int column = 3; column < 60; ++column)
+        rest += ",\"value of field " + std::to_string(column) + ", quoted\"";
+    text.reserve(minimumBytes + 4096);
+    for (unsigned row = 0; text.size() < minimumBytes && row < 65535; ++row) {
+        text += "\"Person " + std::to_string(row) + ", Jr.\",Company " + std::to_string(row % 977) + ",+1 (555) " +
+                std::to_string(1000000 + row) + rest + "\r\n";
     }
     return text;
 }
@@ -70,7 +78,9 @@ double MedianSeconds(int runs, Work work)
 int main(int argc, char** argv)
 {
     const std::size_t megabytes = argc > 1 ? std::stoul(argv[1]) : 100;
-    const std::string path = "/tmp/faximport-bench.csv";
+    // With a second argument the generated file stays there for other readers.
+    const bool keep = argc > 2;
+    const std::string path = keep ? argv[2] : "/tmp/faximport-bench.csv";
     {
         std::ofstream out(path, std::ios::binary);
         const std::string text = GenerateCsv(megabytes * 1000 * 1000);
@@ -110,9 +120,10 @@ int main(int argc, char** argv)
 
     std::printf("file: %.1f MB, %zu lines (median of %d runs)\n", sizeMb, lines, runs);
     std::printf("memchr line count: %8.1f MB/s\n", sizeMb / memchrSeconds);
-    std::printf("CSV reader:        %8.1f MB/s (result %d: the table of %zu+ entries is refused as too large)\n",
-                sizeMb / readerMedian, result, static_cast<std::size_t>(kMaxEntryCount));
+    std::printf("CSV reader:        %8.1f MB/s (the whole file cut into lines and fields, %d)\n",
+                sizeMb / readerMedian, result);
     std::printf("ratio reader/memchr time: %.1f\n", readerMedian / memchrSeconds);
-    std::remove(path.c_str());
+    if (!keep)
+        std::remove(path.c_str());
     return 0;
 }

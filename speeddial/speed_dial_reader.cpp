@@ -126,6 +126,9 @@ int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::s
         } catch (const std::bad_alloc&) {
             return kReadNoMemory;
         }
+        for (StringList* list : {&result.speedDialKeys, &result.secureFaxTexts, &result.relayFaxTexts,
+                                 &result.fCodeTexts, &result.commModeTexts})
+            list->Reserve(slots);
         rejectedLines = 0;
         std::size_t accepted = 0;
         for (std::size_t line = headerIndex + 1; line < lineFeeds; ++line) {

@@ -1,0 +1,450 @@
+// Times a whole selection of many entries (65,535 by default) under Wine:
+// faximport.exe is started from a host window and driven from this process,
+// once with a CSV file and once with a speed-dial export, both generated
+// here. Each step is set against a bare list box in this process that
+// receives the same texts by LB_ADDSTRING, measured in the same run, so the
+// figures say how far each step is from the cost of merely filling a list.
+//
+// Usage: selection_bench [entries]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "testkit/child_process.h"
+#include "testkit/dialog_driver.h"
+#include "testkit/file_bytes.h"
+#include "testkit/test_host.h"
+#include "testkit/window_search.h"
+
+using namespace testkit;
+
+namespace {
+
+// The program's dialog contract, as the end-to-end tests know it.
+constexpr int kKindCombo = 1056;
+constexpr int kAutoSearchCheck = 1057;
+constexpr char kDataTypeCaption[] = "Import Fax Recipient Data";
+constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
+constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
+constexpr char kCsvChooserTitle[] = "Import CSV File";
+constexpr char kSpeedDialChooserTitle[] = "Import Speed Dial EWS-CSV File";
+constexpr int kSourceList = 1004;
+constexpr int kSelectedList = 1002;
+constexpr int kAddButton = 1001;
+constexpr int kDeleteButton = 1049;
+constexpr int kViewDetailsButton = 1050; // only the speed-dial selection dialog
+constexpr int kConfirmList = 1001;
+constexpr int kRejectedLabel = 1055; // only the confirmation dialog
+constexpr int kPlainCommand = 1022;
+constexpr int kSpeedDialCommand = 1028;
+constexpr std::size_t kPlainRecordBytes = 62;
+constexpr std::size_t kSpeedDialRecordBytes = 184;
+
+constexpr char kWorkFolder[] = "C:\\faximport-bench";
+// Long enough for the slowest step of a slow build; a step that takes longer
+// is reported as failed rather than waited for.
+constexpr DWORD kStepTimeoutMs = 10 * 60 * 1000;
+constexpr int kBaselineRuns = 3;
+
+class Stopwatch {
+public:
+    Stopwatch()
+    {
+        QueryPerformanceFrequency(&frequency_);
+        Restart();
+    }
+    void Restart() { QueryPerformanceCounter(&start_); }
+    double Seconds() const
+    {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER frequency_;
+    LARGE_INTEGER start_;
+};
+
+std::string Format(const char* format, int value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Polls fast (a step may take only a few milliseconds) until condition holds.
+void WaitFor(const std::function<bool()>& condition, const std::string& what)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= kStepTimeoutMs)
+            throw DriveError("timed out waiting for " + what);
+        Sleep(1);
+    }
+}
+
+struct ProcessDialogs {
+    DWORD processId;
+    std::function<bool(HWND)> accept;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<ProcessDialogs*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search->processId || !IsWindowVisible(window) || std::string(className) != "#32770")
+        return TRUE;
+    if (!search->accept(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A visible dialog of the process that has these controls and lacks that
+// one. Goes by control IDs only: no message is sent to the program, which
+// may be busy with the very work being timed.
+HWND FindDialogWith(DWORD processId, std::vector<int> present, int absent = 0)
+{
+    ProcessDialogs search{processId,
+                          [&](HWND dialog) {
+                              for (int id : present) {
+                                  if (!GetDlgItem(dialog, id))
+                                      return false;
+                              }
+                              return absent == 0 || !GetDlgItem(dialog, absent);
+                          },
+                          nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Sends a click and waits for the program to finish handling it.
+void ClickAndWait(HWND dialog, int id)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)), SMTO_NORMAL, kStepTimeoutMs, &answer))
+        throw DriveError("button " + std::to_string(id) + " was not handled in time");
+}
+
+int Count(HWND dialog, int listId)
+{
+    return ListCount(dialog, listId);
+}
+
+void Expect(bool condition, const std::string& what)
+{
+    if (!condition)
+        throw DriveError(what);
+}
+
+long long FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// ---- The bare list box ----------------------------------------------------
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// A visible, unsorted, extended-selection list box like the dialogs' lists,
+// in a window of this process, filled with texts in this process the fastest
+// way a list box allows: drawing off and room for every item reserved first.
+// (With drawing on, Wine updates the scroll bar on the display for every
+// item: 4,000 texts take about half a minute, which is no fair measure.)
+double FillBareList(const std::vector<std::string>& texts)
+{
+    static ATOM frameClass = 0;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!frameClass) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = FrameProc;
+        windowClass.hInstance = instance;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = "SelectionBenchFrame";
+        frameClass = RegisterClassA(&windowClass);
+    }
+    HWND frame = CreateWindowA("SelectionBenchFrame", "bare list box", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 480,
+                               360, nullptr, nullptr, instance, nullptr);
+    HWND list = CreateWindowA("LISTBOX", "",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_EXTENDEDSEL | LBS_USETABSTOPS |
+                                  LBS_NOTIFY,
+                              10, 10, 300, 280, frame, nullptr, instance, nullptr);
+    Expect(frame && list, "cannot create the bare list box");
+    UpdateWindow(frame);
+    PumpMessages();
+
+    Stopwatch clock;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_INITSTORAGE, texts.size(), 0);
+    for (const std::string& text : texts)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    const double seconds = clock.Seconds();
+
+    Expect(SendMessageA(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(texts.size()),
+           "the bare list box did not take every text");
+    DestroyWindow(frame);
+    PumpMessages();
+    return seconds;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median of a few fills.
+double MeasureBareList(const std::vector<std::string>& texts)
+{
+    std::vector<double> seconds;
+    for (int run = 0; run < kBaselineRuns; ++run)
+        seconds.push_back(FillBareList(texts));
+    return Median(seconds);
+}
+
+// ---- Input files ------------------------------------------------------------
+
+std::string PersonName(int i)
+{
+    return Format("Person %05d", i);
+}
+
+std::string FaxNumber(int i)
+{
+    return Format("555%07d", i);
+}
+
+struct DataSet {
+    std::string title;
+    std::string fileName;
+    std::string fileText;
+    bool speedDial;
+    // What the selected list holds after "To ->" with everything selected,
+    // in its order: the baseline's texts.
+    std::vector<std::string> selectedTexts;
+};
+
+DataSet CsvData(int count)
+{
+    DataSet data{"CSV", "bench.csv", "Name,Fax\r\n", false, {}};
+    for (int i = 0; i < count; ++i) {
+        data.fileText += PersonName(i) + "," + FaxNumber(i) + "\r\n";
+        data.selectedTexts.push_back(PersonName(i) + " [" + FaxNumber(i) + "]");
+    }
+    return data;
+}
+
+// Speed-dial numbers in shuffled file order, so that the sorted number list
+// does not receive them in its own order.
+DataSet SpeedDialData(int count)
+{
+    DataSet data{"Speed dial", "bench-speed.csv", "*,1,0,2\r\n", true, {}};
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    std::mt19937 shuffle(20240611);
+    std::shuffle(order.begin(), order.end(), shuffle);
+    for (int i : order)
+        data.fileText += Format("%05d", i) + ",X," + FaxNumber(i) + "," + PersonName(i) + "\r\n";
+    data.fileText += "*\r\n";
+    for (int i = 0; i < count; ++i)
+        data.selectedTexts.push_back(Format("%05d", i) + "\t" + PersonName(i) + " [" + FaxNumber(i) + "]");
+    return data;
+}
+
+// ---- One import -------------------------------------------------------------
+
+struct Figures {
+    double launchToFilled = 0;   // (1) process start to the selection dialog with its list filled
+    double fileToFilled = 0;     //     of that: from OK in the file chooser
+    double toSelected = 0;       // (2) select all + "To ->" until the selected list holds all
+    double deleteAll = 0;        //     Delete with every selected line selected
+    double deleteHalf = 0;       //     Delete with every other line selected
+    double okToConfirmation = 0; // (3) OK to the confirmation with its list filled
+    double okToExport = 0;       // (4) OK to the export file written
+};
+
+Figures RunImport(const DataSet& data, int count)
+{
+    const std::string inputPath = std::string(kWorkFolder) + "\\" + data.fileName;
+    const std::string exportPath = std::string(kWorkFolder) + "\\export.dat";
+    Expect(WriteFileBytes(inputPath, data.fileText), "cannot write " + inputPath);
+    Expect(RemoveFile(exportPath), "cannot remove an old " + exportPath);
+
+    HostOptions options;
+    options.title = "Fax Host"; // no control 1008: no entry cap
+    TestHost host(options);
+    Expect(host.MakeForeground(), "the host window did not become the foreground window");
+
+    Figures figures;
+    ChildProcess program;
+    Stopwatch launch;
+    program.Start(OwnDirectory() + "faximport.exe", exportPath);
+    const DWORD id = program.Id();
+
+    DialogQuery dataType;
+    dataType.processId = id;
+    dataType.caption = kDataTypeCaption;
+    dataType.requiredControl = kKindCombo;
+    HWND dialog = WaitForDialog(dataType);
+    Expect(dialog != nullptr, "no data type dialog");
+    ComboChoose(dialog, kKindCombo, data.speedDial ? kSpeedDialItem : kCsvItem);
+    if (!data.speedDial)
+        SetChecked(dialog, kAutoSearchCheck, true); // no field mapping dialog
+    PostClick(dialog, IDOK);
+
+    HWND chooser = WaitForFileChooser(id, data.speedDial ? kSpeedDialChooserTitle : kCsvChooserTitle);
+    Expect(chooser != nullptr, "no file chooser");
+    EnterFileName(chooser, inputPath);
+    Stopwatch step;
+    PostClick(chooser, IDOK);
+
+    std::vector<int> selectionControls = {kSourceList, kSelectedList};
+    if (data.speedDial)
+        selectionControls.push_back(kViewDetailsButton);
+    HWND selection = nullptr;
+    WaitFor([&] { return (selection = FindDialogWith(id, selectionControls, data.speedDial ? 0 : kViewDetailsButton)); },
+            "the selection dialog");
+    figures.fileToFilled = step.Seconds();
+    figures.launchToFilled = launch.Seconds();
+    Expect(Count(selection, kSourceList) == count, "the source list does not hold every entry");
+
+    HWND source = Control(selection, kSourceList);
+    HWND selected = Control(selection, kSelectedList);
+    auto selectAllAndAdd = [&] {
+        Send(source, LB_SETSEL, TRUE, -1);
+        ClickAndWait(selection, kAddButton);
+    };
+
+    step.Restart();
+    selectAllAndAdd();
+    figures.toSelected = step.Seconds();
+    Expect(Count(selection, kSelectedList) == count, "the selected list does not hold every entry");
+
+    // Delete everything, then add it back.
+    Send(selected, LB_SETSEL, TRUE, -1);
+    step.Restart();
+    ClickAndWait(selection, kDeleteButton);
+    figures.deleteAll = step.Seconds();
+    Expect(Count(selection, kSelectedList) == 0, "Delete left lines behind");
+    selectAllAndAdd();
+    Expect(Count(selection, kSelectedList) == count, "the selected list was not filled again");
+
+    // Delete every other line: the kept lines close up, then add them back.
+    Send(selected, LB_SETSEL, FALSE, -1);
+    for (int i = 0; i < count; i += 2)
+        Send(selected, LB_SETSEL, TRUE, i);
+    step.Restart();
+    ClickAndWait(selection, kDeleteButton);
+    figures.deleteHalf = step.Seconds();
+    Expect(Count(selection, kSelectedList) == count / 2, "Delete did not remove every other line");
+    selectAllAndAdd();
+    Expect(Count(selection, kSelectedList) == count, "the selected list was not filled again");
+
+    step.Restart();
+    PostClick(selection, IDOK);
+    HWND confirmation = nullptr;
+    WaitFor([&] { return (confirmation = FindDialogWith(id, {kConfirmList, kRejectedLabel})); }, "the confirmation");
+    figures.okToConfirmation = step.Seconds();
+    Expect(Count(confirmation, kConfirmList) == count, "the confirmation does not list every entry");
+
+    const long long exportBytes =
+        2 + static_cast<long long>(count) * static_cast<long long>(data.speedDial ? kSpeedDialRecordBytes
+                                                                                  : kPlainRecordBytes);
+    step.Restart();
+    PostClick(confirmation, IDOK);
+    WaitFor([&] { return FileSize(exportPath) == exportBytes; }, "the export file");
+    figures.okToExport = step.Seconds();
+
+    Expect(program.WaitForExit(), "faximport did not end");
+    Expect(host.WaitForCommand(data.speedDial ? kSpeedDialCommand : kPlainCommand), "the host got no command");
+    return figures;
+}
+
+const char* WineVersion()
+{
+    using GetVersionFn = const char*(CDECL*)();
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    FARPROC proc = ntdll ? GetProcAddress(ntdll, "wine_get_version") : nullptr;
+    // Through a plain function pointer type: GetProcAddress knows no signatures.
+    auto get = reinterpret_cast<GetVersionFn>(reinterpret_cast<void (*)()>(proc));
+    return get ? get() : "not Wine";
+}
+
+void Report(const DataSet& data, double baseline, const Figures& figures)
+{
+    std::printf("\n%s\n", data.title.c_str());
+    std::printf("  baseline: bare list box filled with the %zu texts in %.3f s\n", data.selectedTexts.size(),
+                baseline);
+    auto line = [&](const char* what, double seconds) {
+        std::printf("  %-58s %6.2f  (%.3f s)\n", what, seconds / baseline, seconds);
+    };
+    std::printf("  %-58s %6s\n", "step", "ratio");
+    line("(1) launch to selection dialog with its list filled", figures.launchToFilled);
+    line("    of that, OK in the file chooser to the list filled", figures.fileToFilled);
+    line("(2) select all + To -> until the selected list holds all", figures.toSelected);
+    line("    Delete with all lines selected", figures.deleteAll);
+    line("    Delete with every other line selected", figures.deleteHalf);
+    line("(3) OK to the confirmation with its list filled", figures.okToConfirmation);
+    line("(4) OK to the export file written", figures.okToExport);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int count = 65535;
+    if (argc > 1)
+        count = std::atoi(argv[1]);
+    if (count < 2 || count > 65535) {
+        std::fprintf(stderr, "usage: selection_bench [entries, 2 to 65535]\n");
+        return 2;
+    }
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    std::printf("faximport selection benchmark: %d entries, Wine %s\n", count, WineVersion());
+    std::printf("Ratios are to the baseline: a bare list box in this process receiving the same\n"
+                "texts by LB_ADDSTRING (drawing off, room reserved), measured in this run.\n");
+
+    try {
+        Expect(EnsureDirectory(kWorkFolder), std::string("cannot create ") + kWorkFolder);
+        for (const DataSet& data : {CsvData(count), SpeedDialData(count)}) {
+            const double baseline = MeasureBareList(data.selectedTexts);
+            const Figures figures = RunImport(data, count);
+            Report(data, baseline, figures);
+        }
+    } catch (const DriveError& error) {
+        std::fprintf(stderr, "selection_bench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
