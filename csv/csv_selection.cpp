@@ -1,21 +1,39 @@
 #include "csv/csv_selection.h"
 
+#include <cstring>
+#include <functional>
+#include <string_view>
+
 #include "csv/remove_positions.h"
 #include "csv/text_routines.h"
 
-std::string CsvSelection::KeyOf(int entryIndex) const
+std::size_t CsvSelection::KeyHash::operator()(int entryIndex) const
 {
-    const CsvEntry& entry = entries_[static_cast<std::size_t>(entryIndex)];
-    std::string key(entry.faxNumber);
-    key += '\0';
-    key += entry.name;
-    return key;
+    const CsvEntry& entry = (*entries)[static_cast<std::size_t>(entryIndex)];
+    const std::size_t fax = std::hash<std::string_view>()(std::string_view(entry.faxNumber));
+    const std::size_t name = std::hash<std::string_view>()(std::string_view(entry.name));
+    return fax ^ (name + 0x9e3779b9u + (fax << 6) + (fax >> 2));
+}
+
+bool CsvSelection::KeyEqual::operator()(int a, int b) const
+{
+    const CsvEntry& first = (*entries)[static_cast<std::size_t>(a)];
+    const CsvEntry& second = (*entries)[static_cast<std::size_t>(b)];
+    return std::strcmp(first.faxNumber, second.faxNumber) == 0 && std::strcmp(first.name, second.name) == 0;
 }
 
 std::string CsvSelection::EntryText(int entryIndex) const
 {
+    std::string text;
+    WriteEntryText(entryIndex, text);
+    return text;
+}
+
+void CsvSelection::WriteEntryText(int entryIndex, std::string& text) const
+{
     const CsvEntry& entry = entries_[static_cast<std::size_t>(entryIndex)];
-    return FormatEntryText(entry.name, entry.faxNumber);
+    text.clear();
+    AppendEntryText(text, entry.name, entry.faxNumber);
 }
 
 bool CsvSelection::IsFull() const
@@ -25,6 +43,12 @@ bool CsvSelection::IsFull() const
 
 CsvSelection::AddOutcome CsvSelection::AddEntries(const std::vector<int>& entryIndexes)
 {
+    // Room for all that may come at once, rather than growing step by step.
+    std::size_t room = chosen_.size() + entryIndexes.size();
+    if (entryCap_ > 0 && room > static_cast<std::size_t>(entryCap_))
+        room = static_cast<std::size_t>(entryCap_);
+    chosenKeys_.reserve(room);
+    chosen_.reserve(room);
     for (int index : entryIndexes) {
         if (IsFull())
             return AddOutcome::kLimitReached;
@@ -32,7 +56,7 @@ CsvSelection::AddOutcome CsvSelection::AddEntries(const std::vector<int>& entryI
             continue;
         if (entries_[static_cast<std::size_t>(index)].faxNumber[0] == '\0')
             continue;
-        if (!chosenKeys_.insert(KeyOf(index)).second)
+        if (!chosenKeys_.insert(index).second)
             continue;
         chosen_.push_back(index);
     }
@@ -41,7 +65,7 @@ CsvSelection::AddOutcome CsvSelection::AddEntries(const std::vector<int>& entryI
 
 void CsvSelection::RemovePositions(const std::vector<int>& positions)
 {
-    ::RemovePositions(chosen_, positions, [this](int entry) { chosenKeys_.erase(KeyOf(entry)); });
+    ::RemovePositions(chosen_, positions, [this](int entry) { chosenKeys_.erase(entry); });
 }
 
 void CsvSelection::StoreChoice(ImportResult& result) const

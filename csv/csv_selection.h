@@ -4,6 +4,7 @@
 // delete independent of the list's length.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -12,7 +13,10 @@
 
 class CsvSelection {
 public:
-    CsvSelection(const CsvEntryTable& entries, int entryCap) : entries_(entries), entryCap_(entryCap) {}
+    CsvSelection(const CsvEntryTable& entries, int entryCap)
+        : entries_(entries), entryCap_(entryCap), chosenKeys_(0, KeyHash{&entries}, KeyEqual{&entries})
+    {
+    }
 
     enum class AddOutcome { kDone, kLimitReached };
     // Handles "To ->" for entry indexes in ascending order: entries without a
@@ -25,14 +29,25 @@ public:
     bool IsFull() const;
     const std::vector<int>& Chosen() const { return chosen_; }
     std::string EntryText(int entryIndex) const;
+    // The same written over text, which keeps its room for the next one.
+    void WriteEntryText(int entryIndex, std::string& text) const;
     // OK: the chosen entry texts become the recipients.
     void StoreChoice(ImportResult& result) const;
 
 private:
-    std::string KeyOf(int entryIndex) const;
+    // Entry indexes stand for their (fax, name) key: two entries with the
+    // same fax number and name are the same key. Nothing is copied.
+    struct KeyHash {
+        const CsvEntryTable* entries;
+        std::size_t operator()(int entryIndex) const;
+    };
+    struct KeyEqual {
+        const CsvEntryTable* entries;
+        bool operator()(int a, int b) const;
+    };
 
     const CsvEntryTable& entries_;
     const int entryCap_;
     std::vector<int> chosen_;
-    std::unordered_set<std::string> chosenKeys_;
+    std::unordered_set<int, KeyHash, KeyEqual> chosenKeys_; // one entry per chosen key
 };

@@ -139,11 +139,20 @@ void CopyTextField(char* field, const char* source)
 
 std::string FormatEntryText(const char* name, const char* fax)
 {
-    std::string text(name);
-    text += " [";
-    text += fax;
-    text += ']';
+    std::string text;
+    AppendEntryText(text, name, fax);
     return text;
+}
+
+void AppendEntryText(std::string& text, const char* name, const char* fax)
+{
+    const std::size_t nameLength = std::strlen(name);
+    const std::size_t faxLength = std::strlen(fax);
+    text.reserve(text.size() + nameLength + faxLength + 3);
+    text.append(name, nameLength);
+    text += " [";
+    text.append(fax, faxLength);
+    text += ']';
 }
 
 void SplitEntryText(const char* entryText, char* name, char* fax)

@@ -39,6 +39,8 @@ void CopyTextField(char* field, const char* source);
 
 // "name [fax]"
 std::string FormatEntryText(const char* name, const char* fax);
+// The same text appended to text, with room made for it first.
+void AppendEntryText(std::string& text, const char* name, const char* fax);
 // Splits an entry text into its name and fax number (31-byte buffers each).
 void SplitEntryText(const char* entryText, char* name, char* fax);
 

@@ -24,14 +24,23 @@ const char* RejectedLabel(int kind)
 
 std::vector<std::string> ConfirmLines(const ImportResult& result)
 {
-    std::vector<std::string> lines;
-    const std::size_t count = std::min<std::size_t>(result.entryCount, result.recipients.Count());
-    lines.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        char name[kTextFieldBytes];
-        char fax[kTextFieldBytes];
-        SplitEntryText(result.recipients.At(i).c_str(), name, fax);
-        lines.push_back(std::string(name) + '\t' + fax);
-    }
+    std::vector<std::string> lines(ConfirmLineCount(result));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ConfirmLine(result, i, lines[i]);
     return lines;
+}
+
+std::size_t ConfirmLineCount(const ImportResult& result)
+{
+    return std::min<std::size_t>(result.entryCount, result.recipients.Count());
+}
+
+void ConfirmLine(const ImportResult& result, std::size_t index, std::string& line)
+{
+    char name[kTextFieldBytes];
+    char fax[kTextFieldBytes];
+    SplitEntryText(result.recipients.At(index).c_str(), name, fax);
+    line.assign(name);
+    line += '\t';
+    line += fax;
 }

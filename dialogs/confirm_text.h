@@ -1,6 +1,7 @@
 // The texts the confirmation dialog shows.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,3 +15,7 @@ std::string ConfirmCapLine(int entryCap, int validFaxCount);
 const char* RejectedLabel(int kind);
 // One "name<TAB>fax" line per entry to import.
 std::vector<std::string> ConfirmLines(const ImportResult& result);
+// The same one at a time, for long lists: their number, and line `index`
+// written over `line` (which keeps its room from one line to the next).
+std::size_t ConfirmLineCount(const ImportResult& result);
+void ConfirmLine(const ImportResult& result, std::size_t index, std::string& line);

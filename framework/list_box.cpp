@@ -6,9 +6,24 @@ std::string CListBox::GetText(int index) const
     const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     if (length == LB_ERR || length <= 0)
         return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied = Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    // Our item texts are short: no buffer of their own for them.
+    char shortText[256];
+    std::vector<char> longText;
+    char* buffer = shortText;
+    if (static_cast<std::size_t>(length) >= sizeof shortText) {
+        longText.resize(static_cast<std::size_t>(length) + 1, '\0');
+        buffer = longText.data();
+    }
+    const LRESULT copied = Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
+    return std::string(buffer, copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+void CListBox::Clear() const
+{
+    const int count = GetCount();
+    for (int index = 0; index < count; ++index)
+        SetItemData(index, 0);
+    ResetContent();
 }
 
 std::vector<int> CListBox::GetSelItems() const

@@ -11,8 +11,19 @@ class CListBox : public CWindow {
 public:
     int AddString(const char* text) const { return static_cast<int>(Send(LB_ADDSTRING, 0, Param(text))); }
     int AddString(const std::string& text) const { return AddString(text.c_str()); }
+    // Puts the text at index (-1: at the end) without sorting, also in a
+    // sorted list.
+    int InsertString(int index, const std::string& text) const
+    {
+        return static_cast<int>(Send(LB_INSERTSTRING, static_cast<WPARAM>(index), Param(text.c_str())));
+    }
     int DeleteString(int index) const { return static_cast<int>(Send(LB_DELETESTRING, static_cast<WPARAM>(index))); }
     void ResetContent() const { Send(LB_RESETCONTENT); }
+    // Empties the list as ResetContent does, but clears the item data first:
+    // a list sends its owner a WM_DELETEITEM for every item with item data
+    // as it goes, which costs more than clearing the data (our dialogs take
+    // no notice of that message).
+    void Clear() const;
     int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 
     void SetItemData(int index, LPARAM data) const { Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data); }
@@ -39,9 +50,18 @@ public:
         return static_cast<int>(Send(LB_FINDSTRING, static_cast<WPARAM>(startAfter), Param(prefix)));
     }
     void SetTopIndex(int index) const { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
+    int GetTopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
+    // The item with the focus rectangle, and the anchor of a range selection.
+    int GetCaretIndex() const { return static_cast<int>(Send(LB_GETCARETINDEX)); }
+    void SetCaretIndex(int index) const { Send(LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE); }
+    int GetAnchorIndex() const { return static_cast<int>(Send(LB_GETANCHORINDEX)); }
+    void SetAnchorIndex(int index) const { Send(LB_SETANCHORINDEX, static_cast<WPARAM>(index)); }
+    // The locale by which a sorted list orders its texts.
+    LCID GetLocale() const { return static_cast<LCID>(Send(LB_GETLOCALE)); }
     // Tab stops in dialog units.
     void SetTabStops(const std::vector<int>& stops) const;
-    // Reserves room before many items are added.
+    // Reserves room for this many more items before they are added, so that
+    // the list does not grow its item table again and again.
     void InitStorage(int items, std::size_t textBytes) const
     {
         Send(LB_INITSTORAGE, static_cast<WPARAM>(items), static_cast<LPARAM>(textBytes));

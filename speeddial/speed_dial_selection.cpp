@@ -1,6 +1,8 @@
 #include "speeddial/speed_dial_selection.h"
 
 #include <cstring>
+#include <functional>
+#include <string_view>
 
 #include "csv/remove_positions.h"
 #include "csv/text_routines.h"
@@ -9,13 +11,49 @@ namespace {
 constexpr std::size_t kMaxItemChars = 255;
 } // namespace
 
-std::string SpeedDialSelection::KeyOf(int recordIndex) const
+namespace {
+std::string_view FaxOf(const SpeedDialRecord& record)
 {
-    const SpeedDialRecord& record = table_[static_cast<std::size_t>(recordIndex)];
-    std::string key(record.faxNumber, strnlen(record.faxNumber, sizeof record.faxNumber));
-    key += '\0';
-    key.append(record.name, strnlen(record.name, sizeof record.name));
-    return key;
+    return std::string_view(record.faxNumber, strnlen(record.faxNumber, sizeof record.faxNumber));
+}
+
+std::string_view NameOf(const SpeedDialRecord& record)
+{
+    return std::string_view(record.name, strnlen(record.name, sizeof record.name));
+}
+} // namespace
+
+void SpeedDialSelection::HashKeys()
+{
+    if (keyHashes_.size() == table_.size())
+        return;
+    keyHashes_.resize(table_.size());
+    for (std::size_t index = 0; index < table_.size(); ++index) {
+        const std::size_t fax = std::hash<std::string_view>()(FaxOf(table_[index]));
+        const std::size_t name = std::hash<std::string_view>()(NameOf(table_[index]));
+        keyHashes_[index] = fax ^ (name + 0x9e3779b9u + (fax << 6) + (fax >> 2));
+    }
+}
+
+bool SpeedDialSelection::KeyEqual::operator()(int a, int b) const
+{
+    const SpeedDialRecord& first = (*table)[static_cast<std::size_t>(a)];
+    const SpeedDialRecord& second = (*table)[static_cast<std::size_t>(b)];
+    return FaxOf(first) == FaxOf(second) && NameOf(first) == NameOf(second);
+}
+
+bool SpeedDialSelection::IsChosen(int recordIndex) const
+{
+    const std::size_t index = static_cast<std::size_t>(recordIndex);
+    return index < isChosen_.size() && isChosen_[index];
+}
+
+void SpeedDialSelection::MarkChosen(int recordIndex, bool chosen)
+{
+    const std::size_t index = static_cast<std::size_t>(recordIndex);
+    if (index >= isChosen_.size())
+        isChosen_.resize(table_.size() > index ? table_.size() : index + 1, false);
+    isChosen_[index] = chosen;
 }
 
 std::string SpeedDialSelection::EntryTextOf(int recordIndex) const
@@ -26,12 +64,19 @@ std::string SpeedDialSelection::EntryTextOf(int recordIndex) const
 
 std::string SpeedDialSelection::ItemText(int recordIndex) const
 {
-    std::string text = keys_.At(static_cast<std::size_t>(recordIndex));
+    std::string text;
+    WriteItemText(recordIndex, text);
+    return text;
+}
+
+void SpeedDialSelection::WriteItemText(int recordIndex, std::string& text) const
+{
+    const SpeedDialRecord& record = table_[static_cast<std::size_t>(recordIndex)];
+    text = keys_.At(static_cast<std::size_t>(recordIndex));
     text += '\t';
-    text += EntryTextOf(recordIndex);
+    AppendEntryText(text, record.name, record.faxNumber);
     if (text.size() > kMaxItemChars)
         text.resize(kMaxItemChars);
-    return text;
 }
 
 bool SpeedDialSelection::IsFull() const
@@ -51,33 +96,42 @@ int SpeedDialSelection::PositionOf(int recordIndex) const
 void SpeedDialSelection::RemoveAt(int position)
 {
     const int record = chosen_[static_cast<std::size_t>(position)];
-    chosenRecords_.erase(record);
-    recordByKey_.erase(KeyOf(record));
+    MarkChosen(record, false);
+    chosenKeys_.erase(record);
     chosen_.erase(chosen_.begin() + position);
 }
 
 SpeedDialSelection::AddOutcome SpeedDialSelection::AddRecords(const std::vector<int>& recordIndexes, View& view)
 {
+    // Room for all that may come at once, rather than growing step by step.
+    std::size_t room = chosen_.size() + recordIndexes.size();
+    if (entryCap_ > 0 && room > static_cast<std::size_t>(entryCap_))
+        room = static_cast<std::size_t>(entryCap_);
+    chosenKeys_.reserve(room);
+    chosen_.reserve(room);
+    HashKeys();
     for (int record : recordIndexes) {
         if (IsFull())
             return AddOutcome::kLimitReached;
         if (record < 0 || static_cast<std::size_t>(record) >= table_.size())
             continue;
-        if (chosenRecords_.count(record) != 0)
+        if (IsChosen(record))
             continue;
-        const std::string key = KeyOf(record);
-        auto same = recordByKey_.find(key);
-        if (same != recordByKey_.end()) {
-            if (!view.AskReplace(table_[static_cast<std::size_t>(same->second)]))
+        const auto taken = chosenKeys_.insert(record);
+        if (!taken.second) {
+            // Another record with the same name and number is chosen.
+            const int earlier = *taken.first;
+            if (!view.AskReplace(table_[static_cast<std::size_t>(earlier)]))
                 continue;
-            const int position = PositionOf(same->second);
+            const int position = PositionOf(earlier);
             RemoveAt(position);
             view.Removed(position);
+            chosenKeys_.insert(record);
         }
         chosen_.push_back(record);
-        chosenRecords_.insert(record);
-        recordByKey_[key] = record;
-        view.Appended(ItemText(record), record);
+        MarkChosen(record, true);
+        WriteItemText(record, itemText_);
+        view.Appended(itemText_, record);
     }
     return AddOutcome::kDone;
 }
@@ -85,8 +139,8 @@ SpeedDialSelection::AddOutcome SpeedDialSelection::AddRecords(const std::vector<
 void SpeedDialSelection::RemovePositions(const std::vector<int>& positions)
 {
     ::RemovePositions(chosen_, positions, [this](int record) {
-        chosenRecords_.erase(record);
-        recordByKey_.erase(KeyOf(record));
+        MarkChosen(record, false);
+        chosenKeys_.erase(record);
     });
 }
 
@@ -95,6 +149,8 @@ void SpeedDialSelection::StoreChoice(ImportResult& result) const
     // keys_ may be result.speedDialKeys itself: nothing below reads it.
     result.speedDialKeys.RemoveAll();
     result.recipients.RemoveAll();
+    result.speedDialKeys.Reserve(chosen_.size());
+    result.recipients.Reserve(chosen_.size());
     for (int record : chosen_) {
         result.recipients.Append(EntryTextOf(record));
         result.speedDialKeys.Append(std::to_string(record));

@@ -5,8 +5,8 @@
 // length.
 #pragma once
 
+#include <cstddef>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -27,7 +27,11 @@ public:
 
     // keys: each record's speed-dial number, index for index.
     SpeedDialSelection(const SpeedDialTable& table, const StringList& keys, int entryCap)
-        : table_(table), keys_(keys), entryCap_(entryCap) {}
+        : table_(table), keys_(keys), entryCap_(entryCap), chosenKeys_(0, KeyHash{&keyHashes_}, KeyEqual{&table})
+    {
+    }
+    SpeedDialSelection(const SpeedDialSelection&) = delete;
+    SpeedDialSelection& operator=(const SpeedDialSelection&) = delete;
 
     enum class AddOutcome { kDone, kLimitReached };
     // Handles "To ->" for record indexes in the order of the available list.
@@ -43,8 +47,25 @@ public:
     void StoreChoice(ImportResult& result) const;
 
 private:
-    std::string KeyOf(int recordIndex) const;
+    // Record indexes stand for their (fax, name) key: two records with the
+    // same fax number and name are the same key. Nothing is copied.
+    struct KeyHash {
+        const std::vector<std::size_t>* hashes;
+        std::size_t operator()(int recordIndex) const { return (*hashes)[static_cast<std::size_t>(recordIndex)]; }
+    };
+    struct KeyEqual {
+        const SpeedDialTable* table;
+        bool operator()(int a, int b) const;
+    };
+
+    // Every record's key hash, worked out once in table order: the set then
+    // reads a record only to compare two whose hashes are equal.
+    void HashKeys();
     std::string EntryTextOf(int recordIndex) const;
+    // ItemText written over text, which keeps its room for the next one.
+    void WriteItemText(int recordIndex, std::string& text) const;
+    bool IsChosen(int recordIndex) const;
+    void MarkChosen(int recordIndex, bool chosen);
     int PositionOf(int recordIndex) const;
     void RemoveAt(int position);
 
@@ -52,6 +73,8 @@ private:
     const StringList& keys_;
     const int entryCap_;
     std::vector<int> chosen_;
-    std::unordered_set<int> chosenRecords_;
-    std::unordered_map<std::string, int> recordByKey_; // (fax, name) -> chosen record
+    std::vector<bool> isChosen_;                            // by record index
+    std::vector<std::size_t> keyHashes_;                    // by record index
+    std::string itemText_;                                  // the line being appended
+    std::unordered_set<int, KeyHash, KeyEqual> chosenKeys_; // the chosen record of each key
 };

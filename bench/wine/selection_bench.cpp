@@ -5,10 +5,11 @@
 // receives the same texts by LB_ADDSTRING, measured in the same run, so the
 // figures say how far each step is from the cost of merely filling a list.
 //
-// Usage: selection_bench [entries]
+// Usage: selection_bench [entries [runs]]   (65,535 entries, 5 runs)
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -50,7 +51,10 @@ constexpr char kWorkFolder[] = "C:\\faximport-bench";
 // Long enough for the slowest step of a slow build; a step that takes longer
 // is reported as failed rather than waited for.
 constexpr DWORD kStepTimeoutMs = 10 * 60 * 1000;
-constexpr int kBaselineRuns = 3;
+// Bare list box fills before and after each import.
+constexpr int kBaselineFills = 3;
+// Entries of the small import whose times stand for the steps' fixed costs.
+constexpr int kSmallCount = 10;
 
 class Stopwatch {
 public:
@@ -223,13 +227,12 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// The median of a few fills.
-double MeasureBareList(const std::vector<std::string>& texts)
+std::vector<double> BareListFills(const std::vector<std::string>& texts)
 {
     std::vector<double> seconds;
-    for (int run = 0; run < kBaselineRuns; ++run)
+    for (int fill = 0; fill < kBaselineFills; ++fill)
         seconds.push_back(FillBareList(texts));
-    return Median(seconds);
+    return seconds;
 }
 
 // ---- Input files ------------------------------------------------------------
@@ -284,15 +287,28 @@ DataSet SpeedDialData(int count)
 
 // ---- One import -------------------------------------------------------------
 
-struct Figures {
-    double launchToFilled = 0;   // (1) process start to the selection dialog with its list filled
-    double fileToFilled = 0;     //     of that: from OK in the file chooser
-    double toSelected = 0;       // (2) select all + "To ->" until the selected list holds all
-    double deleteAll = 0;        //     Delete with every selected line selected
-    double deleteHalf = 0;       //     Delete with every other line selected
-    double okToConfirmation = 0; // (3) OK to the confirmation with its list filled
-    double okToExport = 0;       // (4) OK to the export file written
+enum Step {
+    kLaunchToFilled,   // (1) process start to the selection dialog with its list filled
+    kFileToFilled,     //     of that: from OK in the file chooser
+    kToSelected,       // (2) select all + "To ->" until the selected list holds all
+    kDeleteAll,        //     Delete with every line selected
+    kDeleteHalf,       //     Delete with the first half of the lines selected
+    kOkToConfirmation, // (3) OK to the confirmation with its list filled
+    kOkToExport,       // (4) OK to the export file written
+    kStepCount
 };
+
+const char* const kStepNames[kStepCount] = {
+    "(1) launch to selection dialog with its list filled",
+    "    of that, OK in the file chooser to the list filled",
+    "(2) select all + To -> until the selected list holds all",
+    "    Delete with all lines selected",
+    "    Delete with the first half of the lines selected",
+    "(3) OK to the confirmation with its list filled",
+    "(4) OK to the export file written",
+};
+
+using Figures = std::array<double, kStepCount>; // seconds
 
 Figures RunImport(const DataSet& data, int count)
 {
@@ -306,7 +322,7 @@ Figures RunImport(const DataSet& data, int count)
     TestHost host(options);
     Expect(host.MakeForeground(), "the host window did not become the foreground window");
 
-    Figures figures;
+    Figures figures{};
     ChildProcess program;
     Stopwatch launch;
     program.Start(OwnDirectory() + "faximport.exe", exportPath);
@@ -335,8 +351,8 @@ Figures RunImport(const DataSet& data, int count)
     HWND selection = nullptr;
     WaitFor([&] { return (selection = FindDialogWith(id, selectionControls, data.speedDial ? 0 : kViewDetailsButton)); },
             "the selection dialog");
-    figures.fileToFilled = step.Seconds();
-    figures.launchToFilled = launch.Seconds();
+    figures[kFileToFilled] = step.Seconds();
+    figures[kLaunchToFilled] = launch.Seconds();
     Expect(Count(selection, kSourceList) == count, "the source list does not hold every entry");
 
     HWND source = Control(selection, kSourceList);
@@ -348,26 +364,27 @@ Figures RunImport(const DataSet& data, int count)
 
     step.Restart();
     selectAllAndAdd();
-    figures.toSelected = step.Seconds();
+    figures[kToSelected] = step.Seconds();
     Expect(Count(selection, kSelectedList) == count, "the selected list does not hold every entry");
 
     // Delete everything, then add it back.
     Send(selected, LB_SETSEL, TRUE, -1);
     step.Restart();
     ClickAndWait(selection, kDeleteButton);
-    figures.deleteAll = step.Seconds();
+    figures[kDeleteAll] = step.Seconds();
     Expect(Count(selection, kSelectedList) == 0, "Delete left lines behind");
     selectAllAndAdd();
     Expect(Count(selection, kSelectedList) == count, "the selected list was not filled again");
 
-    // Delete every other line: the kept lines close up, then add them back.
+    // Delete the first half: every line of the second half moves up, then
+    // add them back (at the end).
+    const int half = count / 2;
     Send(selected, LB_SETSEL, FALSE, -1);
-    for (int i = 0; i < count; i += 2)
-        Send(selected, LB_SETSEL, TRUE, i);
+    Send(selected, LB_SELITEMRANGEEX, 0, half - 1);
     step.Restart();
     ClickAndWait(selection, kDeleteButton);
-    figures.deleteHalf = step.Seconds();
-    Expect(Count(selection, kSelectedList) == count / 2, "Delete did not remove every other line");
+    figures[kDeleteHalf] = step.Seconds();
+    Expect(Count(selection, kSelectedList) == count - half, "Delete did not remove the first half");
     selectAllAndAdd();
     Expect(Count(selection, kSelectedList) == count, "the selected list was not filled again");
 
@@ -375,7 +392,7 @@ Figures RunImport(const DataSet& data, int count)
     PostClick(selection, IDOK);
     HWND confirmation = nullptr;
     WaitFor([&] { return (confirmation = FindDialogWith(id, {kConfirmList, kRejectedLabel})); }, "the confirmation");
-    figures.okToConfirmation = step.Seconds();
+    figures[kOkToConfirmation] = step.Seconds();
     Expect(Count(confirmation, kConfirmList) == count, "the confirmation does not list every entry");
 
     const long long exportBytes =
@@ -384,7 +401,7 @@ Figures RunImport(const DataSet& data, int count)
     step.Restart();
     PostClick(confirmation, IDOK);
     WaitFor([&] { return FileSize(exportPath) == exportBytes; }, "the export file");
-    figures.okToExport = step.Seconds();
+    figures[kOkToExport] = step.Seconds();
 
     Expect(program.WaitForExit(), "faximport did not end");
     Expect(host.WaitForCommand(data.speedDial ? kSpeedDialCommand : kPlainCommand), "the host got no command");
@@ -401,47 +418,78 @@ const char* WineVersion()
     return get ? get() : "not Wine";
 }
 
-void Report(const DataSet& data, double baseline, const Figures& figures)
+struct Run {
+    double baseline; // seconds
+    Figures figures; // with all the entries
+    Figures small;   // the same steps with a handful of entries
+};
+
+// Medians over the runs of each step's time as a ratio to the baseline of its
+// own run, whole and less the time the step takes with a handful of entries
+// (process start, dialogs coming and going), with the range of the former.
+void Report(const DataSet& data, int smallCount, const std::vector<Run>& runs)
 {
-    std::printf("\n%s\n", data.title.c_str());
-    std::printf("  baseline: bare list box filled with the %zu texts in %.3f s\n", data.selectedTexts.size(),
-                baseline);
-    auto line = [&](const char* what, double seconds) {
-        std::printf("  %-58s %6.2f  (%.3f s)\n", what, seconds / baseline, seconds);
-    };
-    std::printf("  %-58s %6s\n", "step", "ratio");
-    line("(1) launch to selection dialog with its list filled", figures.launchToFilled);
-    line("    of that, OK in the file chooser to the list filled", figures.fileToFilled);
-    line("(2) select all + To -> until the selected list holds all", figures.toSelected);
-    line("    Delete with all lines selected", figures.deleteAll);
-    line("    Delete with every other line selected", figures.deleteHalf);
-    line("(3) OK to the confirmation with its list filled", figures.okToConfirmation);
-    line("(4) OK to the export file written", figures.okToExport);
+    std::vector<double> baselines;
+    for (const Run& run : runs)
+        baselines.push_back(run.baseline);
+    std::printf("\n%s: baseline, a bare list box filled with the %zu texts: %.3f s (median)\n", data.title.c_str(),
+                data.selectedTexts.size(), Median(baselines));
+    std::printf("  %-58s %6s  %-12s %7s  %s\n", "step", "ratio", "range", "less", "median time");
+    std::printf("  %-58s %6s  %-12s %7s\n", "", "", "", Format("%d-entry", smallCount).c_str());
+    for (int step = 0; step < kStepCount; ++step) {
+        const std::size_t at = static_cast<std::size_t>(step);
+        std::vector<double> ratios;
+        std::vector<double> growth;
+        std::vector<double> seconds;
+        for (const Run& run : runs) {
+            ratios.push_back(run.figures[at] / run.baseline);
+            growth.push_back((run.figures[at] - run.small[at]) / run.baseline);
+            seconds.push_back(run.figures[at]);
+        }
+        const auto range = std::minmax_element(ratios.begin(), ratios.end());
+        std::printf("  %-58s %6.2f  %5.2f-%-6.2f %7.2f  %.3f s\n", kStepNames[step], Median(ratios), *range.first,
+                    *range.second, Median(growth), Median(seconds));
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    int count = 65535;
-    if (argc > 1)
-        count = std::atoi(argv[1]);
-    if (count < 2 || count > 65535) {
-        std::fprintf(stderr, "usage: selection_bench [entries, 2 to 65535]\n");
+    const int count = argc > 1 ? std::atoi(argv[1]) : 65535;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    if (count < 2 || count > 65535 || runs < 1) {
+        std::fprintf(stderr, "usage: selection_bench [entries, 2 to 65535 [runs]]\n");
         return 2;
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    std::printf("faximport selection benchmark: %d entries, Wine %s\n", count, WineVersion());
-    std::printf("Ratios are to the baseline: a bare list box in this process receiving the same\n"
-                "texts by LB_ADDSTRING (drawing off, room reserved), measured in this run.\n");
+    std::printf("faximport selection benchmark: %d entries, %d runs, Wine %s\n", count, runs, WineVersion());
+    std::printf("Each step's time as a ratio to the baseline of its run: a bare list box in this\n"
+                "process receiving the same texts by LB_ADDSTRING (drawing off, room reserved).\n");
 
     try {
         Expect(EnsureDirectory(kWorkFolder), std::string("cannot create ") + kWorkFolder);
-        for (const DataSet& data : {CsvData(count), SpeedDialData(count)}) {
-            const double baseline = MeasureBareList(data.selectedTexts);
-            const Figures figures = RunImport(data, count);
-            Report(data, baseline, figures);
+        const std::vector<DataSet> dataSets = {CsvData(count), SpeedDialData(count)};
+        const std::vector<DataSet> smallSets = {CsvData(kSmallCount), SpeedDialData(kSmallCount)};
+        // One small import of each kind first, so that what Wine does once
+        // per session (loading the file chooser's parts, say) is not timed.
+        for (const DataSet& data : smallSets)
+            RunImport(data, kSmallCount);
+        std::vector<std::vector<Run>> results(dataSets.size());
+        for (int run = 0; run < runs; ++run) {
+            for (std::size_t set = 0; set < dataSets.size(); ++set) {
+                // The machine may be busier at one moment than at another:
+                // the baseline is taken before and after the import.
+                std::vector<double> fills = BareListFills(dataSets[set].selectedTexts);
+                const Figures figures = RunImport(dataSets[set], count);
+                const std::vector<double> after = BareListFills(dataSets[set].selectedTexts);
+                fills.insert(fills.end(), after.begin(), after.end());
+                const Figures small = RunImport(smallSets[set], kSmallCount);
+                results[set].push_back({Median(fills), figures, small});
+            }
         }
+        for (std::size_t set = 0; set < dataSets.size(); ++set)
+            Report(dataSets[set], kSmallCount, results[set]);
     } catch (const DriveError& error) {
         std::fprintf(stderr, "selection_bench: %s\n", error.what());
         return 1;

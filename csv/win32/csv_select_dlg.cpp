@@ -57,14 +57,33 @@ bool CCsvSelectDlg::OnInitDialog()
 
 void CCsvSelectDlg::FillSourceList()
 {
+    // Without room for the copy of the item data, "To ->" asks the list.
+    bool mirrored = true;
+    try {
+        sourceEntries.reserve(entries.size());
+    } catch (const std::bad_alloc&) {
+        mirrored = false;
+    }
+
     CRedrawOff quiet(sourceList);
     sourceList.InitStorage(static_cast<int>(entries.size()), entries.size() * kEntryTextBytes);
+    std::string text; // keeps its room from one line to the next
     for (std::size_t index = 0; index < entries.size(); ++index) {
-        const int item = sourceList.AddString(selection.EntryText(static_cast<int>(index)));
+        selection.WriteEntryText(static_cast<int>(index), text);
+        const int item = sourceList.AddString(text);
         if (item < 0)
             break; // the list is out of room
         sourceList.SetItemData(item, static_cast<LPARAM>(index));
+        if (mirrored)
+            sourceEntries.push_back(static_cast<int>(index));
     }
+}
+
+int CCsvSelectDlg::SourceEntry(int item) const
+{
+    if (item >= 0 && static_cast<std::size_t>(item) < sourceEntries.size())
+        return sourceEntries[static_cast<std::size_t>(item)];
+    return static_cast<int>(sourceList.GetItemData(item));
 }
 
 bool CCsvSelectDlg::OnCommand(int id, int code)
@@ -141,15 +160,19 @@ void CCsvSelectDlg::AddSelectedSourceItems()
 {
     std::vector<int> entryIndexes = sourceList.GetSelItems();
     for (int& item : entryIndexes)
-        item = static_cast<int>(sourceList.GetItemData(item));
+        item = SourceEntry(item);
 
     const std::size_t before = selection.Chosen().size();
     const CsvSelection::AddOutcome outcome = selection.AddEntries(entryIndexes);
     const std::vector<int>& chosen = selection.Chosen();
     {
         CRedrawOff quiet(selectedList);
+        const std::size_t incoming = chosen.size() - before;
+        selectedList.InitStorage(static_cast<int>(incoming), incoming * kEntryTextBytes);
+        std::string text; // keeps its room from one line to the next
         for (std::size_t position = before; position < chosen.size(); ++position) {
-            const int item = selectedList.AddString(selection.EntryText(chosen[position]));
+            selection.WriteEntryText(chosen[position], text);
+            const int item = selectedList.AddString(text);
             if (item >= 0) // LB_SETITEMDATA with -1 would touch every item
                 selectedList.SetItemData(item, chosen[position]);
         }
@@ -166,6 +189,7 @@ void CCsvSelectDlg::ShowLimitReached() const
 void CCsvSelectDlg::OnOK()
 {
     selection.StoreChoice(result);
+    ReleaseLists();
     EndDialog(IDOK);
 }
 
@@ -173,5 +197,17 @@ void CCsvSelectDlg::OnCancel()
 {
     result.entryCount = 0;
     result.recipients.RemoveAll();
+    ReleaseLists();
     EndDialog(IDCANCEL);
+}
+
+void CCsvSelectDlg::ReleaseLists()
+{
+    // The lists go with the dialog and would tell it about every item with
+    // item data as they go; emptied first, they need not. They are not drawn
+    // again before the dialog disappears.
+    sourceList.SetRedraw(false);
+    selectedList.SetRedraw(false);
+    sourceList.Clear();
+    selectedList.Clear();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/import_result.h"
 #include "csv/csv_reader.h"
@@ -28,15 +29,22 @@ protected:
 
 private:
     void FillSourceList();
+    // The entry index that source list item `item` stands for.
+    int SourceEntry(int item) const;
     void TypeAhead();
     void MoveToSelected();
     void AddSelectedSourceItems();
     void ShowLimitReached() const;
+    // Empties both lists before the dialog closes.
+    void ReleaseLists();
 
     const std::string& path;
     const CsvEntryTable& entries;
     ImportResult& result;
     CsvSelection selection; // what selectedList shows, position for position
+    // The entry index of every source list item, as its item data holds it:
+    // "To ->" reads it here rather than asking the list item by item.
+    std::vector<int> sourceEntries;
     CRecipientListBox selectedList;
     CListBox sourceList;
     CEdit typeAheadEdit;

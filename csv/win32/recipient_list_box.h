@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/list_box.h"
@@ -18,5 +19,14 @@ public:
     int OnVirtualKey(int virtualKey, int caretIndex) override;
 
 private:
+    struct Line {
+        std::string text;
+        LPARAM data;
+    };
+    // The lines that are not at these positions (ascending), in order.
+    std::vector<Line> KeptLines(const std::vector<int>& positions) const;
+    // Empties the list and adds these lines back.
+    void Rebuild(const std::vector<Line>& kept);
+
     RemovalListener removalListener_;
 };

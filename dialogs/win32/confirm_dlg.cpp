@@ -41,15 +41,19 @@ bool CConfirmDlg::OnInitDialog()
 
 void CConfirmDlg::FillEntryList()
 {
-    const std::vector<std::string> lines = ConfirmLines(result);
+    const std::size_t count = ConfirmLineCount(result);
     std::size_t textBytes = 0;
-    for (const std::string& line : lines)
-        textBytes += line.size() + 1;
+    for (std::size_t i = 0; i < count; ++i)
+        textBytes += result.recipients.At(i).size() + 1; // about the size of its line
 
+    // One line at a time into the same string: no copy of the whole list.
     CRedrawOff quiet(entryList);
-    entryList.InitStorage(static_cast<int>(lines.size()), textBytes);
-    for (const std::string& line : lines)
+    entryList.InitStorage(static_cast<int>(count), textBytes);
+    std::string line;
+    for (std::size_t i = 0; i < count; ++i) {
+        ConfirmLine(result, i, line);
         entryList.AddString(line);
+    }
 }
 
 void CConfirmDlg::OnOK()

@@ -3,7 +3,9 @@
 // same name and number, and tells the dialog which lines to append and
 // remove; the list's Delete tells the model which positions went. The
 // available list sorts its numbers, so an item's index is not its record
-// index: every item carries its record index as item data.
+// index: every item carries its record index as item data. It is filled in
+// the order its sorting would give, worked out beforehand, so that each
+// number goes to the end of the list (speeddial/sorted_list_order.h).
 #include "speeddial/win32/speed_dial_select_dlg.h"
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 
 #include "app/win32/process_state.h"
 #include "res/resource.h"
+#include "speeddial/sorted_list_order.h"
 #include "speeddial/win32/speed_dial_record_dlg.h"
 
 namespace {
@@ -43,6 +46,37 @@ std::string Cut(std::string text)
 std::string FieldText(const char* field, std::size_t size)
 {
     return std::string(field, strnlen(field, size));
+}
+
+bool IsDigits(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The text as the list keeps it: converted with the ANSI code page.
+std::wstring ListText(const std::string& text)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (length <= 1)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(static_cast<std::size_t>(length) - 1);
+    return wide;
+}
+
+// How a sorted list box compares two item texts: in its locale, without
+// regard to case; a failed comparison counts as "before".
+int CompareAsSortedList(LCID locale, const std::wstring& a, const std::wstring& b)
+{
+    switch (CompareStringW(locale, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1)) {
+    case CSTR_EQUAL:
+        return 0;
+    case CSTR_GREATER_THAN:
+        return 1;
+    default:
+        return -1;
+    }
 }
 } // namespace
 
@@ -98,14 +132,67 @@ void CSpeedDialSelectDlg::FillAvailableList(int recordCount)
     for (std::size_t record = 0; record < count; ++record)
         textBytes += std::min(result.speedDialKeys.At(record).size(), kMaxTextChars) + 1;
 
+    // Added one by one in record order, every number would make the list
+    // search its place and move the items after it aside. Put in the order
+    // the list would give them, each goes to the end instead.
+    std::vector<std::string> numbers;
+    std::vector<int> order;
+    try {
+        numbers.reserve(count);
+        for (std::size_t record = 0; record < count; ++record)
+            numbers.push_back(Cut(result.speedDialKeys.At(record)));
+        order = AvailableOrder(numbers);
+        availableRecords.reserve(count);
+    } catch (const std::bad_alloc&) {
+        order.clear();
+    }
+
     CRedrawOff quiet(availableList);
     availableList.InitStorage(static_cast<int>(count), textBytes);
+    if (order.size() == count) {
+        for (int record : order) {
+            const int item = availableList.InsertString(-1, numbers[static_cast<std::size_t>(record)]);
+            if (item < 0)
+                break; // the list is out of room
+            availableList.SetItemData(item, static_cast<LPARAM>(record));
+            availableRecords.push_back(record);
+        }
+        return;
+    }
+    // No room to work the order out: the list sorts as the numbers come.
+    availableRecords.clear();
     for (std::size_t record = 0; record < count; ++record) {
         const int item = availableList.AddString(Cut(result.speedDialKeys.At(record)));
         if (item < 0)
             break; // the list is out of room
         availableList.SetItemData(item, static_cast<LPARAM>(record));
     }
+}
+
+std::vector<int> CSpeedDialSelectDlg::AvailableOrder(const std::vector<std::string>& numbers) const
+{
+    const int count = static_cast<int>(numbers.size());
+    // Texts of the digits 0 to 9 alone sort in the list's collation as their
+    // bytes do (the digits weigh 0 to 9, and a text sorts before the longer
+    // texts it begins). The usual speed-dial numbers thus need none of the
+    // locale comparisons, which take about a microsecond each under Wine.
+    if (std::all_of(numbers.begin(), numbers.end(), IsDigits))
+        return SortedListOrderOfBytes(numbers);
+    const LCID locale = availableList.GetLocale();
+    std::vector<std::wstring> texts;
+    texts.reserve(numbers.size());
+    for (const std::string& number : numbers)
+        texts.push_back(ListText(number));
+    return SortedListOrder(count, [&](int a, int b) {
+        return CompareAsSortedList(locale, texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)]);
+    });
+}
+
+int CSpeedDialSelectDlg::AvailableRecord(int item) const
+{
+    if (item >= 0 && static_cast<std::size_t>(item) < availableRecords.size())
+        return availableRecords[static_cast<std::size_t>(item)];
+    return static_cast<int>(availableList.GetItemData(item));
 }
 
 bool CSpeedDialSelectDlg::OnCommand(int id, int code)
@@ -189,8 +276,11 @@ void CSpeedDialSelectDlg::AddSelectedRecords()
     // Ascending item indexes: the records in the list's sorted order.
     std::vector<int> recordIndexes = availableList.GetSelItems();
     for (int& item : recordIndexes)
-        item = static_cast<int>(availableList.GetItemData(item));
+        item = AvailableRecord(item);
 
+    // Room for every line that may come, so the list does not grow its
+    // item table again and again.
+    selectedList.InitStorage(static_cast<int>(recordIndexes.size()), 0);
     const SpeedDialSelection::AddOutcome outcome = selection.AddRecords(recordIndexes, *this);
     RedrawSelectedList();
     if (outcome == SpeedDialSelection::AddOutcome::kLimitReached)
@@ -247,7 +337,7 @@ void CSpeedDialSelectDlg::ViewDetails()
     const int item = availableList.GetFirstSelected();
     if (item < 0)
         return;
-    const int record = static_cast<int>(availableList.GetItemData(item));
+    const int record = AvailableRecord(item);
     CSpeedDialRecordDlg details(Handle(), recordTable, result, record);
     details.DoModal();
 }
@@ -260,6 +350,7 @@ void CSpeedDialSelectDlg::ShowLimitReached() const
 void CSpeedDialSelectDlg::OnOK()
 {
     selection.StoreChoice(result);
+    ReleaseLists();
     EndDialog(IDOK);
 }
 
@@ -267,5 +358,17 @@ void CSpeedDialSelectDlg::OnCancel()
 {
     result.entryCount = 0;
     result.recipients.RemoveAll();
+    ReleaseLists();
     EndDialog(IDCANCEL);
+}
+
+void CSpeedDialSelectDlg::ReleaseLists()
+{
+    // The lists go with the dialog and would tell it about every item with
+    // item data as they go; emptied first, they need not. They are not drawn
+    // again before the dialog disappears.
+    availableList.SetRedraw(false);
+    selectedList.SetRedraw(false);
+    availableList.Clear();
+    selectedList.Clear();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/import_result.h"
 #include "csv/win32/recipient_list_box.h"
@@ -37,11 +38,18 @@ private:
     bool AskReplace(const SpeedDialRecord& chosen) override;
 
     void FillAvailableList(int recordCount);
+    // The record indexes in the order in which the sorted available list
+    // would hold these numbers had they been added one by one.
+    std::vector<int> AvailableOrder(const std::vector<std::string>& numbers) const;
+    // The record that available list item `item` stands for.
+    int AvailableRecord(int item) const;
     void TypeAhead();
     void MoveToSelected();
     void AddSelectedRecords();
     void ViewDetails();
     void ShowLimitReached() const;
+    // Empties both lists before the dialog closes.
+    void ReleaseLists();
     // Drawing of the selected list is held back while "To ->" appends, and
     // let go before a question or at the end.
     void QuietSelectedList();
@@ -51,6 +59,9 @@ private:
     const SpeedDialTable& recordTable;
     ImportResult& result;
     SpeedDialSelection selection; // what selectedList shows, position for position
+    // The record index of every available list item, as its item data holds
+    // it: "To ->" reads it here rather than asking the list item by item.
+    std::vector<int> availableRecords;
     CRecipientListBox selectedList;
     CListBox availableList;
     CEdit typeAheadEdit;

@@ -311,5 +311,136 @@ TEST_F(CsvImportRun, HostWithoutCapControlTakesAllEntries)
     EXPECT_EQ(HexLayout(written), HexLayout(ExpectedExport(People(60))));
 }
 
+// Where a list box stands: its top line, the line with the focus rectangle
+// and the anchor of a range selection.
+struct ListPlaces {
+    LRESULT top;
+    LRESULT caret;
+    LRESULT anchor;
+
+    bool operator==(const ListPlaces& other) const
+    {
+        return top == other.top && caret == other.caret && anchor == other.anchor;
+    }
+};
+
+void PrintTo(const ListPlaces& places, std::ostream* out)
+{
+    *out << "top " << places.top << ", caret " << places.caret << ", anchor " << places.anchor;
+}
+
+ListPlaces PlacesOf(HWND list)
+{
+    return {Send(list, LB_GETTOPINDEX, 0, 0), Send(list, LB_GETCARETINDEX, 0, 0), Send(list, LB_GETANCHORINDEX, 0, 0)};
+}
+
+// A list box of this process with the height and line height of `like`,
+// `count` lines and these places, after the lines at `positions` have been
+// deleted one at a time from the highest, with drawing off meanwhile: the
+// places it ends with.
+ListPlaces PlacesAfterDeletingOneByOne(HWND like, int count, const std::vector<int>& positions,
+                                       const ListPlaces& before)
+{
+    RECT client = {};
+    GetClientRect(like, &client);
+    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                client.right, client.bottom, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_TRUE(list) << "no list box of our own";
+    if (!list)
+        return {};
+    SendMessageA(list, LB_SETITEMHEIGHT, 0, Send(like, LB_GETITEMHEIGHT, 0, 0));
+    for (int line = 0; line < count; ++line)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("line"));
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(before.caret), FALSE);
+    SendMessageA(list, LB_SETANCHORINDEX, static_cast<WPARAM>(before.anchor), 0);
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(before.top), 0);
+    EXPECT_EQ(PlacesOf(list), before) << "our list box does not match the program's";
+
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (auto position = positions.rbegin(); position != positions.rend(); ++position)
+        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(*position), 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    const ListPlaces after = PlacesOf(list);
+    DestroyWindow(list);
+    return after;
+}
+
+std::vector<LRESULT> ItemData(HWND dialog, int listId)
+{
+    HWND list = Control(dialog, listId);
+    std::vector<LRESULT> data;
+    for (int item = 0; item < ListCount(dialog, listId); ++item)
+        data.push_back(Send(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+    return data;
+}
+
+TEST_F(CsvImportRun, DeletingMostLinesLeavesWhatDeletingThemOneByOneWould)
+{
+    // Deleting most lines of a long list empties it and adds the rest back;
+    // lines, item data, top, caret and anchor must come out as if the lines
+    // had gone one at a time.
+    const int count = 200;
+    std::string csv = "Name,Fax\n";
+    std::vector<Entry> people;
+    char name[32];
+    char fax[32];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(name, sizeof name, "Person %03d", i);
+        std::snprintf(fax, sizeof fax, "555-%d", 2000 + i);
+        csv += std::string(name) + "," + fax + "\n";
+        people.emplace_back(name, fax);
+    }
+    const std::string exportPath = WorkPath("export.dat");
+    HWND selection = OpenSelection(exportPath, WriteWorkFile("many.csv", csv));
+    ASSERT_TRUE(selection) << "no selection dialog";
+    ListSelectRange(selection, kSourceList, 0, count - 1);
+    SendClick(selection, kAddButton);
+    ASSERT_EQ(ListCount(selection, kSelectedList), count);
+
+    // Everything selected but five runs of ten lines.
+    HWND selected = Control(selection, kSelectedList);
+    ListSelectRange(selection, kSelectedList, 0, count - 1);
+    std::vector<std::string> keptLines;
+    std::vector<LRESULT> keptData;
+    const std::vector<std::string> lines = ListItems(selection, kSelectedList);
+    for (int first : {10, 60, 110, 160, 190}) {
+        ListSelectRange(selection, kSelectedList, first, first + 9, false);
+        for (int line = first; line < first + 10; ++line) {
+            keptLines.push_back(lines[static_cast<std::size_t>(line)]);
+            keptData.push_back(line);
+        }
+    }
+    const std::vector<int> deleted = ListSelection(selection, kSelectedList);
+    ASSERT_EQ(deleted.size(), 150u);
+    Send(selected, LB_SETCARETINDEX, 120, FALSE);
+    Send(selected, LB_SETANCHORINDEX, 150, 0);
+    Send(selected, LB_SETTOPINDEX, 20, 0);
+    const ListPlaces before = PlacesOf(selected);
+    const ListPlaces expectedPlaces = PlacesAfterDeletingOneByOne(selected, count, deleted, before);
+
+    SendClick(selection, kDeleteButton);
+    EXPECT_EQ(ListItems(selection, kSelectedList), keptLines);
+    EXPECT_EQ(ItemData(selection, kSelectedList), keptData);
+    EXPECT_TRUE(ListSelection(selection, kSelectedList).empty());
+    EXPECT_EQ(PlacesOf(selected), expectedPlaces);
+
+    // The choice behind the list went the same way: adding everything again
+    // appends the deleted entries, and OK exports the list as it stands.
+    SendClick(selection, kAddButton);
+    std::vector<Entry> expected;
+    for (LRESULT entry : keptData)
+        expected.push_back(people[static_cast<std::size_t>(entry)]);
+    for (int entry : deleted)
+        expected.push_back(people[static_cast<std::size_t>(entry)]);
+    ASSERT_EQ(ListCount(selection, kSelectedList), count);
+    PostClick(selection, IDOK);
+    HWND confirmation = WaitForConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    PostClick(confirmation, IDOK);
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kPlainExportCommand);
+    EXPECT_EQ(HexLayout(ReadExport(exportPath)), HexLayout(ExpectedExport(expected)));
+}
+
 } // namespace
 } // namespace e2e

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <random>
 
 #include "testkit/file_bytes.h"
 
@@ -578,6 +579,96 @@ TEST_F(SpeedDialRun, HostWithCapControlLimitsSelectionToFiftyEntries)
     EXPECT_EQ(written.size(), 2u + 50u * kRecordBytes);
     EXPECT_EQ(RecordLayout(written), RecordLayout(expected));
 }
+
+// A line of a list box: its text and its item data.
+struct ListLine {
+    std::string text;
+    LRESULT data;
+
+    bool operator==(const ListLine& other) const { return text == other.text && data == other.data; }
+};
+
+void PrintTo(const ListLine& line, std::ostream* out)
+{
+    *out << '"' << line.text << "\" (" << line.data << ")";
+}
+
+std::vector<ListLine> LinesOf(HWND dialog, int listId)
+{
+    const std::vector<std::string> texts = ListItems(dialog, listId);
+    HWND list = Control(dialog, listId);
+    std::vector<ListLine> lines;
+    for (std::size_t item = 0; item < texts.size(); ++item)
+        lines.push_back({texts[item], Send(list, LB_GETITEMDATA, item, 0)});
+    return lines;
+}
+
+// A sorted list box of this process after the numbers were added to it one
+// by one, each with its index as item data.
+std::vector<ListLine> SortedListOf(const std::vector<std::string>& numbers)
+{
+    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_SORT | LBS_EXTENDEDSEL, 0, 0, 100, 100, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_TRUE(list) << "no list box of our own";
+    std::vector<ListLine> lines;
+    if (!list)
+        return lines;
+    for (std::size_t record = 0; record < numbers.size(); ++record) {
+        const LRESULT item = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(numbers[record].c_str()));
+        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(record));
+    }
+    char text[300];
+    for (LRESULT item = 0; item < SendMessageA(list, LB_GETCOUNT, 0, 0); ++item) {
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        lines.push_back({text, SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0)});
+    }
+    DestroyWindow(list);
+    return lines;
+}
+
+// Numbers drawn from a few texts, so that many compare equal.
+struct NumberMix {
+    const char* name;
+    std::vector<const char*> texts;
+};
+
+void PrintTo(const NumberMix& mix, std::ostream* out)
+{
+    *out << mix.name;
+}
+
+const NumberMix kNumberMixes[] = {
+    // Digits only: texts of different lengths that begin one another.
+    {"Digits", {"1", "01", "001", "10", "100", "2", "20", "0", "00", "007", "7", "70", "123456789", "12345678"}},
+    // The list's own collation: case, hyphen and apostrophe, accents.
+    {"Words", {"a1", "A1", "b-2", "b2", "B2", "c'3", "c3", "x", "X", "10", "9", "z9", "\xe9t\xe9", "ete", "Ete", "-"}},
+};
+
+class NumberOrderRun : public SpeedDialRun, public ::testing::WithParamInterface<NumberMix> {};
+
+TEST_P(NumberOrderRun, NumberListIsWhatASortedListBoxMakesOfTheRecordsInTurn)
+{
+    std::mt19937 random(17);
+    std::vector<std::string> numbers;
+    std::string csv = "*,1,0,2\n";
+    for (int record = 0; record < 300; ++record) {
+        numbers.push_back(GetParam().texts[random() % GetParam().texts.size()]);
+        csv += numbers.back() + ",X,555-" + std::to_string(1000 + record) + ",Person " + std::to_string(record) + "\n";
+    }
+    const std::string exportPath = WorkPath("speed-export.dat");
+    HWND selection = OpenSpeedDialSelection(exportPath, WriteWorkFile("mixed.csv", csv));
+    ASSERT_TRUE(selection) << "no speed-dial selection dialog";
+    EXPECT_EQ(LinesOf(selection, kSourceList), SortedListOf(numbers));
+
+    PostClick(selection, IDCANCEL);
+    const MessageBoxInfo warning = AnswerNextMessage();
+    EXPECT_EQ(warning.text, kNoEntryText);
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kSpeedDialExportCommand);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, NumberOrderRun, ::testing::ValuesIn(kNumberMixes),
+                         [](const ::testing::TestParamInfo<NumberMix>& info) { return info.param.name; });
 
 // Files that are no speed-dial export: the reader's message, then the
 // "nothing imported" warning, then the speed-dial command.

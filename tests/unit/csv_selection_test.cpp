@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "csv/csv_selection.h"
 
@@ -104,6 +106,81 @@ TEST(CsvSelection, StoresTheChoiceInListOrder)
     EXPECT_EQ(result.recipients.At(0), "Cid [3]");
     EXPECT_EQ(result.recipients.At(1), "Ann [1]");
     EXPECT_EQ(result.recipients.At(2), " [2]");
+}
+
+TEST(CsvSelection, DeletingAnEntryFreesItsNameAndNumber)
+{
+    // Two rows with the same name and number: only one can be chosen, and
+    // once it is deleted the other can.
+    const CsvEntryTable table = {Entry("Ann", "1"), Entry("Ann", "1"), Entry("Bea", "2")};
+    CsvSelection selection(table, 0);
+    selection.AddEntries({0, 2});
+    selection.AddEntries({1});
+    EXPECT_EQ(selection.Chosen(), (std::vector<int>{0, 2}));
+    selection.RemovePositions({0});
+    selection.AddEntries({1});
+    EXPECT_EQ(selection.Chosen(), (std::vector<int>{2, 1}));
+    selection.AddEntries({0});
+    EXPECT_EQ(selection.Chosen(), (std::vector<int>{2, 1})) << "entry 1 now holds the name and number";
+}
+
+// The rules as the dialog states them, checked against the chosen list
+// itself on every step: no set, nothing kept beside the list.
+std::vector<int> AddByScanning(const CsvEntryTable& table, std::vector<int> chosen, const std::vector<int>& adds,
+                               int cap)
+{
+    for (int index : adds) {
+        if (cap > 0 && chosen.size() == static_cast<std::size_t>(cap))
+            break;
+        const CsvEntry& entry = table[static_cast<std::size_t>(index)];
+        if (entry.faxNumber[0] == '\0')
+            continue;
+        bool same = false;
+        for (int other : chosen) {
+            const CsvEntry& chosenEntry = table[static_cast<std::size_t>(other)];
+            same = same || (std::strcmp(chosenEntry.faxNumber, entry.faxNumber) == 0 &&
+                            std::strcmp(chosenEntry.name, entry.name) == 0);
+        }
+        if (!same)
+            chosen.push_back(index);
+    }
+    return chosen;
+}
+
+TEST(CsvSelection, StaysInStepWithTheListThroughAddsAndDeletes)
+{
+    // Few names and numbers, so that many rows are equal.
+    std::mt19937 random(3);
+    CsvEntryTable table;
+    for (int i = 0; i < 120; ++i) {
+        const std::string name = std::string(1, static_cast<char>('A' + random() % 4));
+        const std::string fax = random() % 10 == 0 ? "" : std::to_string(random() % 5);
+        table.push_back(Entry(name.c_str(), fax.c_str()));
+    }
+    for (int cap : {0, 7}) {
+        CsvSelection selection(table, cap);
+        std::vector<int> expected;
+        for (int step = 0; step < 300; ++step) {
+            if (random() % 3 == 0 && !expected.empty()) {
+                std::vector<int> positions;
+                for (std::size_t p = 0; p < expected.size(); ++p) {
+                    if (random() % 2)
+                        positions.push_back(static_cast<int>(p));
+                }
+                selection.RemovePositions(positions);
+                for (auto p = positions.rbegin(); p != positions.rend(); ++p)
+                    expected.erase(expected.begin() + *p);
+            } else {
+                std::vector<int> adds;
+                for (int k = static_cast<int>(random() % 20); k > 0; --k)
+                    adds.push_back(static_cast<int>(random() % table.size()));
+                std::sort(adds.begin(), adds.end());
+                selection.AddEntries(adds);
+                expected = AddByScanning(table, expected, adds, cap);
+            }
+            ASSERT_EQ(selection.Chosen(), expected) << "cap " << cap << ", step " << step;
+        }
+    }
 }
 
 } // namespace

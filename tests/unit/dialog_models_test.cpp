@@ -87,6 +87,11 @@ TEST(ConfirmText, HeadlineLabelAndLines)
     result.recipients.Append("not counted [789]");
     result.entryCount = 2;
     EXPECT_EQ(ConfirmLines(result), (std::vector<std::string>{"Ann Lee\t123", "\t456"}));
+    // One at a time into the same string, as the dialog fills its list.
+    EXPECT_EQ(ConfirmLineCount(result), 2u);
+    std::string line = "left over from a longer line";
+    ConfirmLine(result, 1, line);
+    EXPECT_EQ(line, "\t456");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "speeddial/speed_dial_selection.h"
 
@@ -142,6 +144,121 @@ TEST_F(SpeedDialSelectionTest, LongNumbersDoNotSpoilTheEntryText)
     ImportResult result;
     selection.StoreChoice(result);
     EXPECT_EQ(result.recipients.At(0), "Ann [1]");
+}
+
+TEST_F(SpeedDialSelectionTest, DeletingForgetsTheRecordAndItsNameAndNumber)
+{
+    Add("001", "Ann", "111");
+    Add("002", "Ann", "111");
+    Add("003", "Bea", "222");
+    SpeedDialSelection selection(table, keys, 0);
+    selection.AddRecords({0, 2}, view);
+    selection.RemovePositions({0});
+    view.items.erase(view.items.begin());
+    // Record 1 has the same name and number as the deleted record 0: no question now.
+    selection.AddRecords({1, 2}, view);
+    EXPECT_TRUE(view.asked.empty());
+    EXPECT_EQ(selection.Chosen(), (std::vector<int>{2, 1}));
+
+    // A replacement, then its deletion: the first record comes back without a question.
+    view.answer = true;
+    selection.AddRecords({0}, view);
+    EXPECT_EQ(view.asked.size(), 1u);
+    EXPECT_EQ(selection.Chosen(), (std::vector<int>{2, 0}));
+    selection.RemovePositions({1});
+    selection.AddRecords({1}, view);
+    EXPECT_EQ(view.asked.size(), 1u);
+    EXPECT_EQ(selection.Chosen(), (std::vector<int>{2, 1}));
+}
+
+// The rules as the dialog states them, checked against the chosen list
+// itself on every step: no set, nothing kept beside the list.
+struct ScanningModel {
+    const SpeedDialTable& table;
+    int cap;
+    std::vector<int> chosen;
+
+    void Add(const std::vector<int>& records, const std::vector<bool>& answers, std::size_t& asked)
+    {
+        for (int record : records) {
+            if (cap > 0 && chosen.size() == static_cast<std::size_t>(cap))
+                return;
+            std::size_t j = 0;
+            while (j < chosen.size() && chosen[j] != record && !SameNameAndNumber(chosen[j], record))
+                ++j;
+            if (j < chosen.size()) {
+                if (chosen[j] == record || !answers[asked++ % answers.size()])
+                    continue;
+                chosen.erase(chosen.begin() + static_cast<long>(j));
+            }
+            chosen.push_back(record);
+        }
+    }
+
+    bool SameNameAndNumber(int a, int b) const
+    {
+        const SpeedDialRecord& first = table[static_cast<std::size_t>(a)];
+        const SpeedDialRecord& second = table[static_cast<std::size_t>(b)];
+        return std::strcmp(first.faxNumber, second.faxNumber) == 0 && std::strcmp(first.name, second.name) == 0;
+    }
+};
+
+// Answers the questions from a fixed list, in turn.
+class ScriptedView : public SpeedDialSelection::View {
+public:
+    explicit ScriptedView(const std::vector<bool>& answers) : answers_(answers) {}
+    std::size_t asked = 0;
+    std::vector<int> lines; // record indexes, as the list would hold them
+
+    void Appended(const std::string&, int record) override { lines.push_back(record); }
+    void Removed(int position) override { lines.erase(lines.begin() + position); }
+    bool AskReplace(const SpeedDialRecord&) override { return answers_[asked++ % answers_.size()]; }
+
+private:
+    const std::vector<bool>& answers_;
+};
+
+TEST_F(SpeedDialSelectionTest, StaysInStepWithTheListThroughAddsReplacesAndDeletes)
+{
+    // Few names and numbers, so that many records are alike.
+    std::mt19937 random(5);
+    for (int i = 0; i < 120; ++i) {
+        const std::string name(1, static_cast<char>('A' + random() % 4));
+        Add(std::to_string(i).c_str(), name.c_str(), std::to_string(random() % 5).c_str());
+    }
+    std::vector<bool> answers;
+    for (int i = 0; i < 97; ++i)
+        answers.push_back(random() % 2 == 0);
+
+    for (int cap : {0, 7}) {
+        SpeedDialSelection selection(table, keys, cap);
+        ScriptedView listView(answers);
+        ScanningModel expected{table, cap, {}};
+        std::size_t expectedAsked = 0;
+        for (int step = 0; step < 300; ++step) {
+            if (random() % 3 == 0 && !expected.chosen.empty()) {
+                std::vector<int> positions;
+                for (std::size_t p = 0; p < expected.chosen.size(); ++p) {
+                    if (random() % 2)
+                        positions.push_back(static_cast<int>(p));
+                }
+                selection.RemovePositions(positions);
+                for (auto p = positions.rbegin(); p != positions.rend(); ++p) {
+                    expected.chosen.erase(expected.chosen.begin() + *p);
+                    listView.lines.erase(listView.lines.begin() + *p);
+                }
+            } else {
+                std::vector<int> records;
+                for (int k = static_cast<int>(random() % 20); k > 0; --k)
+                    records.push_back(static_cast<int>(random() % table.size()));
+                selection.AddRecords(records, listView);
+                expected.Add(records, answers, expectedAsked);
+            }
+            ASSERT_EQ(selection.Chosen(), expected.chosen) << "cap " << cap << ", step " << step;
+            ASSERT_EQ(listView.lines, expected.chosen) << "the list no longer matches, step " << step;
+            ASSERT_EQ(listView.asked, expectedAsked) << "questions, step " << step;
+        }
+    }
 }
 
 } // namespace
