@@ -55,3 +55,17 @@ int CListBox::OnVirtualKey(int, int)
 {
     return -1;
 }
+
+void CListBox::SelectFirstMatch(const std::string& prefix) const
+{
+    // Searching from the first selected item keeps the selection where it is
+    // while the typed text still matches it.
+    const int firstSelected = GetFirstSelected();
+    const int startAfter = firstSelected > 0 ? firstSelected - 1 : -1;
+    const int found = FindString(startAfter, prefix.c_str());
+    if (found == LB_ERR)
+        return;
+    SetSel(-1, false);
+    SetSel(found, true);
+    SetTopIndex(found);
+}

@@ -5,6 +5,7 @@
 
 #include "framework/window.h"
 
+#include <string>
 #include <vector>
 
 class CListBox : public CWindow {
@@ -50,6 +51,11 @@ public:
         return static_cast<int>(Send(LB_FINDSTRING, static_cast<WPARAM>(startAfter), Param(prefix)));
     }
     void SetTopIndex(int index) const { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
+    // Type-ahead in a multiple-selection list: the first item that begins
+    // with prefix (any case), searched from the first selected item on and
+    // round to the top, becomes the only selected item and the top item.
+    // Nothing changes when no item matches.
+    void SelectFirstMatch(const std::string& prefix) const;
     int GetTopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
     // The item with the focus rectangle, and the anchor of a range selection.
     int GetCaretIndex() const { return static_cast<int>(Send(LB_GETCARETINDEX)); }

@@ -128,17 +128,7 @@ int CCsvSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
 
 void CCsvSelectDlg::TypeAhead()
 {
-    const std::string typed = typeAheadEdit.TextPrefix(kTypeAheadChars);
-    // Searching from the first selected item keeps the selection where it is
-    // while the typed text still matches it.
-    const int firstSelected = sourceList.GetFirstSelected();
-    const int startAfter = firstSelected > 0 ? firstSelected - 1 : -1;
-    const int found = sourceList.FindString(startAfter, typed.c_str());
-    if (found == LB_ERR)
-        return;
-    sourceList.SetSel(-1, false);
-    sourceList.SetSel(found, true);
-    sourceList.SetTopIndex(found);
+    sourceList.SelectFirstMatch(typeAheadEdit.TextPrefix(kTypeAheadChars));
 }
 
 void CCsvSelectDlg::MoveToSelected()

@@ -242,17 +242,7 @@ int CSpeedDialSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretInd
 
 void CSpeedDialSelectDlg::TypeAhead()
 {
-    const std::string typed = typeAheadEdit.TextPrefix(kTypeAheadChars);
-    // Searching from the first selected item keeps the selection where it is
-    // while the typed text still matches it.
-    const int firstSelected = availableList.GetFirstSelected();
-    const int startAfter = firstSelected > 0 ? firstSelected - 1 : -1;
-    const int found = availableList.FindString(startAfter, typed.c_str());
-    if (found == LB_ERR)
-        return;
-    availableList.SetSel(-1, false);
-    availableList.SetSel(found, true);
-    availableList.SetTopIndex(found);
+    availableList.SelectFirstMatch(typeAheadEdit.TextPrefix(kTypeAheadChars));
 }
 
 void CSpeedDialSelectDlg::MoveToSelected()
