@@ -3,19 +3,18 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class StringList {
 public:
-    void Append(std::string text) { items_.push_back(std::move(text)); }
-    void RemoveLast()
-    {
-        if (!items_.empty())
-            items_.pop_back();
-    }
-    void RemoveAll() { items_.clear(); }
+    void Append(std::string text);
+    void RemoveLast();
+    void RemoveAll();
     void Reserve(std::size_t count) { items_.reserve(count); }
-    // Index of the first string equal to text (byte for byte), or -1.
+    // Index of the first string equal to text (byte for byte), or -1. The
+    // first call builds a lookup index that later changes keep up to date,
+    // so a list that is searched as it grows stays linear.
     int FindFirst(const std::string& text) const;
     const std::string& At(std::size_t index) const { return items_.at(index); }
     std::size_t Count() const { return items_.size(); }
@@ -23,4 +22,6 @@ public:
 
 private:
     std::vector<std::string> items_;
+    mutable bool indexed_ = false;
+    mutable std::unordered_map<std::string, std::size_t> firstIndex_;
 };
