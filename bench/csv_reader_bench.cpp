@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/import_result.h"
+#include "bench/median_time.h"
 #include "csv/csv_reader.h"
 
 namespace {
@@ -60,19 +61,6 @@ std::vector<char> Load(const std::string& path)
     return bytes;
 }
 
-template <typename Work>
-double MedianSeconds(int runs, Work work)
-{
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(seconds.begin(), seconds.end());
-    return seconds[seconds.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -104,19 +92,15 @@ int main(int argc, char** argv)
     NoDialogs dialogs;
     std::vector<char> text;
     int result = 0;
-    // The reader cuts its text in place, so each run reads a fresh copy; the
-    // copy is made before the clock starts.
-    std::vector<double> readerSeconds;
-    for (int i = 0; i < runs; ++i) {
-        text = original;
-        ImportResult importResult;
-        int rejected = 0;
-        const auto start = std::chrono::steady_clock::now();
-        result = ReadCsvText(text, dialogs, path, importResult, rejected, kKindCsvAuto);
-        readerSeconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(readerSeconds.begin(), readerSeconds.end());
-    const double readerMedian = readerSeconds[readerSeconds.size() / 2];
+    // The reader cuts its text in place, so each run reads a fresh copy, made
+    // before the clock starts.
+    const double readerMedian = MedianSeconds(
+        runs, [&] { text = original; },
+        [&] {
+            ImportResult importResult;
+            int rejected = 0;
+            result = ReadCsvText(text, dialogs, path, importResult, rejected, kKindCsvAuto);
+        });
 
     std::printf("file: %.1f MB, %zu lines (median of %d runs)\n", sizeMb, lines, runs);
     std::printf("memchr line count: %8.1f MB/s\n", sizeMb / memchrSeconds);

@@ -10,6 +10,7 @@
 
 #include "app/file_system.h"
 #include "app/import_result.h"
+#include "bench/median_time.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"
 
@@ -72,19 +73,6 @@ std::string CsvOfSize(std::size_t size, int rows)
         text += row + "\r\n";
     }
     return text;
-}
-
-template <typename Work>
-double MedianSeconds(int runs, Work work)
-{
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(seconds.begin(), seconds.end());
-    return seconds[seconds.size() / 2];
 }
 
 } // namespace
