@@ -27,6 +27,18 @@ done
 
 echo "== windows: tests under Wine"
 . scripts/wine-env.sh
+
+# A full disk for the export test: a small file system holding an earlier
+# export file and filled to the last block. Needs root; skipped otherwise.
+full_disk="$PWD/build/windows/full-disk"
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$full_disk" &&
+    { mountpoint -q "$full_disk" || mount -t tmpfs -o size=64k tmpfs "$full_disk" 2>/dev/null; }; then
+    rm -f "$full_disk"/*
+    printf 'earlier export' >"$full_disk/export.dat"
+    dd if=/dev/zero of="$full_disk/filler" bs=4096 2>/dev/null || true
+    export FAXIMPORT_TEST_FULL_DISK="Z:${full_disk//\//\\}"
+    trap 'umount "$full_disk" 2>/dev/null || true' EXIT
+fi
 windows_tests='scripts/wine-prefix.sh && ctest --preset windows'
 if [ -n "${DISPLAY:-}" ]; then
     bash -c "$windows_tests"

@@ -2,6 +2,8 @@
 // or cancels, when no export path was given and when it cannot be written.
 #include "import_run.h"
 
+#include <cstdlib>
+
 #include "testkit/file_bytes.h"
 
 namespace e2e {
@@ -137,6 +139,42 @@ TEST_F(BlockedExportRun, ExportFileHeldOpenByAnotherProgramIsReportedAndKept)
                               nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ExpectExportRefusedAndFileKept(exportPath, "earlier export", [&] { CloseHandle(held); });
+}
+
+} // namespace
+} // namespace e2e
+
+namespace e2e {
+namespace {
+
+// A full disk: the test command mounts a small file system, puts an earlier
+// export file on it and fills the rest. Without it (not run as root, or no
+// mount allowed) the case is skipped.
+TEST_F(BlockedExportRun, FullDiskIsReportedAndEarlierExportKept)
+{
+    const char* folder = std::getenv("FAXIMPORT_TEST_FULL_DISK");
+    if (folder == nullptr || *folder == '\0')
+        GTEST_SKIP() << "no full disk prepared (FAXIMPORT_TEST_FULL_DISK)";
+    const std::string exportPath = std::string(folder) + "\\export.dat";
+    std::string earlier;
+    ASSERT_TRUE(ReadFileBytes(exportPath, earlier)) << "the prepared export file is missing";
+
+    const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);
+    HWND selection = OpenSelection(exportPath, csvPath);
+    ASSERT_TRUE(selection) << "no selection dialog";
+    ChooseAnnOnly(selection);
+    HWND confirmation = WaitForConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    PostClick(confirmation, IDOK);
+
+    const MessageBoxInfo error = AnswerNextMessage();
+    ASSERT_TRUE(error.window) << "no message about the export file";
+    EXPECT_NE(error.text.find(exportPath), std::string::npos) << error.text;
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kPlainExportCommand);
+    std::string kept;
+    ASSERT_TRUE(ReadFileBytes(exportPath, kept));
+    EXPECT_EQ(kept, earlier);
 }
 
 } // namespace
