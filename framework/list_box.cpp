@@ -1,9 +1,22 @@
 // List box operations that need more than one message.
 #include "framework/list_box.h"
 
+void CListBox::Attach(HWND window)
+{
+    CWindow::Attach(window);
+    procedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+}
+
+LRESULT CListBox::Call(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (!procedure_)
+        return Send(message, wParam, lParam);
+    return CallWindowProcA(procedure_, window_, message, wParam, lParam);
+}
+
 std::string CListBox::GetText(int index) const
 {
-    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    const LRESULT length = Call(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     if (length == LB_ERR || length <= 0)
         return std::string();
     // Our item texts are short: no buffer of their own for them.
@@ -14,7 +27,7 @@ std::string CListBox::GetText(int index) const
         longText.resize(static_cast<std::size_t>(length) + 1, '\0');
         buffer = longText.data();
     }
-    const LRESULT copied = Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
+    const LRESULT copied = Call(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
     return std::string(buffer, copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
@@ -32,7 +45,7 @@ std::vector<int> CListBox::GetSelItems() const
     if (count <= 0)
         return {};
     std::vector<int> indexes(static_cast<std::size_t>(count));
-    const LRESULT got = Send(LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(indexes.data()));
+    const LRESULT got = Call(LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(indexes.data()));
     indexes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     return indexes;
 }
@@ -41,14 +54,14 @@ int CListBox::GetFirstSelected() const
 {
     // LB_GETSELITEMS fills in ascending order, so room for one gives the lowest.
     int first = -1;
-    const LRESULT got = Send(LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&first));
+    const LRESULT got = Call(LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&first));
     return got == 1 ? first : -1;
 }
 
 void CListBox::SetTabStops(const std::vector<int>& stops) const
 {
     std::vector<INT> units(stops.begin(), stops.end());
-    Send(LB_SETTABSTOPS, static_cast<WPARAM>(units.size()), reinterpret_cast<LPARAM>(units.data()));
+    Call(LB_SETTABSTOPS, static_cast<WPARAM>(units.size()), reinterpret_cast<LPARAM>(units.data()));
 }
 
 int CListBox::OnVirtualKey(int, int)
