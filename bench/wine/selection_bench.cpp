@@ -83,14 +83,19 @@ std::string Format(const char* format, int value)
     return text;
 }
 
-// Polls fast (a step may take only a few milliseconds) until condition holds.
+// Polls often (a step may take only a few milliseconds) until condition
+// holds, but not so often that the search for windows, which goes through
+// the wineserver, slows down the program being timed: every poll adds at most
+// kPollMs to a figure.
+constexpr DWORD kPollMs = 5;
+
 void WaitFor(const std::function<bool()>& condition, const std::string& what)
 {
     const DWORD start = GetTickCount();
     while (!condition()) {
         if (GetTickCount() - start >= kStepTimeoutMs)
             throw DriveError("timed out waiting for " + what);
-        Sleep(1);
+        Sleep(kPollMs);
     }
 }
 
@@ -285,10 +290,34 @@ DataSet SpeedDialData(int count)
     return data;
 }
 
+// ---- The least a launch costs ----------------------------------------------
+
+constexpr char kMessageBoxOption[] = "--message-box";
+
+// This program started again with kMessageBoxOption shows one message box
+// and ends: the time from its start to the box on the screen is what Wine
+// takes to bring up any program with a dialog.
+double LaunchMessageBoxProgram()
+{
+    char path[MAX_PATH] = {};
+    Expect(GetModuleFileNameA(nullptr, path, MAX_PATH) > 0, "cannot find the benchmark's own path");
+    ChildProcess program;
+    Stopwatch launch;
+    program.Start(path, kMessageBoxOption);
+    HWND box = nullptr;
+    WaitFor([&] { return (box = FindMessageBox(program.Id())) != nullptr; }, "the message box program");
+    const double seconds = launch.Seconds();
+    PostClick(box, IDOK);
+    Expect(program.WaitForExit(), "the message box program did not end");
+    return seconds;
+}
+
 // ---- One import -------------------------------------------------------------
 
 enum Step {
     kLaunchToFilled,   // (1) process start to the selection dialog with its list filled
+    kLaunchToDataType, //     of that: process start to the data type dialog
+    kDataTypeToFile,   //     of that: OK in the data type dialog to the file chooser
     kFileToFilled,     //     of that: from OK in the file chooser
     kToSelected,       // (2) select all + "To ->" until the selected list holds all
     kDeleteAll,        //     Delete with every line selected
@@ -300,6 +329,8 @@ enum Step {
 
 const char* const kStepNames[kStepCount] = {
     "(1) launch to selection dialog with its list filled",
+    "    of that, launch to the data type dialog",
+    "    of that, OK there to the file chooser",
     "    of that, OK in the file chooser to the list filled",
     "(2) select all + To -> until the selected list holds all",
     "    Delete with all lines selected",
@@ -332,17 +363,24 @@ Figures RunImport(const DataSet& data, int count)
     dataType.processId = id;
     dataType.caption = kDataTypeCaption;
     dataType.requiredControl = kKindCombo;
-    HWND dialog = WaitForDialog(dataType);
-    Expect(dialog != nullptr, "no data type dialog");
+    HWND dialog = nullptr;
+    WaitFor([&] { return (dialog = FindDialog(dataType)) != nullptr; }, "the data type dialog");
+    figures[kLaunchToDataType] = launch.Seconds();
     ComboChoose(dialog, kKindCombo, data.speedDial ? kSpeedDialItem : kCsvItem);
     if (!data.speedDial)
         SetChecked(dialog, kAutoSearchCheck, true); // no field mapping dialog
+    Stopwatch step;
     PostClick(dialog, IDOK);
 
-    HWND chooser = WaitForFileChooser(id, data.speedDial ? kSpeedDialChooserTitle : kCsvChooserTitle);
+    DialogQuery chooserQuery;
+    chooserQuery.processId = id;
+    chooserQuery.caption = data.speedDial ? kSpeedDialChooserTitle : kCsvChooserTitle;
+    WaitFor([&] { return FindDialog(chooserQuery) != nullptr; }, "the file chooser");
+    figures[kDataTypeToFile] = step.Seconds();
+    HWND chooser = WaitForFileChooser(id, chooserQuery.caption);
     Expect(chooser != nullptr, "no file chooser");
     EnterFileName(chooser, inputPath);
-    Stopwatch step;
+    step.Restart();
     PostClick(chooser, IDOK);
 
     std::vector<int> selectionControls = {kSourceList, kSelectedList};
@@ -419,7 +457,8 @@ const char* WineVersion()
 }
 
 struct Run {
-    double baseline; // seconds
+    double baseline;    // seconds
+    double emptyLaunch; // seconds to start a program that only shows a message box
     Figures figures; // with all the entries
     Figures small;   // the same steps with a handful of entries
 };
@@ -450,12 +489,25 @@ void Report(const DataSet& data, int smallCount, const std::vector<Run>& runs)
         std::printf("  %-58s %6.2f  %5.2f-%-6.2f %7.2f  %.3f s\n", kStepNames[step], Median(ratios), *range.first,
                     *range.second, Median(growth), Median(seconds));
     }
+    std::vector<double> launchRatios;
+    std::vector<double> launchSeconds;
+    for (const Run& run : runs) {
+        launchRatios.push_back(run.emptyLaunch / run.baseline);
+        launchSeconds.push_back(run.emptyLaunch);
+    }
+    const auto range = std::minmax_element(launchRatios.begin(), launchRatios.end());
+    std::printf("  %-58s %6.2f  %5.2f-%-6.2f %7s  %.3f s\n", "for comparison: launch of a program with one message box",
+                Median(launchRatios), *range.first, *range.second, "", Median(launchSeconds));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == kMessageBoxOption) {
+        MessageBoxA(nullptr, "Launched.", "selection_bench", MB_OK);
+        return 0;
+    }
     const int count = argc > 1 ? std::atoi(argv[1]) : 65535;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     if (count < 2 || count > 65535 || runs < 1) {
@@ -475,6 +527,7 @@ int main(int argc, char** argv)
         // per session (loading the file chooser's parts, say) is not timed.
         for (const DataSet& data : smallSets)
             RunImport(data, kSmallCount);
+        LaunchMessageBoxProgram();
         std::vector<std::vector<Run>> results(dataSets.size());
         for (int run = 0; run < runs; ++run) {
             for (std::size_t set = 0; set < dataSets.size(); ++set) {
@@ -485,7 +538,8 @@ int main(int argc, char** argv)
                 const std::vector<double> after = BareListFills(dataSets[set].selectedTexts);
                 fills.insert(fills.end(), after.begin(), after.end());
                 const Figures small = RunImport(smallSets[set], kSmallCount);
-                results[set].push_back({Median(fills), figures, small});
+                const double emptyLaunch = LaunchMessageBoxProgram();
+                results[set].push_back({Median(fills), emptyLaunch, figures, small});
             }
         }
         for (std::size_t set = 0; set < dataSets.size(); ++set)
