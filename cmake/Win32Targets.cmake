@@ -19,6 +19,7 @@ add_library(faximport_win32 STATIC
     csv/win32/csv_select_dlg.cpp
     csv/win32/field_map_dlg.cpp
     csv/win32/recipient_list_box.cpp
+    csv/win32/two_list_select_dlg.cpp
     csv/win32/win32_csv_dialogs.cpp
     dialogs/win32/address_book_probes.cpp
     dialogs/win32/confirm_dlg.cpp

@@ -12,10 +12,6 @@
 
 namespace {
 constexpr const char* kCaption = "CSV Import";
-constexpr const char* kLimitText =
-    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
-constexpr const char* kNoMemoryText =
-    "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
 // Type-ahead compares the start of the typed text only.
 constexpr std::size_t kTypeAheadChars = 30;
 // Room to reserve per entry text: name, blank, brackets, number, terminator.
@@ -23,7 +19,11 @@ constexpr std::size_t kEntryTextBytes = 2 * kMaxTextBytes + 4;
 } // namespace
 
 CCsvSelectDlg::CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result)
-    : CDialog(IDD_CSV_SELECT, parent), path(path), entries(entries), result(result), selection(entries, result.entryCap)
+    : CTwoListSelectDlg({IDD_CSV_SELECT, kCaption, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
+                        result),
+      path(path),
+      entries(entries),
+      selection(entries, result.entryCap)
 {
 }
 
@@ -86,67 +86,7 @@ int CCsvSelectDlg::SourceEntry(int item) const
     return static_cast<int>(sourceList.GetItemData(item));
 }
 
-bool CCsvSelectDlg::OnCommand(int id, int code)
-{
-    switch (id) {
-    case IDC_TYPE_AHEAD:
-        if (code != EN_CHANGE)
-            return false;
-        TypeAhead();
-        return true;
-    case IDC_SOURCE_LIST:
-        if (code != LBN_DBLCLK)
-            return false;
-        MoveToSelected();
-        return true;
-    case IDC_TO_SELECTED:
-        if (code != BN_CLICKED)
-            return false;
-        MoveToSelected();
-        return true;
-    case IDC_DELETE_SELECTED:
-        if (code != BN_CLICKED)
-            return false;
-        selectedList.OnVirtualKey(VK_DELETE, 0);
-        return true;
-    case IDC_CSV_SELECT_HELP:
-        if (code != BN_CLICKED)
-            return false;
-        ShowHelpContext(Handle(), kHelpCsvSelection);
-        return true;
-    default:
-        return false;
-    }
-}
-
-int CCsvSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
-{
-    if (listBox == selectedList.Handle())
-        return selectedList.OnVirtualKey(virtualKey, caretIndex);
-    return -1;
-}
-
-void CCsvSelectDlg::TypeAhead()
-{
-    sourceList.SelectFirstMatch(typeAheadEdit.TextPrefix(kTypeAheadChars));
-}
-
-void CCsvSelectDlg::MoveToSelected()
-{
-    if (sourceList.GetSelCount() <= 0)
-        return;
-    if (selection.IsFull()) {
-        ShowLimitReached();
-        return;
-    }
-    try {
-        AddSelectedSourceItems();
-    } catch (const std::bad_alloc&) {
-        ShowMessage(kNoMemoryText, kCaption, MB_OK | MB_ICONWARNING);
-    }
-}
-
-void CCsvSelectDlg::AddSelectedSourceItems()
+void CCsvSelectDlg::AddSelectedItems()
 {
     std::vector<int> entryIndexes = sourceList.GetSelItems();
     for (int& item : entryIndexes)
@@ -169,35 +109,4 @@ void CCsvSelectDlg::AddSelectedSourceItems()
     }
     if (outcome == CsvSelection::AddOutcome::kLimitReached)
         ShowLimitReached();
-}
-
-void CCsvSelectDlg::ShowLimitReached() const
-{
-    ShowMessage(kLimitText, kCaption, MB_OK | MB_ICONWARNING);
-}
-
-void CCsvSelectDlg::OnOK()
-{
-    selection.StoreChoice(result);
-    ReleaseLists();
-    EndDialog(IDOK);
-}
-
-void CCsvSelectDlg::OnCancel()
-{
-    result.entryCount = 0;
-    result.recipients.RemoveAll();
-    ReleaseLists();
-    EndDialog(IDCANCEL);
-}
-
-void CCsvSelectDlg::ReleaseLists()
-{
-    // The lists go with the dialog and would tell it about every item with
-    // item data as they go; emptied first, they need not. They are not drawn
-    // again before the dialog disappears.
-    sourceList.SetRedraw(false);
-    selectedList.SetRedraw(false);
-    sourceList.Clear();
-    selectedList.Clear();
 }

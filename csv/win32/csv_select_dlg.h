@@ -9,12 +9,10 @@
 #include "app/import_result.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
-#include "csv/win32/recipient_list_box.h"
-#include "framework/dialog.h"
-#include "framework/edit.h"
+#include "csv/win32/two_list_select_dlg.h"
 #include "framework/list_box.h"
 
-class CCsvSelectDlg : public CDialog {
+class CCsvSelectDlg : public CTwoListSelectDlg {
 public:
     // path and entries belong to the caller and outlive the dialog; on entry
     // result.entryCount is the number of entries in the table.
@@ -22,30 +20,21 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
-    bool OnCommand(int id, int code) override;
-    int OnVirtualKey(HWND listBox, int virtualKey, int caretIndex) override;
+    const CListBox& SourceList() const override { return sourceList; }
+    bool IsFull() const override { return selection.IsFull(); }
+    void AddSelectedItems() override;
+    void StoreChoice() override { selection.StoreChoice(result); }
 
 private:
     void FillSourceList();
     // The entry index that source list item `item` stands for.
     int SourceEntry(int item) const;
-    void TypeAhead();
-    void MoveToSelected();
-    void AddSelectedSourceItems();
-    void ShowLimitReached() const;
-    // Empties both lists before the dialog closes.
-    void ReleaseLists();
 
     const std::string& path;
     const CsvEntryTable& entries;
-    ImportResult& result;
     CsvSelection selection; // what selectedList shows, position for position
     // The entry index of every source list item, as its item data holds it:
     // "To ->" reads it here rather than asking the list item by item.
     std::vector<int> sourceEntries;
-    CRecipientListBox selectedList;
     CListBox sourceList;
-    CEdit typeAheadEdit;
 };

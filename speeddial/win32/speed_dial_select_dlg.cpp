@@ -20,10 +20,6 @@
 
 namespace {
 constexpr const char* kCaption = "Speed Dial CSV Import";
-constexpr const char* kLimitText =
-    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
-constexpr const char* kNoMemoryText =
-    "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
 constexpr const char* kExactlyOneText =
     "You must select exactly one speed dial number from the list in order to view the details.";
 constexpr const char* kHeadings = "Speed Dial#\tSelected Recipients";
@@ -82,10 +78,11 @@ int CompareAsSortedList(LCID locale, const std::wstring& a, const std::wstring& 
 
 CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const std::string& sourcePath, const SpeedDialTable& recordTable,
                                          ImportResult& result)
-    : CDialog(IDD_SPEED_DIAL_SELECT, parent),
+    : CTwoListSelectDlg(
+          {IDD_SPEED_DIAL_SELECT, kCaption, IDC_SPEED_DIAL_HELP, kHelpSpeedDialSelection, kTypeAheadChars}, parent,
+          result),
       sourcePath(sourcePath),
       recordTable(recordTable),
-      result(result),
       selection(recordTable, result.speedDialKeys, result.entryCap)
 {
 }
@@ -197,71 +194,15 @@ int CSpeedDialSelectDlg::AvailableRecord(int item) const
 
 bool CSpeedDialSelectDlg::OnCommand(int id, int code)
 {
-    switch (id) {
-    case IDC_TYPE_AHEAD:
-        if (code != EN_CHANGE)
-            return false;
-        TypeAhead();
-        return true;
-    case IDC_SOURCE_LIST:
-        if (code != LBN_DBLCLK)
-            return false;
-        MoveToSelected();
-        return true;
-    case IDC_TO_SELECTED:
-        if (code != BN_CLICKED)
-            return false;
-        MoveToSelected();
-        return true;
-    case IDC_DELETE_SELECTED:
-        if (code != BN_CLICKED)
-            return false;
-        selectedList.OnVirtualKey(VK_DELETE, 0);
-        return true;
-    case IDC_VIEW_DETAILS:
-        if (code != BN_CLICKED)
-            return false;
-        ViewDetails();
-        return true;
-    case IDC_SPEED_DIAL_HELP:
-        if (code != BN_CLICKED)
-            return false;
-        ShowHelpContext(Handle(), kHelpSpeedDialSelection);
-        return true;
-    default:
+    if (id != IDC_VIEW_DETAILS)
+        return CTwoListSelectDlg::OnCommand(id, code);
+    if (code != BN_CLICKED)
         return false;
-    }
+    ViewDetails();
+    return true;
 }
 
-int CSpeedDialSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
-{
-    if (listBox == selectedList.Handle())
-        return selectedList.OnVirtualKey(virtualKey, caretIndex);
-    return -1;
-}
-
-void CSpeedDialSelectDlg::TypeAhead()
-{
-    availableList.SelectFirstMatch(typeAheadEdit.TextPrefix(kTypeAheadChars));
-}
-
-void CSpeedDialSelectDlg::MoveToSelected()
-{
-    if (availableList.GetSelCount() <= 0)
-        return;
-    if (selection.IsFull()) {
-        ShowLimitReached();
-        return;
-    }
-    try {
-        AddSelectedRecords();
-    } catch (const std::bad_alloc&) {
-        RedrawSelectedList();
-        ShowMessage(kNoMemoryText, kCaption, MB_OK | MB_ICONWARNING);
-    }
-}
-
-void CSpeedDialSelectDlg::AddSelectedRecords()
+void CSpeedDialSelectDlg::AddSelectedItems()
 {
     // Ascending item indexes: the records in the list's sorted order.
     std::vector<int> recordIndexes = availableList.GetSelItems();
@@ -271,7 +212,13 @@ void CSpeedDialSelectDlg::AddSelectedRecords()
     // Room for every line that may come, so the list does not grow its
     // item table again and again.
     selectedList.InitStorage(static_cast<int>(recordIndexes.size()), 0);
-    const SpeedDialSelection::AddOutcome outcome = selection.AddRecords(recordIndexes, *this);
+    SpeedDialSelection::AddOutcome outcome;
+    try {
+        outcome = selection.AddRecords(recordIndexes, *this);
+    } catch (const std::bad_alloc&) {
+        RedrawSelectedList(); // what was added before the failure is shown
+        throw;
+    }
     RedrawSelectedList();
     if (outcome == SpeedDialSelection::AddOutcome::kLimitReached)
         ShowLimitReached();
@@ -330,35 +277,4 @@ void CSpeedDialSelectDlg::ViewDetails()
     const int record = AvailableRecord(item);
     CSpeedDialRecordDlg details(Handle(), recordTable, result, record);
     details.DoModal();
-}
-
-void CSpeedDialSelectDlg::ShowLimitReached() const
-{
-    ShowMessage(kLimitText, kCaption, MB_OK | MB_ICONWARNING);
-}
-
-void CSpeedDialSelectDlg::OnOK()
-{
-    selection.StoreChoice(result);
-    ReleaseLists();
-    EndDialog(IDOK);
-}
-
-void CSpeedDialSelectDlg::OnCancel()
-{
-    result.entryCount = 0;
-    result.recipients.RemoveAll();
-    ReleaseLists();
-    EndDialog(IDCANCEL);
-}
-
-void CSpeedDialSelectDlg::ReleaseLists()
-{
-    // The lists go with the dialog and would tell it about every item with
-    // item data as they go; emptied first, they need not. They are not drawn
-    // again before the dialog disappears.
-    availableList.SetRedraw(false);
-    selectedList.SetRedraw(false);
-    availableList.Clear();
-    selectedList.Clear();
 }

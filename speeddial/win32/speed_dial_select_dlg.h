@@ -9,14 +9,12 @@
 #include <vector>
 
 #include "app/import_result.h"
-#include "csv/win32/recipient_list_box.h"
-#include "framework/dialog.h"
-#include "framework/edit.h"
+#include "csv/win32/two_list_select_dlg.h"
 #include "framework/list_box.h"
 #include "speeddial/speed_dial_record.h"
 #include "speeddial/speed_dial_selection.h"
 
-class CSpeedDialSelectDlg : public CDialog, private SpeedDialSelection::View {
+class CSpeedDialSelectDlg : public CTwoListSelectDlg, private SpeedDialSelection::View {
 public:
     // sourcePath and recordTable belong to the caller and outlive the dialog.
     // On entry result.entryCount is the number of records, and the speed-dial
@@ -26,10 +24,11 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
     bool OnCommand(int id, int code) override;
-    int OnVirtualKey(HWND listBox, int virtualKey, int caretIndex) override;
+    const CListBox& SourceList() const override { return availableList; }
+    bool IsFull() const override { return selection.IsFull(); }
+    void AddSelectedItems() override;
+    void StoreChoice() override { selection.StoreChoice(result); }
 
 private:
     // SpeedDialSelection::View: the selected list follows the model.
@@ -43,13 +42,7 @@ private:
     std::vector<int> AvailableOrder(const std::vector<std::string>& numbers) const;
     // The record that available list item `item` stands for.
     int AvailableRecord(int item) const;
-    void TypeAhead();
-    void MoveToSelected();
-    void AddSelectedRecords();
     void ViewDetails();
-    void ShowLimitReached() const;
-    // Empties both lists before the dialog closes.
-    void ReleaseLists();
     // Drawing of the selected list is held back while "To ->" appends, and
     // let go before a question or at the end.
     void QuietSelectedList();
@@ -57,13 +50,10 @@ private:
 
     const std::string& sourcePath;
     const SpeedDialTable& recordTable;
-    ImportResult& result;
     SpeedDialSelection selection; // what selectedList shows, position for position
     // The record index of every available list item, as its item data holds
     // it: "To ->" reads it here rather than asking the list item by item.
     std::vector<int> availableRecords;
-    CRecipientListBox selectedList;
     CListBox availableList;
-    CEdit typeAheadEdit;
     bool selectedListQuiet = false;
 };

@@ -1,0 +1,112 @@
+// The shared part of the two selection dialogs; see two_list_select_dlg.h.
+#include "csv/win32/two_list_select_dlg.h"
+
+#include <new>
+
+#include "app/win32/process_state.h"
+#include "res/resource.h"
+
+namespace {
+constexpr const char* kLimitText =
+    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
+constexpr const char* kNoMemoryText =
+    "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
+} // namespace
+
+CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result)
+    : CDialog(settings.templateId, parent), settings(settings), result(result)
+{
+}
+
+void CTwoListSelectDlg::OnOK()
+{
+    StoreChoice();
+    ReleaseLists();
+    EndDialog(IDOK);
+}
+
+void CTwoListSelectDlg::OnCancel()
+{
+    result.entryCount = 0;
+    result.recipients.RemoveAll();
+    ReleaseLists();
+    EndDialog(IDCANCEL);
+}
+
+bool CTwoListSelectDlg::OnCommand(int id, int code)
+{
+    if (id == settings.helpButtonId) {
+        if (code != BN_CLICKED)
+            return false;
+        ShowHelpContext(Handle(), settings.helpContext);
+        return true;
+    }
+    switch (id) {
+    case IDC_TYPE_AHEAD:
+        if (code != EN_CHANGE)
+            return false;
+        TypeAhead();
+        return true;
+    case IDC_SOURCE_LIST:
+        if (code != LBN_DBLCLK)
+            return false;
+        MoveToSelected();
+        return true;
+    case IDC_TO_SELECTED:
+        if (code != BN_CLICKED)
+            return false;
+        MoveToSelected();
+        return true;
+    case IDC_DELETE_SELECTED:
+        if (code != BN_CLICKED)
+            return false;
+        selectedList.OnVirtualKey(VK_DELETE, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int CTwoListSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
+{
+    if (listBox == selectedList.Handle())
+        return selectedList.OnVirtualKey(virtualKey, caretIndex);
+    return -1;
+}
+
+void CTwoListSelectDlg::ShowLimitReached() const
+{
+    ShowMessage(kLimitText, settings.caption, MB_OK | MB_ICONWARNING);
+}
+
+void CTwoListSelectDlg::TypeAhead()
+{
+    SourceList().SelectFirstMatch(typeAheadEdit.TextPrefix(settings.typeAheadChars));
+}
+
+void CTwoListSelectDlg::MoveToSelected()
+{
+    if (SourceList().GetSelCount() <= 0)
+        return;
+    if (IsFull()) {
+        ShowLimitReached();
+        return;
+    }
+    try {
+        AddSelectedItems();
+    } catch (const std::bad_alloc&) {
+        ShowMessage(kNoMemoryText, settings.caption, MB_OK | MB_ICONWARNING);
+    }
+}
+
+void CTwoListSelectDlg::ReleaseLists()
+{
+    // The lists go with the dialog and would tell it about every item with
+    // item data as they go; emptied first, they need not. They are not drawn
+    // again before the dialog disappears.
+    const CListBox& sourceList = SourceList();
+    sourceList.SetRedraw(false);
+    selectedList.SetRedraw(false);
+    sourceList.Clear();
+    selectedList.Clear();
+}
