@@ -178,9 +178,14 @@ void PostClick(HWND dialog, int id)
     Post(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void SendNotification(HWND dialog, int id, int code)
+{
+    Send(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
 void SendClick(HWND dialog, int id)
 {
-    Send(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    SendNotification(dialog, id, BN_CLICKED);
 }
 
 MessageBoxInfo WaitForMessage(DWORD processId, DWORD timeoutMs)

@@ -55,6 +55,8 @@ void SetChecked(HWND dialog, int id, bool checked);
 void PostClick(HWND dialog, int id);
 // Sent and waited for; only for buttons that never open a modal window.
 void SendClick(HWND dialog, int id);
+// A control's notification to the dialog, WM_COMMAND(id, code), as SendClick.
+void SendNotification(HWND dialog, int id, int code);
 
 // A message box of the process and what it says.
 struct MessageBoxInfo {

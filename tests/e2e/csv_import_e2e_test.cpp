@@ -210,6 +210,17 @@ TEST_F(CsvImportRun, SelectionDialogTypeAheadDuplicatesDeleteAndCancel)
     SendClick(selection, kDeleteButton);
     EXPECT_EQ(ListItems(selection, kSelectedList), kept);
 
+    // With nothing chosen in the source list "To ->" adds nothing; a double
+    // click there adds the chosen items as "To ->" does.
+    ListClearSelection(selection, kSourceList);
+    SendClick(selection, kAddButton);
+    EXPECT_EQ(ListItems(selection, kSelectedList), kept);
+    ListSelect(selection, kSourceList, 3);
+    SendNotification(selection, kSourceList, LBN_DBLCLK);
+    const std::vector<std::string> doubleClicked = {"Bob Stone [555-0102]", "Dora Ames [555-0105]",
+                                                    "Anna Berg [555-0101]"};
+    EXPECT_EQ(ListItems(selection, kSelectedList), doubleClicked);
+
     PostClick(selection, IDCANCEL);
     const MessageBoxInfo warning = AnswerNextMessage();
     EXPECT_EQ(warning.caption, kImportCaption);
