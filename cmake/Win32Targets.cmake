@@ -8,6 +8,7 @@ add_library(faximport_win32 STATIC
     framework/application.cpp
     framework/dialog.cpp
     framework/list_box.cpp
+    framework/retired_lists.cpp
     framework/message_box.cpp
     framework/window.cpp
     app/win32/emergency_hand_back.cpp

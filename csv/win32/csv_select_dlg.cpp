@@ -18,9 +18,10 @@ constexpr std::size_t kTypeAheadChars = 30;
 constexpr std::size_t kEntryTextBytes = 2 * kMaxTextBytes + 4;
 } // namespace
 
-CCsvSelectDlg::CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result)
+CCsvSelectDlg::CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result,
+                             CRetiredLists& retiredLists)
     : CTwoListSelectDlg({IDD_CSV_SELECT, kCaption, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
-                        result),
+                        result, retiredLists),
       path(path),
       entries(entries),
       selection(entries, result.entryCap)

@@ -14,9 +14,10 @@
 
 class CCsvSelectDlg : public CTwoListSelectDlg {
 public:
-    // path and entries belong to the caller and outlive the dialog; on entry
-    // result.entryCount is the number of entries in the table.
-    CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result);
+    // path, entries and retiredLists belong to the caller and outlive the
+    // dialog; on entry result.entryCount is the number of entries in the table.
+    CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result,
+                  CRetiredLists& retiredLists);
 
 protected:
     bool OnInitDialog() override;

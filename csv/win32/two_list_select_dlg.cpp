@@ -13,8 +13,9 @@ constexpr const char* kNoMemoryText =
     "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
 } // namespace
 
-CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result)
-    : CDialog(settings.templateId, parent), settings(settings), result(result)
+CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result,
+                                     CRetiredLists& retiredLists)
+    : CDialog(settings.templateId, parent), settings(settings), result(result), retiredLists(retiredLists)
 {
 }
 
@@ -101,12 +102,8 @@ void CTwoListSelectDlg::MoveToSelected()
 
 void CTwoListSelectDlg::ReleaseLists()
 {
-    // The lists go with the dialog and would tell it about every item with
-    // item data as they go; emptied first, they need not. They are not drawn
-    // again before the dialog disappears.
-    const CListBox& sourceList = SourceList();
-    sourceList.SetRedraw(false);
-    selectedList.SetRedraw(false);
-    sourceList.Clear();
-    selectedList.Clear();
+    // Emptying two lists of many thousand lines, one call per line, would
+    // keep the next dialog waiting; it is done after the session instead.
+    retiredLists.Adopt(SourceList().Handle());
+    retiredLists.Adopt(selectedList.Handle());
 }

@@ -2,7 +2,8 @@
 // list searched by type-ahead, "To ->" (or a double click in the source list)
 // to add its selected items to the selected list, Delete (button or key) to
 // take lines out of it, Help, the warnings for the entry cap and for lack of
-// memory, and emptying both lists as the dialog closes.
+// memory, and handing both lists over to be emptied later as the dialog
+// closes.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "framework/dialog.h"
 #include "framework/edit.h"
 #include "framework/list_box.h"
+#include "framework/retired_lists.h"
 
 class CTwoListSelectDlg : public CDialog {
 protected:
@@ -24,7 +26,8 @@ protected:
         DWORD helpContext;
         std::size_t typeAheadChars; // type-ahead compares no more of the typed text
     };
-    CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result);
+    // retiredLists takes both lists as the dialog closes, and outlives it.
+    CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result, CRetiredLists& retiredLists);
 
     // OK stores the choice in the result; Cancel leaves none there.
     void OnOK() override;
@@ -51,6 +54,8 @@ protected:
 private:
     void TypeAhead();
     void MoveToSelected();
-    // Empties both lists before the dialog closes.
+    // Hands both lists over to retiredLists before the dialog closes.
     void ReleaseLists();
+
+    CRetiredLists& retiredLists;
 };

@@ -2,10 +2,15 @@
 #pragma once
 
 #include "csv/csv_reader.h"
+#include "framework/retired_lists.h"
 
 class Win32CsvDialogs : public CsvDialogs {
 public:
     bool MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
                    int& faxIndex) override;
     bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) override;
+
+private:
+    // The selection dialog's lists, emptied when the session is over.
+    CRetiredLists retiredLists_;
 };

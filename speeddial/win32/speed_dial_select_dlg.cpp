@@ -77,10 +77,10 @@ int CompareAsSortedList(LCID locale, const std::wstring& a, const std::wstring& 
 } // namespace
 
 CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const std::string& sourcePath, const SpeedDialTable& recordTable,
-                                         ImportResult& result)
+                                         ImportResult& result, CRetiredLists& retiredLists)
     : CTwoListSelectDlg(
           {IDD_SPEED_DIAL_SELECT, kCaption, IDC_SPEED_DIAL_HELP, kHelpSpeedDialSelection, kTypeAheadChars}, parent,
-          result),
+          result, retiredLists),
       sourcePath(sourcePath),
       recordTable(recordTable),
       selection(recordTable, result.speedDialKeys, result.entryCap)

@@ -16,11 +16,11 @@
 
 class CSpeedDialSelectDlg : public CTwoListSelectDlg, private SpeedDialSelection::View {
 public:
-    // sourcePath and recordTable belong to the caller and outlive the dialog.
-    // On entry result.entryCount is the number of records, and the speed-dial
-    // lists of result hold one item per record.
+    // sourcePath, recordTable and retiredLists belong to the caller and
+    // outlive the dialog. On entry result.entryCount is the number of records,
+    // and the speed-dial lists of result hold one item per record.
     CSpeedDialSelectDlg(HWND parent, const std::string& sourcePath, const SpeedDialTable& recordTable,
-                        ImportResult& result);
+                        ImportResult& result, CRetiredLists& retiredLists);
 
 protected:
     bool OnInitDialog() override;

@@ -1,9 +1,14 @@
 // The speed-dial reader's selection dialog as a modal Win32 dialog.
 #pragma once
 
+#include "framework/retired_lists.h"
 #include "speeddial/speed_dial_reader.h"
 
 class Win32SpeedDialDialogs : public SpeedDialDialogs {
 public:
     bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table, ImportResult& result) override;
+
+private:
+    // The selection dialog's lists, emptied when the session is over.
+    CRetiredLists retiredLists_;
 };
