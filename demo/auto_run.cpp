@@ -5,19 +5,16 @@
 
 #include "export_report.h"
 #include "testkit/child_process.h"
+#include "testkit/dialog_contract.h"
 #include "testkit/dialog_driver.h"
 #include "testkit/file_bytes.h"
 #include "testkit/screenshot.h"
 
+using namespace contract;
 using namespace testkit;
 
 namespace {
 
-constexpr int kKindCombo = 1056;
-constexpr int kAutoSearchCheck = 1057;
-constexpr int kSourceList = 1004;
-constexpr int kAddButton = 1001;
-constexpr int kEntryList = 1001;
 // How many different people the scripted run picks.
 constexpr std::size_t kPeopleToPick = 5;
 

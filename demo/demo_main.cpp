@@ -17,16 +17,17 @@
 #include "auto_run.h"
 #include "export_report.h"
 #include "testkit/child_process.h"
+#include "testkit/dialog_contract.h"
 #include "testkit/file_bytes.h"
 #include "testkit/test_host.h"
 
 using namespace testkit;
+using contract::kPlainExportCommand;
 
 namespace {
 
 constexpr int kImportButtonId = 2001;
 constexpr char kDefaultExportPath[] = "C:\\faximport-demo\\export.dat";
-constexpr int kPlainExportCommand = 1022;
 
 // Wine maps drive Z: to the Unix root.
 std::string WindowsPath(const std::string& path)

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "testkit/child_process.h"
+#include "testkit/dialog_contract.h"
 #include "testkit/dialog_driver.h"
 #include "testkit/file_bytes.h"
 #include "testkit/test_host.h"
@@ -27,23 +28,8 @@ using namespace testkit;
 
 namespace {
 
-// The program's dialog contract, as the end-to-end tests know it.
-constexpr int kKindCombo = 1056;
-constexpr int kAutoSearchCheck = 1057;
-constexpr char kDataTypeCaption[] = "Import Fax Recipient Data";
-constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
-constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
-constexpr char kCsvChooserTitle[] = "Import CSV File";
-constexpr char kSpeedDialChooserTitle[] = "Import Speed Dial EWS-CSV File";
-constexpr int kSourceList = 1004;
-constexpr int kSelectedList = 1002;
-constexpr int kAddButton = 1001;
-constexpr int kDeleteButton = 1049;
-constexpr int kViewDetailsButton = 1050; // only the speed-dial selection dialog
-constexpr int kConfirmList = 1001;
-constexpr int kRejectedLabel = 1055; // only the confirmation dialog
-constexpr int kPlainCommand = 1022;
-constexpr int kSpeedDialCommand = 1028;
+using namespace contract;
+
 constexpr std::size_t kPlainRecordBytes = 62;
 constexpr std::size_t kSpeedDialRecordBytes = 184;
 
@@ -389,8 +375,8 @@ Figures RunImport(const DataSet& data, int count)
     if (data.speedDial)
         selectionControls.push_back(kViewDetailsButton);
     HWND selection = nullptr;
-    WaitFor([&] { return (selection = FindDialogWith(id, selectionControls, data.speedDial ? 0 : kViewDetailsButton)); },
-            "the selection dialog");
+    const int absentControl = data.speedDial ? 0 : kViewDetailsButton;
+    WaitFor([&] { return (selection = FindDialogWith(id, selectionControls, absentControl)); }, "the selection dialog");
     figures[kFileToFilled] = step.Seconds();
     figures[kLaunchToFilled] = launch.Seconds();
     Expect(Count(selection, kSourceList) == count, "the source list does not hold every entry");
@@ -431,9 +417,9 @@ Figures RunImport(const DataSet& data, int count)
     step.Restart();
     PostClick(selection, IDOK);
     HWND confirmation = nullptr;
-    WaitFor([&] { return (confirmation = FindDialogWith(id, {kConfirmList, kRejectedLabel})); }, "the confirmation");
+    WaitFor([&] { return (confirmation = FindDialogWith(id, {kEntryList, kRejectedLabel})); }, "the confirmation");
     figures[kOkToConfirmation] = step.Seconds();
-    Expect(Count(confirmation, kConfirmList) == count, "the confirmation does not list every entry");
+    Expect(Count(confirmation, kEntryList) == count, "the confirmation does not list every entry");
 
     const long long exportBytes =
         2 + static_cast<long long>(count) * static_cast<long long>(data.speedDial ? kSpeedDialRecordBytes
@@ -446,7 +432,8 @@ Figures RunImport(const DataSet& data, int count)
     step.Restart();
     Expect(program.WaitForExit(), "faximport did not end");
     figures[kExportToExit] = step.Seconds();
-    Expect(host.WaitForCommand(data.speedDial ? kSpeedDialCommand : kPlainCommand), "the host got no command");
+    const int command = data.speedDial ? kSpeedDialExportCommand : kPlainExportCommand;
+    Expect(host.WaitForCommand(command), "the host got no command");
     return figures;
 }
 

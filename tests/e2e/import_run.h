@@ -1,5 +1,5 @@
-// What the end-to-end tests share: the program's dialog contract (captions,
-// control IDs, message texts), the test data folder, the export file layout
+// What the end-to-end tests share: the program's dialog contract (from
+// testkit, and the message texts), the test data folder, the export file layout
 // written out by hand, and a fixture that runs one import from a test host.
 #pragma once
 
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "testkit/child_process.h"
+#include "testkit/dialog_contract.h"
 #include "testkit/dialog_driver.h"
 #include "testkit/test_host.h"
 
@@ -21,44 +22,10 @@ void PrintTo(const ReceivedCommand& command, std::ostream* out);
 
 namespace e2e {
 
-// Commands the host receives at the end of a run.
-constexpr int kPlainExportCommand = 1022;
-constexpr int kSpeedDialExportCommand = 1028;
-
-// Data type dialog.
-constexpr char kDataTypeCaption[] = "Import Fax Recipient Data";
-constexpr int kKindCombo = 1056;
-constexpr int kAutoSearchCheck = 1057;
-constexpr int kDefaultWabCheck = 1059;
-constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
-constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
-
-// File chooser titles.
-constexpr char kCsvChooserTitle[] = "Import CSV File";
-constexpr char kSpeedDialChooserTitle[] = "Import Speed Dial EWS-CSV File";
+using namespace contract;
 
 // Field mapping dialog and selection dialog; both captions start with this.
 constexpr char kCsvCaptionStart[] = "CSV Import - ";
-constexpr int kFieldList = 1051;
-constexpr int kNameField = 1052;
-constexpr int kMapNameButton = 1053;
-constexpr int kMapFaxButton = 1054;
-constexpr int kFaxField = 1055;
-constexpr int kTypeAheadEdit = 1003;
-constexpr int kSourceList = 1004;
-constexpr int kAddButton = 1001;
-constexpr int kDeleteButton = 1049;
-constexpr int kSelectedList = 1002;
-
-// Confirmation dialog.
-constexpr char kConfirmCaption[] = "Import Fax Recipient Data - Confirmation";
-constexpr int kEntryList = 1001;
-constexpr int kHeadline = 1002;
-constexpr int kSelectedCount = 1003;
-constexpr int kRejectedCount = 1004;
-constexpr int kValidCount = 1005;
-constexpr int kCapLine = 1054;
-constexpr int kRejectedLabel = 1055;
 
 // Message captions and texts.
 constexpr char kImportCaption[] = "Import Fax Recipient Data";

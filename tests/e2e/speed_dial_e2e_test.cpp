@@ -19,7 +19,6 @@ using namespace testkit;
 // Selection dialog: its caption starts with this; only it has View Details.
 constexpr char kSpeedDialCaptionStart[] = "Speed Dial CSV Import - ";
 constexpr char kSpeedDialCaption[] = "Speed Dial CSV Import";
-constexpr int kViewDetailsButton = 1050;
 constexpr int kHeadings = 1005;
 
 // Record dialog.

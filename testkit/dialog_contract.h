@@ -1,0 +1,49 @@
+// The program's dialog contract as its drivers know it: the commands the host
+// receives, the dialogs' captions and control IDs, and the data type items.
+// Shared by the end-to-end tests, the demo and the Wine benchmark.
+#pragma once
+
+namespace contract {
+
+// Commands the host receives at the end of a run.
+constexpr int kPlainExportCommand = 1022;
+constexpr int kSpeedDialExportCommand = 1028;
+
+// Data type dialog.
+constexpr char kDataTypeCaption[] = "Import Fax Recipient Data";
+constexpr int kKindCombo = 1056;
+constexpr int kAutoSearchCheck = 1057;
+constexpr int kDefaultWabCheck = 1059;
+constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
+constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
+
+// File chooser titles.
+constexpr char kCsvChooserTitle[] = "Import CSV File";
+constexpr char kSpeedDialChooserTitle[] = "Import Speed Dial EWS-CSV File";
+
+// Field mapping dialog.
+constexpr int kFieldList = 1051;
+constexpr int kNameField = 1052;
+constexpr int kMapNameButton = 1053;
+constexpr int kMapFaxButton = 1054;
+constexpr int kFaxField = 1055;
+
+// Both selection dialogs; only the speed-dial one has View Details.
+constexpr int kTypeAheadEdit = 1003;
+constexpr int kSourceList = 1004;
+constexpr int kAddButton = 1001;
+constexpr int kDeleteButton = 1049;
+constexpr int kSelectedList = 1002;
+constexpr int kViewDetailsButton = 1050;
+
+// Confirmation dialog.
+constexpr char kConfirmCaption[] = "Import Fax Recipient Data - Confirmation";
+constexpr int kEntryList = 1001;
+constexpr int kHeadline = 1002;
+constexpr int kSelectedCount = 1003;
+constexpr int kRejectedCount = 1004;
+constexpr int kValidCount = 1005;
+constexpr int kCapLine = 1054;
+constexpr int kRejectedLabel = 1055;
+
+} // namespace contract
