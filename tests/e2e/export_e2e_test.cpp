@@ -66,33 +66,6 @@ TEST_F(ExportRun, WithoutExportPathNothingIsWrittenAfterConfirmation)
     EXPECT_EQ(WorkFiles(), std::vector<std::string>{"people.csv"});
 }
 
-TEST_F(ExportRun, ExportPathInMissingFolderIsReportedAndHostStillHandedBack)
-{
-    const std::string exportPath = WorkPath("no-such-folder\\export.dat");
-    const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);
-    HWND selection = OpenSelection(exportPath, csvPath);
-    ASSERT_TRUE(selection) << "no selection dialog";
-    ChooseAnnOnly(selection);
-    HWND confirmation = WaitForConfirmation();
-    ASSERT_TRUE(confirmation) << "no confirmation dialog";
-    PostClick(confirmation, IDOK);
-
-    const MessageBoxInfo error = AnswerNextMessage();
-    ASSERT_TRUE(error.window) << "no message about the export file";
-    EXPECT_FALSE(error.caption.empty());
-    EXPECT_NE(error.text.find(exportPath), std::string::npos) << "the message should name the file: " << error.text;
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
-    EXPECT_EQ(WorkFiles(), std::vector<std::string>{"people.csv"});
-}
-
-} // namespace
-} // namespace e2e
-
-namespace e2e {
-namespace {
-
 // Imports Ann alone to an export file that cannot be written: the error must
 // name the file, and the host still gets its command.
 class BlockedExportRun : public ImportRun {
@@ -107,9 +80,9 @@ protected:
         ASSERT_TRUE(confirmation) << "no confirmation dialog";
         PostClick(confirmation, IDOK);
 
-        const MessageBoxInfo error = AnswerNextMessage();
+        error = AnswerNextMessage();
         ASSERT_TRUE(error.window) << "no message about the export file";
-        EXPECT_NE(error.text.find(exportPath), std::string::npos) << error.text;
+        EXPECT_NE(error.text.find(exportPath), std::string::npos) << "the message should name the file: " << error.text;
         ExpectNoMessageUntilExit();
         ExpectHandBack(kPlainExportCommand);
     }
@@ -120,7 +93,20 @@ protected:
         ASSERT_TRUE(ReadFileBytes(exportPath, kept));
         EXPECT_EQ(kept, earlier);
     }
+
+    // The message about the export file.
+    MessageBoxInfo error;
 };
+
+TEST_F(BlockedExportRun, ExportPathInMissingFolderIsReportedAndHostStillHandedBack)
+{
+    const std::string exportPath = WorkPath("no-such-folder\\export.dat");
+    RunImportThatCannotBeWritten(exportPath);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_FALSE(error.caption.empty());
+    EXPECT_FALSE(FileExists(exportPath));
+    EXPECT_EQ(WorkFiles(), std::vector<std::string>{"people.csv"});
+}
 
 TEST_F(BlockedExportRun, ReadOnlyExportFileIsReportedAndKept)
 {
