@@ -228,6 +228,15 @@ protected:
         ASSERT_TRUE(PlatformSettings::SetWabLibrary((OwnDirectory() + fileName).c_str()));
     }
 
+    // Starts the program on exportPath and picks this source in the data
+    // type dialog.
+    void StartWithSource(const std::string& exportPath, const char* item, bool defaultWab = true)
+    {
+        Start(exportPath);
+        ASSERT_FALSE(HasFatalFailure());
+        ChooseSource(item, defaultWab);
+    }
+
     // In the data type dialog: this source; for the WAB, the default file
     // or a file to choose. Then OK.
     void ChooseSource(const char* item, bool defaultWab = true)
@@ -327,9 +336,7 @@ TEST_F(AddressBookRun, MapiAddressBookImportsPickedPersonsAndClosesEverything)
     // A warning from OpenAddressBook still gives a usable address book.
     WriteBook(std::string(kMixedBook) + "set\tOpenAddressBook\twarning\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kMapiItem);
+    StartWithSource(exportPath, kMapiItem);
     ASSERT_FALSE(HasFatalFailure());
 
     HWND confirmation = WaitForAddressBookConfirmation();
@@ -361,9 +368,7 @@ TEST_F(AddressBookRun, MapiLogonFailureEndsSessionWithoutMessageOfItsOwn)
     UseMapiDouble();
     WriteBook(std::string(kMixedBook) + "set\tlogon\tfail\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kMapiItem);
+    StartWithSource(exportPath, kMapiItem);
     ASSERT_FALSE(HasFatalFailure());
     ExpectNoEntryWarningAndHandBack(exportPath);
 
@@ -382,9 +387,7 @@ TEST_F(AddressBookRun, FailedAddressDialogFreesTheListItReturned)
     UseMapiDouble();
     WriteBook(std::string(kMixedBook) + "set\tAddress\tfail\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kMapiItem);
+    StartWithSource(exportPath, kMapiItem);
     ASSERT_FALSE(HasFatalFailure());
     ExpectNoEntryWarningAndHandBack(exportPath);
 
@@ -397,9 +400,7 @@ TEST_F(AddressBookRun, EmptyPickFromDefaultWabImportsNothing)
     // OK in the address dialog with nobody picked: a list with no entries.
     WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\t\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, true);
+    StartWithSource(exportPath, kWabItem, true);
     ASSERT_FALSE(HasFatalFailure());
     ExpectNoEntryWarningAndHandBack(exportPath);
 
@@ -411,9 +412,7 @@ TEST_F(AddressBookRun, FaultInsideTheProgramStillHandsTheHostBack)
     UseWabLibrary(kWabDouble);
     WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\tann\nset\tAddress\tcrash\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, true);
+    StartWithSource(exportPath, kWabItem, true);
     ASSERT_FALSE(HasFatalFailure());
 
     ASSERT_TRUE(program_.WaitForExit()) << "faximport did not end after the fault";
@@ -430,9 +429,7 @@ TEST_F(AddressBookRun, WinesOwnMapiFailsLogonSilently)
     PlatformSettings::SetMapix("1");
     WriteBook(kMixedBook);
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kMapiItem);
+    StartWithSource(exportPath, kMapiItem);
     ASSERT_FALSE(HasFatalFailure());
     ExpectNoEntryWarningAndHandBack(exportPath);
     EXPECT_EQ(Calls(), std::vector<std::string>()) << "the MAPI32.DLL double was loaded instead of Wine's";
@@ -443,9 +440,7 @@ TEST_F(AddressBookRun, MissingMapiLibraryIsReportedBeforeNoEntryWarning)
     PlatformSettings::SetMapix("1");
     ASSERT_TRUE(PlatformSettings::SetMapiOverride(""));
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kMapiItem);
+    StartWithSource(exportPath, kMapiItem);
     ASSERT_FALSE(HasFatalFailure());
 
     const MessageBoxInfo error = AnswerNextMessage();
@@ -471,9 +466,7 @@ TEST_F(AddressBookRun, DefaultWabExpandsNestedAndSelfContainingListsOnce)
     UseWabLibrary(kWabDouble);
     WriteBook(kListBook);
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, true);
+    StartWithSource(exportPath, kWabItem, true);
     ASSERT_FALSE(HasFatalFailure());
 
     HWND confirmation = WaitForAddressBookConfirmation();
@@ -507,9 +500,7 @@ TEST_F(AddressBookRun, ChosenWabFileIsTheOneOpened)
     const std::string wabPath = WriteWorkFile("office.wab", "person\tbob\tBob Stone\t555-0102\t-\t-\n"
                                                             "pick\tbob\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, false);
+    StartWithSource(exportPath, kWabItem, false);
     ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(ChooseFile(ProgramId(), kWabChooserTitle, wabPath)) << "no WAB file chooser";
 
@@ -529,9 +520,7 @@ TEST_F(AddressBookRun, WabOpenWarningIsAFailureAndWhatItReturnedIsReleased)
     UseWabLibrary(kWabDouble);
     const std::string wabPath = WriteWorkFile("warned.wab", std::string(kMixedBook) + "set\tWABOpen\twarning\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, false);
+    StartWithSource(exportPath, kWabItem, false);
     ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(ChooseFile(ProgramId(), kWabChooserTitle, wabPath)) << "no WAB file chooser";
 
@@ -552,9 +541,7 @@ TEST_F(AddressBookRun, WabLibraryWithoutWabOpenFailsToOpenDefaultWab)
 {
     UseWabLibrary(kWabWithoutOpen);
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, true);
+    StartWithSource(exportPath, kWabItem, true);
     ASSERT_FALSE(HasFatalFailure());
 
     const MessageBoxInfo error = AnswerNextMessage();
@@ -607,9 +594,7 @@ TEST_F(AddressBookRun, ProgressNoticeStandsWhileEntriesAreRead)
               "pick\tann bob\n"
               "set\tslow\t500\n");
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    ChooseSource(kWabItem, true);
+    StartWithSource(exportPath, kWabItem, true);
     ASSERT_FALSE(HasFatalFailure());
 
     EXPECT_TRUE(WaitUntil([&] { return ProgressNoticeShown(ProgramId()); })) << "no progress notice";
