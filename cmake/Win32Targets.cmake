@@ -62,3 +62,16 @@ target_sources(faximport_win32 PRIVATE
     addrbook/win32/session_memory.cpp
     addrbook/win32/win32_address_book_source.cpp
 )
+
+# Programs that start faximport.exe from their own folder (the end-to-end
+# tests, the demo, the Wine benchmark) get a copy there, renewed whenever
+# faximport.exe is rebuilt.
+function(faximport_copy_program_beside target)
+    set(copy ${CMAKE_CURRENT_BINARY_DIR}/faximport.exe)
+    add_custom_command(OUTPUT ${copy}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:faximport> ${copy}
+        DEPENDS faximport
+        COMMENT "Copying faximport.exe beside ${target}")
+    add_custom_target(${target}_program ALL DEPENDS ${copy})
+    add_dependencies(${target} ${target}_program)
+endfunction()

@@ -30,6 +30,8 @@ std::string Field(const std::string& text)
     return field;
 }
 
+} // namespace
+
 std::string Hex(const std::string& bytes)
 {
     std::string out;
@@ -40,8 +42,6 @@ std::string Hex(const std::string& bytes)
     }
     return out;
 }
-
-} // namespace
 
 std::string WorkPath(const std::string& name)
 {

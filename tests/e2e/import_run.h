@@ -50,6 +50,8 @@ using Entry = std::pair<std::string, std::string>; // name, fax number
 std::string ExpectedExport(const std::vector<Entry>& entries);
 // Readable form for comparisons: the count, then one line of hex per field.
 std::string HexLayout(const std::string& bytes);
+// The bytes as hex pairs, each followed by a blank.
+std::string Hex(const std::string& bytes);
 
 class ImportRun : public ::testing::Test {
 protected:

@@ -92,17 +92,6 @@ std::string ExpectedSpeedDialExport(const std::vector<ExpectedRecord>& records)
     return bytes;
 }
 
-std::string Hex(const std::string& bytes)
-{
-    std::string out;
-    char digits[4];
-    for (unsigned char byte : bytes) {
-        std::snprintf(digits, sizeof digits, "%02X ", byte);
-        out += digits;
-    }
-    return out;
-}
-
 // Readable form for comparisons: the count, then each record field by field.
 std::string RecordLayout(const std::string& bytes)
 {
