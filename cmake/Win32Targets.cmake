@@ -36,11 +36,20 @@ target_compile_definitions(faximport_win32 PUBLIC
 )
 target_link_libraries(faximport_win32 PUBLIC faximport_core comdlg32 user32 gdi32 advapi32)
 
-# Templates, string table, icon, version and manifest.
+# Templates, string table, icon, version and manifest. The version resource
+# and the manifest take the project version; the manifest also names the
+# processor architecture of this build.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(FAXIMPORT_PROCESSOR_ARCHITECTURE amd64)
+else()
+    set(FAXIMPORT_PROCESSOR_ARCHITECTURE x86)
+endif()
+set(generated_res ${CMAKE_BINARY_DIR}/generated)
+configure_file(res/faximport.manifest.in ${generated_res}/faximport.manifest @ONLY)
 add_library(faximport_resources OBJECT res/faximport.rc)
-target_include_directories(faximport_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/res)
+target_include_directories(faximport_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/res ${generated_res})
 set_source_files_properties(res/faximport.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/res/resource.h;${CMAKE_CURRENT_SOURCE_DIR}/res/version.h;${CMAKE_CURRENT_SOURCE_DIR}/res/faximport.ico;${CMAKE_CURRENT_SOURCE_DIR}/res/faximport.manifest"
+    OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/res/resource.h;${generated_res}/faximport_version.h;${CMAKE_CURRENT_SOURCE_DIR}/res/faximport.ico;${generated_res}/faximport.manifest"
 )
 
 # The GUI program: WIN32 makes it a GUI-subsystem executable (-mwindows).

@@ -6,20 +6,31 @@
 #    Screenshots of every dialog go to build/demo-screenshots/ (PNG when
 #    ImageMagick's convert is there, else BMP), and the export file and the
 #    command the host received are printed.
+# It runs the build this host can execute: i686 (build/windows) where 32-bit
+# code runs, else x86_64 (build/windows-x64); FAXIMPORT_ARCH=x86_64 (or
+# i686) asks for one.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 
 "$here/bootstrap.sh"
 cd "$root"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j2 --target faximport_demo
-
-. "$here/wine-env.sh"
-demo_exe="$root/build/windows/demo/faximport_demo.exe"
+wanted_arch="${FAXIMPORT_ARCH:-}"
+unset FAXIMPORT_ARCH
+. "$here/wine-env.sh" "$wanted_arch"
+if [ "$FAXIMPORT_HOST_RUNS_32BIT" = no ]; then
+    if [ "$FAXIMPORT_ARCH" = i686 ]; then
+        echo "demo: cannot run the i686 build: $FAXIMPORT_NO_32BIT_REASON" >&2
+        exit 1
+    fi
+    echo "demo: running the x86_64 build: $FAXIMPORT_NO_32BIT_REASON"
+fi
+cmake --preset "$FAXIMPORT_WINDOWS_PRESET" >/dev/null
+cmake --build --preset "$FAXIMPORT_WINDOWS_PRESET" -j2 --target faximport_demo
+demo_exe="$FAXIMPORT_BUILD_DIR/demo/faximport_demo.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
-    "$here/wine-prefix.sh"
+    "$here/wine-prefix.sh" "$FAXIMPORT_ARCH"
     exec wine "$demo_exe"
 fi
 
@@ -32,13 +43,13 @@ mkdir -p "$shots/bmp"
 wineserver -k 2>/dev/null || true
 set +e
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    here=$1 demo=$2 csv=$3 shots=$4
-    "$here/wine-prefix.sh" || exit 1
+    here=$1 arch=$2 demo=$3 csv=$4 shots=$5
+    "$here/wine-prefix.sh" "$arch" || exit 1
     wine "$demo" --auto "$(winepath -w "$csv")" "C:\\faximport-demo\\export.dat" "$(winepath -w "$shots")"
     status=$?
     wineserver -k 2>/dev/null
     exit $status
-' demo-run "$here" "$demo_exe" "$root/demo/sample.csv" "$shots/bmp"
+' demo-run "$here" "$FAXIMPORT_ARCH" "$demo_exe" "$root/demo/sample.csv" "$shots/bmp"
 status=$?
 set -e
 
@@ -53,4 +64,7 @@ mv "$shots"/bmp/*.bmp "$shots"/ 2>/dev/null || true
 rmdir "$shots/bmp" 2>/dev/null || true
 echo "Screenshots: $shots"
 ls "$shots"
+if [ $status -ne 0 ]; then
+    echo "demo: the $FAXIMPORT_ARCH demo under Wine ended with status $status (see the lines above; WINEDEBUG=err+all shows Wine's own errors)" >&2
+fi
 exit $status

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the portable core
 # natively, again under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# fuzz targets briefly over their corpora, and the Windows build (unit and
+# fuzz targets briefly over their corpora, and the Windows builds (unit and
 # end-to-end tests) under Wine.
+#
+# Both Windows builds are always built, i686 (build/windows) and x86_64
+# (build/windows-x64). Their tests run for every architecture this host can
+# execute: both where 32-bit code runs, x86_64 alone where it does not (a
+# line says so). FAXIMPORT_NO_32BIT=1 takes the 64-bit-only path on any host.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +19,7 @@ if [ -n "${CI:-}" ]; then
 fi
 jobs="$(nproc)"
 
-for preset in native native-asan fuzz windows; do
+for preset in native native-asan fuzz windows windows-x64; do
     echo "== $preset: configure and build"
     cmake --preset "$preset" "${werror[@]}" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
@@ -25,28 +30,48 @@ for preset in native native-asan fuzz; do
     ctest --preset "$preset"
 done
 
-echo "== windows: tests under Wine"
-. scripts/wine-env.sh
+. scripts/host-arch.sh
+windows_archs=(x86_64)
+if [ "$FAXIMPORT_HOST_RUNS_32BIT" = yes ]; then
+    windows_archs=(i686 x86_64)
+else
+    echo "== windows (i686): tests skipped, built only: $FAXIMPORT_NO_32BIT_REASON"
+fi
+# Each architecture's tests use their own prefix and loader.
+unset WINEPREFIX FAXIMPORT_ARCH
 
 # A full disk for the export test: a small file system holding an earlier
 # export file and filled to the last block. Needs root; skipped otherwise.
-full_disk="$PWD/build/windows/full-disk"
-if [ "$(id -u)" -eq 0 ] && mkdir -p "$full_disk" &&
-    { mountpoint -q "$full_disk" || mount -t tmpfs -o size=64k tmpfs "$full_disk" 2>/dev/null; }; then
+full_disk="$PWD/build/full-disk"
+prepare_full_disk() {
+    [ "$(id -u)" -eq 0 ] && mkdir -p "$full_disk" || return 0
+    if ! mountpoint -q "$full_disk"; then
+        mount -t tmpfs -o size=64k tmpfs "$full_disk" 2>/dev/null || return 0
+        trap 'umount "$full_disk" 2>/dev/null || true' EXIT
+    fi
     rm -f "$full_disk"/*
     printf 'earlier export' >"$full_disk/export.dat"
     dd if=/dev/zero of="$full_disk/filler" bs=4096 2>/dev/null || true
     export FAXIMPORT_TEST_FULL_DISK="Z:${full_disk//\//\\}"
-    trap 'umount "$full_disk" 2>/dev/null || true' EXIT
-fi
-windows_tests='scripts/wine-prefix.sh && ctest --preset windows'
-if [ -n "${DISPLAY:-}" ]; then
-    bash -c "$windows_tests"
-else
-    # One virtual display and one wineserver for the whole run.
-    wineserver -k 2>/dev/null || true
-    status=0
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$windows_tests" || status=$?
-    wineserver -k 2>/dev/null || true
-    exit $status
-fi
+}
+
+status=0
+for arch in "${windows_archs[@]}"; do
+    prepare_full_disk
+    (
+        . scripts/wine-env.sh "$arch"
+        echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): tests under Wine"
+        windows_tests="scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET"
+        if [ -n "${DISPLAY:-}" ]; then
+            bash -c "$windows_tests"
+        else
+            # One virtual display and one wineserver for the whole run.
+            wineserver -k 2>/dev/null || true
+            arch_status=0
+            xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$windows_tests" || arch_status=$?
+            wineserver -k 2>/dev/null || true
+            exit $arch_status
+        fi
+    ) || status=$?
+done
+exit $status

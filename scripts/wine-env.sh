@@ -1,7 +1,55 @@
-# Sourced by the scripts that run Windows programs: one Wine prefix inside the
-# build tree, quiet, 32-bit, with no Gecko/Mono prompts.
+# Sourced by the scripts that run Windows programs, with the architecture of
+# the build to run as its argument: i686 (build/windows) or x86_64
+# (build/windows-x64); without one, i686 where this host can run 32-bit code,
+# else x86_64. Sets up Wine for it: a prefix of its own inside that build tree
+# (a 32-bit and a 64-bit prefix cannot be shared), quiet, with no Gecko/Mono
+# prompts, and for x86_64 the 64-bit loader. Also sets
+#   FAXIMPORT_ARCH            the architecture chosen
+#   FAXIMPORT_WINDOWS_PRESET  its CMake preset (windows or windows-x64)
+#   FAXIMPORT_BUILD_DIR       its build tree
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="${WINEPREFIX:-$repo_root/build/windows/wineprefix}"
-export WINEARCH=win32
+. "$repo_root/scripts/host-arch.sh"
+
+requested_arch="${1:-}"
+if [ -z "$requested_arch" ]; then
+    if [ "$FAXIMPORT_HOST_RUNS_32BIT" = yes ]; then requested_arch=i686; else requested_arch=x86_64; fi
+fi
+case "$requested_arch" in
+    i686) FAXIMPORT_WINDOWS_PRESET=windows ;;
+    x86_64) FAXIMPORT_WINDOWS_PRESET=windows-x64 ;;
+    *) echo "wine-env.sh: unknown architecture '$requested_arch' (i686 or x86_64)" >&2; return 2 ;;
+esac
+FAXIMPORT_BUILD_DIR="$repo_root/build/$FAXIMPORT_WINDOWS_PRESET"
+
+# A prefix given from outside is kept, unless it was set up here for the
+# other architecture.
+if [ -z "${WINEPREFIX:-}" ] || { [ -n "${FAXIMPORT_ARCH:-}" ] && [ "$FAXIMPORT_ARCH" != "$requested_arch" ]; }; then
+    WINEPREFIX="$FAXIMPORT_BUILD_DIR/wineprefix"
+fi
+FAXIMPORT_ARCH="$requested_arch"
+export FAXIMPORT_ARCH FAXIMPORT_WINDOWS_PRESET FAXIMPORT_BUILD_DIR WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+if [ "$FAXIMPORT_ARCH" = i686 ]; then
+    export WINEARCH=win32
+else
+    export WINEARCH=win64
+    # Debian's wine, wine-stable, winepath and wineboot all end up in the
+    # 32-bit loader whenever it is installed, even where it cannot run.
+    # Small wine and wine-stable commands early on PATH send them, and
+    # CMake's emulator, to the 64-bit loader.
+    export WINELOADER=/usr/lib/wine/wine64
+    wine64_bin="$repo_root/build/wine64-bin"
+    if [ ! -x "$wine64_bin/wine-stable" ]; then
+        mkdir -p "$wine64_bin"
+        for command in wine wine-stable; do
+            printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$wine64_bin/$command"
+            chmod +x "$wine64_bin/$command"
+        done
+    fi
+    case ":$PATH:" in
+        *":$wine64_bin:"*) ;;
+        *) export PATH="$wine64_bin:$PATH" ;;
+    esac
+fi

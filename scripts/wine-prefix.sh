@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Creates the project's Wine prefix once and applies the settings the tests
-# rely on. Safe to run again: an existing prefix is only re-checked.
+# Creates the project's Wine prefix for one architecture (argument as for
+# wine-env.sh) once and applies the settings the tests rely on. Safe to run
+# again: an existing prefix is only re-checked.
 set -euo pipefail
-. "$(dirname "$0")/wine-env.sh"
+. "$(dirname "$0")/wine-env.sh" "${1:-}"
 
 if [ ! -f "$WINEPREFIX/.faximport-ready" ]; then
     mkdir -p "$WINEPREFIX"
@@ -12,5 +13,9 @@ if [ ! -f "$WINEPREFIX/.faximport-ready" ]; then
     # A crashing program must not leave a dialog behind in a test run.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
+    if ! wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed >/dev/null 2>&1; then
+        echo "wine-prefix.sh: could not set up the $FAXIMPORT_ARCH Wine prefix $WINEPREFIX" >&2
+        exit 1
+    fi
     touch "$WINEPREFIX/.faximport-ready"
 fi

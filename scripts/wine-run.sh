@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the project's prefix, creating the
 # prefix when it is missing and a virtual display when there is none.
+#   scripts/wine-run.sh [i686|x86_64] program.exe [arguments]
+# The architecture (CMake's emulator passes it) picks the prefix and loader;
+# without it, the one wine-env.sh picks for this host.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-. "$here/wine-env.sh"
+arch=""
+case "${1:-}" in
+    i686 | x86_64) arch="$1"; shift ;;
+esac
+. "$here/wine-env.sh" "$arch"
 
 if [ -z "${DISPLAY:-}" ]; then
     # A wineserver left from another display would break window creation.
     wineserver -k 2>/dev/null || true
     set +e
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$FAXIMPORT_ARCH" "$@"
     rc=$?
     wineserver -k 2>/dev/null
     exit $rc
 fi
-"$here/wine-prefix.sh"
+"$here/wine-prefix.sh" "$FAXIMPORT_ARCH"
 exec wine "$@"

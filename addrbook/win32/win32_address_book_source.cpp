@@ -3,12 +3,12 @@
 // that failed half-way; the session always pairs them.
 #include "addrbook/win32/win32_address_book_source.h"
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "addrbook/win32/entry_point.h"
 #include "addrbook/win32/property_values.h"
+#include "addrbook/win32/wab_param_size.h"
 #include "app/win32/process_state.h"
 #include "dialogs/win32/progress_dlg.h"
 #include "framework/message_box.h"
@@ -20,10 +20,6 @@ constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
 constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
 constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
-// WABOpen gets the four-field WAB_PARAM, without the property sheet GUID of
-// later versions; every WAB library accepts that size.
-constexpr ULONG kWabParamSize = 16;
-static_assert(offsetof(WAB_PARAM, guidPSExt) == kWabParamSize, "WAB_PARAM layout");
 
 class Win32ProgressNotice : public ProgressNotice {
 public:
@@ -105,7 +101,7 @@ int Win32AddressBookSource::OpenWab(const std::string& fileName)
     std::vector<char> name(fileName.begin(), fileName.end());
     name.push_back('\0');
     WAB_PARAM param = {};
-    param.cbSize = kWabParamSize;
+    param.cbSize = kFourFieldWabParamSize;
     param.hwnd = nullptr;
     param.szFileName = name.data();
     param.ulFlags = 0;

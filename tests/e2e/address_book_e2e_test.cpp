@@ -12,6 +12,7 @@
 #include <memory>
 #include <sstream>
 
+#include "addrbook/win32/wab_param_size.h"
 #include "testkit/file_bytes.h"
 
 namespace e2e {
@@ -27,6 +28,14 @@ constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
 constexpr char kRejectedFromSelection[] = "Rejected from selection:";
 constexpr char kCapText[] = "*Only the first 50 fax entries will be imported.";
+
+// WABOpen as the program must call it for the WAB file named file ("" for
+// the default one), with the four-field size of this build's WAB_PARAM.
+std::string ExpectedWabOpenCall(const std::string& file)
+{
+    return "WABOpen cbSize=" + std::to_string(kFourFieldWabParamSize) + " hwnd=0 file=\"" + file +
+           "\" flags=0 reserved=0";
+}
 
 constexpr char kWabDouble[] = "wab_double.dll";
 constexpr char kWabWithoutOpen[] = "wab_without_open.dll";
@@ -484,7 +493,7 @@ TEST_F(AddressBookRun, DefaultWabExpandsNestedAndSelfContainingListsOnce)
         "WAB library loaded",
         "WAB library freed",
         "WAB library loaded",
-        "WABOpen cbSize=16 hwnd=0 file=\"\" flags=0 reserved=0",
+        ExpectedWabOpenCall(""),
         ExpectedAddressCall(host_->Window()),
         kWabClosedCleanly,
         "WAB library freed",
@@ -510,7 +519,7 @@ TEST_F(AddressBookRun, ChosenWabFileIsTheOneOpened)
     ConfirmAndExpectExport(confirmation, exportPath, {{"Bob Stone", "555-0102"}});
 
     const std::vector<std::string> calls = Calls();
-    const std::string expectedOpen = "WABOpen cbSize=16 hwnd=0 file=\"" + wabPath + "\" flags=0 reserved=0";
+    const std::string expectedOpen = ExpectedWabOpenCall(wabPath);
     EXPECT_NE(std::find(calls.begin(), calls.end(), expectedOpen), calls.end()) << "no " << expectedOpen;
     EXPECT_NE(std::find(calls.begin(), calls.end(), kWabClosedCleanly), calls.end());
 }
@@ -625,7 +634,7 @@ TEST_F(AddressBookRun, WithoutRegisteredPathTheWab32BesideTheProgramIsUsed)
     ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}});
 
     const std::vector<std::string> calls = Calls();
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "WABOpen cbSize=16 hwnd=0 file=\"\" flags=0 reserved=0"),
+    EXPECT_NE(std::find(calls.begin(), calls.end(), ExpectedWabOpenCall("")),
               calls.end());
     EXPECT_TRUE(RemoveFile(program));
     EXPECT_TRUE(RemoveFile(folder + "\\WAB32.DLL"));
