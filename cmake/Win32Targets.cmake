@@ -7,6 +7,7 @@ enable_language(RC)
 add_library(faximport_win32 STATIC
     framework/application.cpp
     framework/dialog.cpp
+    framework/library_loading.cpp
     framework/list_box.cpp
     framework/retired_lists.cpp
     framework/message_box.cpp
@@ -27,12 +28,13 @@ add_library(faximport_win32 STATIC
     dialogs/win32/data_type_dlg.cpp
     dialogs/win32/progress_dlg.cpp
 )
+# Windows XP SP2 and later: SetDllDirectoryA is the newest call made directly.
 target_compile_definitions(faximport_win32 PUBLIC
     STRICT
     WIN32_LEAN_AND_MEAN
     NOMINMAX
-    _WIN32_WINNT=0x0501
-    WINVER=0x0501
+    _WIN32_WINNT=0x0502
+    WINVER=0x0502
 )
 target_link_libraries(faximport_win32 PUBLIC faximport_core comdlg32 user32 gdi32 advapi32)
 
@@ -67,6 +69,7 @@ target_sources(faximport_win32 PRIVATE
 # MAPI and WAB address books, loaded at run time: neither library is linked.
 target_sources(faximport_win32 PRIVATE
     addrbook/win32/mapi_address_book.cpp
+    addrbook/win32/outlook_bitness.cpp
     addrbook/win32/property_values.cpp
     addrbook/win32/session_memory.cpp
     addrbook/win32/win32_address_book_source.cpp

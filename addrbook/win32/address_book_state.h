@@ -10,6 +10,8 @@
 
 struct AddressBookState {
     UniqueModule mapiLibrary;
+    // MAPIInitialize succeeded: MAPIUninitialize is owed before the library goes.
+    bool mapiInitialized = false;
     UniqueModule wabLibrary;
     // While set, every buffer is allocated and freed by the WAB object.
     UniqueCom<IWABObject> wabObject;

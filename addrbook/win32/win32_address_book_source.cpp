@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "addrbook/win32/entry_point.h"
+#include "addrbook/win32/outlook_bitness.h"
 #include "addrbook/win32/property_values.h"
 #include "addrbook/win32/wab_param_size.h"
 #include "app/win32/process_state.h"
 #include "dialogs/win32/progress_dlg.h"
+#include "framework/library_loading.h"
 #include "framework/message_box.h"
 
 namespace {
@@ -45,15 +47,23 @@ void Win32AddressBookSource::KeepHostDisabled() const
 
 int Win32AddressBookSource::StartMapiSession()
 {
-    state_.mapiLibrary.reset(LoadLibraryA(kMapiLibrary));
+    // Outlook's MAPI of the other bitness cannot load into this process: the
+    // user learns which faximport to use instead of seeing the logon fail.
+    if (ReportOutlookBitnessMismatch(hostWindow_, kMapiErrorCaption)) {
+        KeepHostDisabled();
+        return 0;
+    }
+    state_.mapiLibrary = LoadLibraryOutsideCurrentFolder(kMapiLibrary);
     if (!state_.mapiLibrary) {
         ShowMessageBox(hostWindow_, kMapiMissingText, kMapiErrorCaption, MB_OK | MB_ICONERROR);
         KeepHostDisabled();
         return 0;
     }
-    // Whether initialisation worked shows in the logon that follows.
-    if (auto initialize = EntryPoint<MAPIINITIALIZE>(state_.mapiLibrary.get(), "MAPIInitialize"))
-        initialize(nullptr);
+    // MAPI is used, and later uninitialised, only once it initialised.
+    auto initialize = EntryPoint<MAPIINITIALIZE>(state_.mapiLibrary.get(), "MAPIInitialize");
+    if (initialize == nullptr || FAILED(initialize(nullptr)))
+        return 0;
+    state_.mapiInitialized = true;
 
     auto logon = EntryPoint<MAPILOGONEX>(state_.mapiLibrary.get(), "MAPILogonEx");
     if (logon == nullptr)
@@ -80,17 +90,18 @@ void Win32AddressBookSource::EndMapiSession()
         state_.mapiSession->Logoff(UiParam(), LOGOFF_ORDERLY, 0);
         state_.mapiSession.reset();
     }
-    if (state_.mapiLibrary) {
+    if (state_.mapiInitialized) {
         if (auto uninitialize = EntryPoint<MAPIUNINITIALIZE>(state_.mapiLibrary.get(), "MAPIUninitialize"))
             uninitialize();
-        state_.mapiLibrary.reset();
+        state_.mapiInitialized = false;
     }
+    state_.mapiLibrary.reset();
 }
 
 int Win32AddressBookSource::OpenWab(const std::string& fileName)
 {
     const char* library = wabDllPath[0] != '\0' ? wabDllPath : kDefaultWabLibrary;
-    state_.wabLibrary.reset(LoadLibraryA(library));
+    state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library);
     if (!state_.wabLibrary)
         return 0;
     auto open = EntryPoint<WABOPEN>(state_.wabLibrary.get(), "WABOpen");

@@ -4,6 +4,7 @@
 #include "app/session.h"
 #include "app/win32/emergency_hand_back.h"
 #include "app/win32/win32_session_platform.h"
+#include "framework/library_loading.h"
 
 bool CImportApp::RunImportSession()
 {
@@ -13,6 +14,7 @@ bool CImportApp::RunImportSession()
     rejectedEntryCount = 0;
 
     InstallEmergencyHandBack();
+    KeepCurrentFolderOutOfLibrarySearch();
     Win32SessionPlatform platform(hostWindow);
     try {
         ImportSession session(platform);

@@ -1,5 +1,6 @@
 #include "book_data.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -80,6 +81,12 @@ Member BookData::Resolve(const std::string& token) const
         member.type = std::stol(token.substr(colon + 1));
     }
     return member;
+}
+
+std::string TestBookPath()
+{
+    const char* path = std::getenv("FAXIMPORT_TEST_BOOK");
+    return path != nullptr ? path : "";
 }
 
 BookData LoadBook(const std::string& path)

@@ -13,6 +13,7 @@
 //
 // Switches and their values (the first one is the default):
 //   WABOpen          ok | warning | fail
+//   MAPIInitialize   ok | fail
 //   logon            ok | fail
 //   OpenAddressBook  ok | warning | fail
 //   Address          ok | cancel | fail | crash   (fail still hands back the pick;
@@ -65,6 +66,9 @@ struct BookData {
 
 // An empty book when the file cannot be read.
 BookData LoadBook(const std::string& path);
+// The file the test wrote its book to, named by FAXIMPORT_TEST_BOOK; empty
+// when it is not set.
+std::string TestBookPath();
 
 // Entry identifiers: four flag bytes, then the id's text.
 std::string EntryIdBytes(const std::string& id);

@@ -1,9 +1,8 @@
 // A MAPI32.DLL for the tests, loaded from the program's folder instead of
 // Wine's own when the mapi32 override says native. The logon opens a session
 // whose address book is read from the file named by FAXIMPORT_TEST_BOOK; the
-// book's "logon" and "OpenAddressBook" switches make those calls fail or warn.
-#include <cstdlib>
-
+// book's "MAPIInitialize", "logon" and "OpenAddressBook" switches make those
+// calls fail or warn.
 #include "block_allocator.h"
 #include "book_data.h"
 #include "call_log.h"
@@ -62,14 +61,17 @@ extern "C" {
 HRESULT WINAPI MAPIInitialize(LPVOID init)
 {
     Log(std::string("MAPIInitialize init=") + (init ? "set" : "null"));
+    if (LoadBook(TestBookPath()).Switch("MAPIInitialize") == "fail")
+        return MAPI_E_CALL_FAILED;
     initialized = true;
     return S_OK;
 }
 
 void WINAPI MAPIUninitialize()
 {
-    Log("MAPIUninitialize: objects left " + std::to_string(LiveObjects()) + ", buffers left " +
-        std::to_string(Allocator().Outstanding()) + ", bad frees " + std::to_string(Allocator().BadFrees()));
+    Log(std::string(initialized ? "" : "not initialized: ") + "MAPIUninitialize: objects left " +
+        std::to_string(LiveObjects()) + ", buffers left " + std::to_string(Allocator().Outstanding()) +
+        ", bad frees " + std::to_string(Allocator().BadFrees()));
     initialized = false;
 }
 
@@ -82,8 +84,7 @@ HRESULT WINAPI MAPILogonEx(ULONG_PTR uiParam, LPSTR profile, LPSTR password, ULO
     *session = nullptr;
     if (!initialized)
         return MAPI_E_NOT_INITIALIZED;
-    const char* path = std::getenv("FAXIMPORT_TEST_BOOK");
-    auto book = std::make_shared<const BookData>(LoadBook(path != nullptr ? path : ""));
+    auto book = std::make_shared<const BookData>(LoadBook(TestBookPath()));
     if (flags & MAPI_LOGON_UI)
         RunModalUiOwnedBy(uiParam);
     if (book->Switch("logon") == "fail")

@@ -3,7 +3,6 @@
 // name), from the file named by FAXIMPORT_TEST_BOOK; its WAB object
 // allocates and frees the buffers. The "WABOpen" switch of the book makes it
 // answer with a warning or fail.
-#include <cstdlib>
 
 #include "block_allocator.h"
 #include "book_data.h"
@@ -38,12 +37,6 @@ public:
     }
 };
 
-std::string DefaultBookPath()
-{
-    const char* path = std::getenv("FAXIMPORT_TEST_BOOK");
-    return path != nullptr ? path : "";
-}
-
 } // namespace
 } // namespace doubles
 
@@ -67,7 +60,7 @@ extern "C" HRESULT WINAPI WABOpen(LPADRBOOK* book, LPWABOBJECT* object, LPWAB_PA
     *object = nullptr;
 
     const bool namedFile = param != nullptr && param->szFileName != nullptr && *param->szFileName != '\0';
-    auto data = std::make_shared<const BookData>(LoadBook(namedFile ? param->szFileName : DefaultBookPath()));
+    auto data = std::make_shared<const BookData>(LoadBook(namedFile ? param->szFileName : TestBookPath()));
     const std::string outcome = data->Switch("WABOpen");
     if (outcome == "fail")
         return MAPI_E_NOT_FOUND;

@@ -13,6 +13,8 @@
 #include <sstream>
 
 #include "addrbook/win32/wab_param_size.h"
+#include "faximport_version.h"
+#include "framework/handles.h"
 #include "testkit/file_bytes.h"
 
 namespace e2e {
@@ -80,7 +82,10 @@ public:
     // nullptr removes the entry.
     static void SetMapix(const char* value) { WriteProfileStringA("Mail", "MAPIX", value); }
     // nullptr removes the value: the program then tries WAB32.DLL.
-    static bool SetWabLibrary(const char* path) { return WriteValue(HKEY_LOCAL_MACHINE, kWabKey, "", path); }
+    static bool SetWabLibrary(const char* path, DWORD type = REG_SZ)
+    {
+        return WriteValue(HKEY_LOCAL_MACHINE, kWabKey, "", path, type);
+    }
     // "native" loads MAPI32.DLL from the program's folder, "" disables it,
     // nullptr leaves Wine's own.
     static bool SetMapiOverride(const char* value)
@@ -106,7 +111,8 @@ private:
         return found;
     }
 
-    static bool WriteValue(HKEY root, const char* keyName, const char* valueName, const char* text)
+    static bool WriteValue(HKEY root, const char* keyName, const char* valueName, const char* text,
+                           DWORD type = REG_SZ)
     {
         HKEY key = nullptr;
         if (RegCreateKeyExA(root, keyName, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr) !=
@@ -114,7 +120,7 @@ private:
             return false;
         LONG status = ERROR_SUCCESS;
         if (text != nullptr) {
-            status = RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+            status = RegSetValueExA(key, valueName, 0, type, reinterpret_cast<const BYTE*>(text),
                                     static_cast<DWORD>(std::strlen(text) + 1));
         } else {
             status = RegDeleteValueA(key, valueName);
@@ -391,6 +397,19 @@ TEST_F(AddressBookRun, MapiLogonFailureEndsSessionWithoutMessageOfItsOwn)
     EXPECT_EQ(Calls(), expectedCalls);
 }
 
+TEST_F(AddressBookRun, MapiInitializeFailureEndsWithoutLogonOrUninitialize)
+{
+    UseMapiDouble();
+    WriteBook(std::string(kMixedBook) + "set\tMAPIInitialize\tfail\n");
+    const std::string exportPath = WorkPath("export.dat");
+    StartWithSource(exportPath, kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectNoEntryWarningAndHandBack(exportPath);
+
+    const std::vector<std::string> expectedCalls = {"MAPI32 loaded", "MAPIInitialize init=null", "MAPI32 freed"};
+    EXPECT_EQ(Calls(), expectedCalls);
+}
+
 TEST_F(AddressBookRun, FailedAddressDialogFreesTheListItReturned)
 {
     UseMapiDouble();
@@ -456,6 +475,104 @@ TEST_F(AddressBookRun, MissingMapiLibraryIsReportedBeforeNoEntryWarning)
     EXPECT_EQ(error.caption, kMapiErrorCaption);
     EXPECT_EQ(error.text, kMapiMissingText);
     ExpectNoEntryWarningAndHandBack(exportPath);
+}
+
+// Below HKLM, where installed Office and Click-to-Run keep the keys of the
+// Office versions.
+constexpr char kOfficeKey[] = "Software\\Microsoft\\Office";
+constexpr char kClickToRunOfficeKey[] =
+    "Software\\Microsoft\\Office\\ClickToRun\\REGISTRY\\MACHINE\\Software\\Microsoft\\Office";
+
+// Outlook's Bitness values for a program of this test's bitness (faximport
+// is built alike) and for one of the other, and the other's release package.
+constexpr bool kTest64Bit = sizeof(void*) == 8;
+constexpr const char* kOwnBitness = kTest64Bit ? "x64" : "x86";
+constexpr const char* kOtherBitness = kTest64Bit ? "x86" : "x64";
+const std::string kOtherPackage =
+    std::string("faximport-") + FAXIMPORT_RELEASE_VERSION + (kTest64Bit ? "-x86.zip" : "-x64.zip");
+
+// Outlook's Bitness value under <officeKey>\<version>\Outlook in the 64-bit
+// registry view, for one test. That Outlook key must not exist yet; the keys
+// created for it are deleted again, deepest first, when this goes.
+class OutlookBitnessValue {
+public:
+    OutlookBitnessValue(const std::string& officeKey, const char* version, const char* bitness)
+    {
+        const std::string path = officeKey + "\\" + version + "\\Outlook";
+        for (std::size_t end = path.find('\\');; end = path.find('\\', end + 1)) {
+            const std::string level = path.substr(0, end);
+            if (!created_.empty() || !KeyExists(level))
+                created_.push_back(level);
+            if (end == std::string::npos)
+                break;
+        }
+        HKEY opened = nullptr;
+        if (created_.empty() || RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
+                                                KEY_WRITE | KEY_WOW64_64KEY, nullptr, &opened, nullptr) != ERROR_SUCCESS)
+            return;
+        const UniqueRegistryKey key(opened);
+        written_ = RegSetValueExA(key.get(), "Bitness", 0, REG_SZ, reinterpret_cast<const BYTE*>(bitness),
+                                  static_cast<DWORD>(std::strlen(bitness) + 1)) == ERROR_SUCCESS;
+    }
+
+    ~OutlookBitnessValue()
+    {
+        for (auto level = created_.rbegin(); level != created_.rend(); ++level)
+            RegDeleteKeyExA(HKEY_LOCAL_MACHINE, level->c_str(), KEY_WOW64_64KEY, 0);
+    }
+
+    OutlookBitnessValue(const OutlookBitnessValue&) = delete;
+    OutlookBitnessValue& operator=(const OutlookBitnessValue&) = delete;
+
+    // False when the Outlook key was there before or the value was not written.
+    bool Written() const { return written_; }
+
+private:
+    static bool KeyExists(const std::string& path)
+    {
+        HKEY opened = nullptr;
+        const bool exists =
+            RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &opened) == ERROR_SUCCESS;
+        const UniqueRegistryKey key(exists ? opened : nullptr);
+        return exists;
+    }
+
+    std::vector<std::string> created_;
+    bool written_ = false;
+};
+
+TEST_F(AddressBookRun, OutlookOfTheOtherBitnessIsNamedBeforeMapi32IsLoaded)
+{
+    UseMapiDouble();
+    WriteBook(kMixedBook);
+    const OutlookBitnessValue outlook(kOfficeKey, "16.0", kOtherBitness);
+    ASSERT_TRUE(outlook.Written());
+    const std::string exportPath = WorkPath("export.dat");
+    StartWithSource(exportPath, kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+
+    const MessageBoxInfo error = AnswerNextMessage();
+    EXPECT_EQ(error.caption, kMapiErrorCaption);
+    EXPECT_NE(error.text.find(kOtherPackage), std::string::npos) << error.text;
+    ExpectNoEntryWarningAndHandBack(exportPath);
+    EXPECT_EQ(Calls(), std::vector<std::string>()) << "MAPI32.DLL was loaded";
+}
+
+TEST_F(AddressBookRun, OutlookOfTheProgramsOwnBitnessInClickToRunOutranksAnOlderVersion)
+{
+    UseMapiDouble();
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\tann\n");
+    const OutlookBitnessValue older(kOfficeKey, "15.0", kOtherBitness);
+    const OutlookBitnessValue clickToRun(kClickToRunOfficeKey, "16.0", kOwnBitness);
+    ASSERT_TRUE(older.Written());
+    ASSERT_TRUE(clickToRun.Written());
+    const std::string exportPath = WorkPath("export.dat");
+    StartWithSource(exportPath, kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}});
 }
 
 // Everyone contains Sales and itself; Sales contains Support, which contains
@@ -637,6 +754,50 @@ TEST_F(AddressBookRun, WithoutRegisteredPathTheWab32BesideTheProgramIsUsed)
     EXPECT_NE(std::find(calls.begin(), calls.end(), ExpectedWabOpenCall("")),
               calls.end());
     EXPECT_TRUE(RemoveFile(program));
+    EXPECT_TRUE(RemoveFile(folder + "\\WAB32.DLL"));
+    RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(AddressBookRun, RegisteredWabPathWithEnvironmentVariablesIsExpanded)
+{
+    // As Windows registers it: REG_EXPAND_SZ naming a folder through a variable.
+    SetEnvironmentVariableA("FAXIMPORT_TEST_LIBRARIES", OwnDirectory().c_str());
+    ASSERT_TRUE(PlatformSettings::SetWabLibrary("%FAXIMPORT_TEST_LIBRARIES%wab_double.dll", REG_EXPAND_SZ));
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\npick\tann\n");
+    const std::string exportPath = WorkPath("export.dat");
+    StartWithSource(exportPath, kWabItem, true);
+    SetEnvironmentVariableA("FAXIMPORT_TEST_LIBRARIES", nullptr);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}});
+}
+
+TEST_F(AddressBookRun, LibraryInTheCurrentFolderIsNeverLoaded)
+{
+    // The host starts the program with a current folder that holds a
+    // WAB32.DLL; neither the program's folder nor the registry names one.
+    const std::string folder = std::string(kWorkFolder) + "-current";
+    ASSERT_TRUE(EnsureDirectory(folder));
+    ASSERT_TRUE(CopyFileA((OwnDirectory() + kWabDouble).c_str(), (folder + "\\WAB32.DLL").c_str(), FALSE));
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    Start(WorkPath("export.dat"));
+    SetCurrentDirectoryA(previous);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND dialog = WaitForDataTypeDialog();
+    ASSERT_TRUE(dialog) << "no data type dialog";
+    const std::vector<ComboItem> items = ComboItems(dialog, kKindCombo);
+    ASSERT_EQ(items.size(), 2u) << "an address book was offered";
+    EXPECT_EQ(items[0].text, kCsvItem);
+    EXPECT_EQ(items[1].text, kSpeedDialItem);
+    PostClick(dialog, IDCANCEL);
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kPlainExportCommand);
+    EXPECT_EQ(Calls(), std::vector<std::string>()) << "the WAB32.DLL in the current folder was loaded";
     EXPECT_TRUE(RemoveFile(folder + "\\WAB32.DLL"));
     RemoveDirectoryA(folder.c_str());
 }
