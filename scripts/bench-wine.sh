@@ -2,20 +2,26 @@
 # Builds faximport.exe and the selection benchmark, then runs the benchmark
 # under Wine on a virtual display and prints its figures.
 #   scripts/bench-wine.sh [entries]      (default 65535)
-# BUILD_DIR (default build/windows) and WINEPREFIX (default inside it) may
-# point elsewhere, e.g. to keep apart from another build on the same machine.
+# It runs the build this host can execute, as scripts/demo.sh does
+# (FAXIMPORT_ARCH=i686 or x86_64 asks for one). BUILD_DIR (default that
+# build's tree) and WINEPREFIX (default inside it) may point elsewhere, e.g.
+# to keep apart from another build on the same machine.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
-build="${BUILD_DIR:-$root/build/windows}"
-export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
+wanted_arch="${FAXIMPORT_ARCH:-}"
+unset FAXIMPORT_ARCH
+if [ -n "${BUILD_DIR:-}" ]; then
+    export WINEPREFIX="${WINEPREFIX:-$BUILD_DIR/wineprefix}"
+fi
 
 "$here/bootstrap.sh"
+. "$here/wine-env.sh" "$wanted_arch"
+build="${BUILD_DIR:-$FAXIMPORT_BUILD_DIR}"
 cd "$root"
-cmake --preset windows -B "$build" >/dev/null
+cmake --preset "$FAXIMPORT_WINDOWS_PRESET" -B "$build" >/dev/null
 cmake --build "$build" -j2 --target selection_bench
 
-. "$here/wine-env.sh"
 bench_exe="$build/bench/wine/selection_bench.exe"
 
 # A wineserver left from another display would break window creation; the
@@ -23,13 +29,13 @@ bench_exe="$build/bench/wine/selection_bench.exe"
 wineserver -k 2>/dev/null || true
 set +e
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    here=$1 bench=$2; shift 2
-    "$here/wine-prefix.sh" || exit 1
+    here=$1 arch=$2 bench=$3; shift 3
+    "$here/wine-prefix.sh" "$arch" || exit 1
     wine "$bench" "$@"
     status=$?
     wineserver -k 2>/dev/null
     exit $status
-' bench-run "$here" "$bench_exe" "$@"
+' bench-run "$here" "$FAXIMPORT_ARCH" "$bench_exe" "$@"
 status=$?
 set -e
 exit $status

@@ -7,9 +7,10 @@ packages=(
     cmake make g++ pkg-config clang libclang-rt-dev
     libgtest-dev googletest libgmock-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine32:i386 wine64
     xvfb xauth x11-apps imagemagick
-    python3
+    python3 zip
 )
 
 missing=()
