@@ -71,8 +71,11 @@ int BuildEntries(const LineTable& lines, std::size_t headerIndex, const ColumnCh
 {
     rejectedRows = 0;
     CsvFieldTable fields;
-    const std::size_t lastDataRow = lines.Count() - 1; // the tail after the last LF is never a row
-    for (std::size_t row = headerIndex + 1; row < lastDataRow; ++row) {
+    // Up to and with the tail after the last LF: a file whose last record has
+    // no line break after it still holds that record. An empty tail (the file
+    // ends with a line break) has no fields and is passed over like any
+    // empty line.
+    for (std::size_t row = headerIndex + 1; row < lines.Count(); ++row) {
         fields[0] = lines.At(row);
         const int count = SplitCsvFields(fields);
         if (count == 0)

@@ -83,12 +83,18 @@ TEST_F(CsvReaderTest, NoFaxColumnIsRefused)
     EXPECT_EQ(dialogs.selectCalls, 0);
 }
 
-TEST_F(CsvReaderTest, LineEndsAndTheUnterminatedTail)
+TEST_F(CsvReaderTest, LineEndsAndTheUnterminatedLastRecord)
 {
     Read("Name,Fax\r\nAnn,1\r\nBea,2\r\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2"}));
-    Read("Name,Fax\nAnn,1\nBea,2");
-    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"})) << "the last line without a line end is not read";
+    // The last record is read also without a line end after it, and counts.
+    const ReadOutcome unterminated = Read("Name,Fax\nAnn,1\nBea,2");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2"}));
+    EXPECT_EQ(unterminated.result, 2);
+    EXPECT_EQ(Read("Name,Fax\nAnn,1\nBea,").rejected, 1) << "an unusable last row counts as rejected";
+    // A header alone, without a line end, has no rows.
+    EXPECT_EQ(Read("Name,Fax").result, 0);
+    EXPECT_TRUE(dialogs.seenEntries.empty());
     // CR alone does not end a line: everything is the header.
     const ReadOutcome crOnly = Read("Name,Fax\rAnn,1\r");
     EXPECT_EQ(crOnly.result, 0);
