@@ -13,6 +13,7 @@ namespace {
 constexpr int kNoColumn = -1;
 
 struct ColumnChoice {
+    char separator = ',';
     int nameColumn = kNoColumn;
     std::vector<int> faxColumns;
 };
@@ -32,7 +33,7 @@ int FindColumnsByHeader(char* header, ColumnChoice& choice)
     UpperCaseAscii(header);
     CsvFieldTable fields;
     fields[0] = header;
-    const int count = SplitCsvFields(fields);
+    const int count = SplitCsvFields(fields, choice.separator);
     if (count < 0)
         return kReadUnclosedQuote;
     for (int i = 0; i < count; ++i) {
@@ -50,7 +51,7 @@ int MapColumnsByHand(char* header, CsvDialogs& dialogs, const std::string& path,
 {
     CsvFieldTable fields;
     fields[0] = header;
-    const int count = SplitCsvFields(fields);
+    const int count = SplitCsvFields(fields, choice.separator);
     if (count < 0)
         return kReadUnclosedQuote;
     const std::vector<const char*> headerFields(fields.begin(), fields.begin() + count);
@@ -77,7 +78,7 @@ int BuildEntries(const LineTable& lines, std::size_t headerIndex, const ColumnCh
     // empty line.
     for (std::size_t row = headerIndex + 1; row < lines.Count(); ++row) {
         fields[0] = lines.At(row);
-        const int count = SplitCsvFields(fields);
+        const int count = SplitCsvFields(fields, choice.separator);
         if (count == 0)
             continue;
         if (count < 0)
@@ -124,6 +125,7 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const std::string&
         char* header = lines.At(headerIndex);
 
         ColumnChoice choice;
+        choice.separator = DetectFieldSeparator(header);
         if (kind == kKindCsvManual) {
             const int mapped = MapColumnsByHand(header, dialogs, path, choice);
             if (mapped <= 0)

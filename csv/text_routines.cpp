@@ -27,7 +27,7 @@ char* ReadQuotedField(char* quote)
         closing = next;
     }
     // The bytes after the closing quote stay in the buffer up to the next
-    // comma, so the comma search below starts behind them.
+    // separator, so the separator search below starts behind them.
     *end = '\0';
     return closing;
 }
@@ -36,15 +36,15 @@ bool IsHighByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 
 } // namespace
 
-CsvSplit SplitCsvLine(CsvFieldTable& fields)
+CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator)
 {
     CsvSplit split;
     char* cursor = fields[0];
     if (cursor == nullptr || *cursor == '\0')
         return split;
-    int commas = 0;
+    int commas = 0; // separators passed so far
     for (;;) {
-        char* fieldEnd = cursor; // the field's text must not reach past here when searching commas
+        char* fieldEnd = cursor; // the field's text must not reach past here when searching separators
         if (*cursor == '"') {
             fields[commas] = cursor + 1;
             char* closing = ReadQuotedField(cursor);
@@ -57,13 +57,13 @@ CsvSplit SplitCsvLine(CsvFieldTable& fields)
         } else {
             fields[commas] = cursor;
         }
-        char* comma = std::strchr(fieldEnd, ',');
-        if (comma == nullptr) {
+        char* next = std::strchr(fieldEnd, separator);
+        if (next == nullptr) {
             split.fieldCount = commas + 1;
             return split;
         }
-        *comma = '\0';
-        cursor = comma + 1;
+        *next = '\0';
+        cursor = next + 1;
         ++commas;
         if (commas == kMaxCsvFields) {
             split.fieldCount = kMaxCsvFields;
@@ -72,10 +72,37 @@ CsvSplit SplitCsvLine(CsvFieldTable& fields)
     }
 }
 
-int SplitCsvFields(CsvFieldTable& fields)
+int SplitCsvFields(CsvFieldTable& fields, char separator)
 {
-    const CsvSplit split = SplitCsvLine(fields);
+    const CsvSplit split = SplitCsvLine(fields, separator);
     return split.unclosedQuote ? kUnclosedQuote : split.fieldCount;
+}
+
+char DetectFieldSeparator(const char* header)
+{
+    bool semicolon = false;
+    bool tab = false;
+    bool fieldStart = true; // a quote opens a quoted field only as its first byte
+    for (const char* p = header; *p != '\0'; ++p) {
+        if (fieldStart && *p == '"') {
+            // Past the quoted field; a doubled quote stays inside it.
+            while (*++p != '\0' && !(*p == '"' && p[1] != '"'))
+                if (*p == '"')
+                    ++p;
+            if (*p == '\0')
+                break;
+            fieldStart = false;
+            continue;
+        }
+        if (*p == ',')
+            return ',';
+        semicolon = semicolon || *p == ';';
+        tab = tab || *p == '\t';
+        fieldStart = *p == ';' || *p == '\t';
+    }
+    if (semicolon)
+        return ';';
+    return tab ? '\t' : ',';
 }
 
 void TrimSpaces(char* text)

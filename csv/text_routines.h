@@ -18,11 +18,16 @@ struct CsvSplit {
     bool unclosedQuote = false; // a quoted field had no closing quote
 };
 
-// Cuts the line at fields[0] into comma-separated fields, in place.
-CsvSplit SplitCsvLine(CsvFieldTable& fields);
+// Cuts the line at fields[0] into fields, in place, at each separator
+// outside quoted fields.
+CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator = ',');
 // The same, reporting an unclosed quote as kUnclosedQuote: the field count,
 // 0 for an empty line, or -6.
-int SplitCsvFields(CsvFieldTable& fields);
+int SplitCsvFields(CsvFieldTable& fields, char separator = ',');
+// The separator a CSV file's header line shows: a comma when it holds one
+// outside quoted fields; else a semicolon (Excel in many European locales)
+// or a tab (Excel's Unicode text), when it holds one; else a comma.
+char DetectFieldSeparator(const char* header);
 
 // Removes leading and trailing blanks (0x20 only).
 void TrimSpaces(char* text);

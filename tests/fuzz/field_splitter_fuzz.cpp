@@ -10,7 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t length = std::strlen(line.data());
     CsvFieldTable fields;
     fields[0] = line.data();
-    const CsvSplit split = SplitCsvLine(fields);
+    // Split at the separator the line itself would choose as a header.
+    const char separator = DetectFieldSeparator(line.data());
+    if (separator != ',' && separator != ';' && separator != '\t')
+        __builtin_trap();
+    const CsvSplit split = SplitCsvLine(fields, separator);
     if (split.fieldCount < 0 || split.fieldCount > kMaxCsvFields)
         __builtin_trap();
     for (int i = 0; i < split.fieldCount; ++i) {

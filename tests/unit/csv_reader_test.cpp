@@ -75,6 +75,22 @@ TEST_F(CsvReaderTest, AutomaticModeMatchesNameExactlyAndFaxAnywhere)
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
 }
 
+TEST_F(CsvReaderTest, SemicolonAndTabFilesAreSplitAtTheirSeparator)
+{
+    // Excel in a German locale: no junk line-as-number entries.
+    const ReadOutcome semicolons = Read("Name;Firma;Fax\nZo\xEB M\xFCller;\"M\xFCller; GmbH\";+49 30 1234567\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Zo\xEB M\xFCller|+49301234567"}));
+    EXPECT_EQ(semicolons.rejected, 0);
+    Read("Name\tFax\tHome Fax\r\nAnn\t1\t2\r\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Ann|2"}));
+    // A comma file keeps semicolons in its fields.
+    Read("Name,Fax\nLee; Ann,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Lee; Ann|1"}));
+    // Manual mode shows the header fields as they are separated.
+    Read("Vorname;Fax\nAnn;1\n", kKindCsvManual);
+    EXPECT_EQ(dialogs.seenHeader, (Texts{"Vorname", "Fax"}));
+}
+
 TEST_F(CsvReaderTest, NoFaxColumnIsRefused)
 {
     const ReadOutcome outcome = Read("Name,Phone\nAnn,123\n");

@@ -9,13 +9,13 @@
 namespace {
 
 // Splits a copy of line and returns its fields, or {"<-6>"} for an unclosed quote.
-std::vector<std::string> Split(const std::string& line)
+std::vector<std::string> Split(const std::string& line, char separator = ',')
 {
     std::vector<char> buffer(line.begin(), line.end());
     buffer.push_back('\0');
     CsvFieldTable fields;
     fields[0] = buffer.data();
-    const int count = SplitCsvFields(fields);
+    const int count = SplitCsvFields(fields, separator);
     if (count < 0)
         return {"<" + std::to_string(count) + ">"};
     return std::vector<std::string>(fields.begin(), fields.begin() + count);
@@ -60,6 +60,28 @@ TEST(SplitCsvFields, QuotedFields)
     EXPECT_EQ(Split("\"\""), (Fields{""}));
     // A doubled quote with no quote after it ends the text before the pair.
     EXPECT_EQ(Split("\"ab\"\"cd,e"), (Fields{"ab", "e"}));
+}
+
+TEST(SplitCsvFields, OtherSeparatorsLeaveCommasInTheText)
+{
+    EXPECT_EQ(Split("M\xFCller, Zo\xEB;\"a;b\";+49 30", ';'), (Fields{"M\xFCller, Zo\xEB", "a;b", "+49 30"}));
+    EXPECT_EQ(Split("a,b\t\tc", '\t'), (Fields{"a,b", "", "c"}));
+}
+
+TEST(DetectFieldSeparator, TheHeaderDecides)
+{
+    EXPECT_EQ(DetectFieldSeparator("Name,Fax"), ',');
+    EXPECT_EQ(DetectFieldSeparator("Name;Fax;Notes, misc"), ',') << "any comma outside quotes keeps commas";
+    EXPECT_EQ(DetectFieldSeparator("Name;Fax"), ';');
+    EXPECT_EQ(DetectFieldSeparator("\"Name, full\";\"Fax\"\"s\""), ';') << "commas inside quotes do not count";
+    EXPECT_EQ(DetectFieldSeparator("Name\tFax"), '\t');
+    EXPECT_EQ(DetectFieldSeparator("Name\tFax;x"), ';');
+    EXPECT_EQ(DetectFieldSeparator("Fax"), ',');
+    EXPECT_EQ(DetectFieldSeparator(""), ',');
+    // A quote inside a field opens nothing; an unclosed one ends the search.
+    EXPECT_EQ(DetectFieldSeparator("Bob \"B\";Fax"), ';');
+    EXPECT_EQ(DetectFieldSeparator("\"Name;Fax"), ',');
+    EXPECT_EQ(DetectFieldSeparator("\"a\"\""), ',');
 }
 
 TEST(SplitCsvFields, UnclosedQuoteIsAnError)
