@@ -4,16 +4,6 @@
 
 #include "csv/text_routines.h"
 
-namespace {
-
-// A text property cut to the 30 bytes an entry can hold.
-void CopyProperty(char (&field)[kTextFieldBytes], const std::string& text)
-{
-    CopyTextField(field, text.c_str());
-}
-
-} // namespace
-
 void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked)
 {
     result_.entryCount = 0;
@@ -101,7 +91,7 @@ void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
     const std::int32_t validBefore = counters_.validFaxCount;
     char name[kTextFieldBytes] = "";
     if (values.displayName.present)
-        CopyProperty(name, values.displayName.text);
+        CopyTextField(name, values.displayName.text.c_str(), leadBytes_);
 
     bool anyNumber = false;
     for (const OptionalText& number : values.faxNumbers)
@@ -114,7 +104,7 @@ void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
         if (!number.present)
             continue;
         char fax[kTextFieldBytes];
-        CopyProperty(fax, number.text);
+        CopyTextField(fax, number.text.c_str(), leadBytes_);
         char entryName[kTextFieldBytes];
         std::memcpy(entryName, name, sizeof name);
         const int added = AddRecipientEntry(entryName, fax, result_);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "addrbook/address_book.h"
+#include "app/ansi_code_page.h"
 #include "app/import_result.h"
 #include "app/session_platform.h"
 
@@ -13,8 +14,10 @@ constexpr int kMaxExpandedLists = 256;
 
 class FaxExtraction {
 public:
-    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters)
-        : book_(book), result_(result), counters_(counters) {}
+    // Names are cut between the characters of the code page with leadBytes.
+    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters,
+                  const LeadByteSet& leadBytes)
+        : book_(book), result_(result), counters_(counters), leadBytes_(leadBytes) {}
 
     // The whole walk over the picked entries.
     void ExtractFaxEntries(const std::vector<AddressEntryRef>& picked);
@@ -32,5 +35,6 @@ private:
     AddressBook& book_;
     ImportResult& result_;
     SessionCounters& counters_;
+    const LeadByteSet& leadBytes_;
     std::vector<EntryId> expandedLists_;
 };

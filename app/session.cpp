@@ -2,6 +2,7 @@
 
 #include "addrbook/address_book_source.h"
 #include "addrbook/fax_extraction.h"
+#include "app/ansi_code_page.h"
 #include "app/command_line.h"
 #include "app/export_writer.h"
 #include "app/file_system.h"
@@ -109,7 +110,7 @@ void ImportSession::PickAndExtract(AddressBookSource& source)
     if (!source.ShowAddressDialog(picked) || picked.empty())
         return;
     const std::unique_ptr<ProgressNotice> notice = source.ShowProgressNotice();
-    FaxExtraction(source.Book(), result_, counters_).ExtractFaxEntries(picked);
+    FaxExtraction(source.Book(), result_, counters_, platform_.CodePage().LeadBytes()).ExtractFaxEntries(picked);
 }
 
 void ImportSession::RunFileSource(int kind)
@@ -123,9 +124,11 @@ void ImportSession::RunFileSource(int kind)
         SpeedDialDialogs* dialogs = platform_.SpeedDialUi();
         if (dialogs == nullptr)
             return;
-        read = ReadSpeedDialFile(platform_.Files(), *dialogs, sourcePath, result_, rejected, speedDialTable_);
+        read = ReadSpeedDialFile(platform_.Files(), *dialogs, sourcePath, result_, rejected, speedDialTable_,
+                                 platform_.CodePage().LeadBytes());
     } else {
-        read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), sourcePath, result_, rejected, kind);
+        read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,
+                                 rejected, kind);
     }
     if (read < 0 && read >= kReadTooManyEntries) {
         ReportReaderError(read, sourcePath);

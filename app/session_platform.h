@@ -12,6 +12,7 @@ class FileSystem;
 class CsvDialogs;
 class SpeedDialDialogs;
 class AddressBookSource;
+class AnsiCodePage;
 
 enum class MessageIcon { kError, kWarning };
 
@@ -54,6 +55,8 @@ public:
     virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
 
     virtual FileSystem& Files() = 0;
+    // The code page the host reads the exported texts in.
+    virtual const AnsiCodePage& CodePage() = 0;
     virtual CsvDialogs& CsvUi() = 0;
     // The speed-dial selection; none while this build has no such dialog.
     virtual SpeedDialDialogs* SpeedDialUi() { return nullptr; }

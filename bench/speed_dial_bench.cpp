@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "app/ansi_code_page.h"
 #include "app/file_system.h"
 #include "app/import_result.h"
 #include "bench/median_time.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"
+#include "support/windows_1252.h"
 
 namespace {
 
@@ -89,12 +91,12 @@ int main()
         ImportResult result;
         int rejected = 0;
         std::unique_ptr<SpeedDialTable> table;
-        ReadSpeedDialFile(speedDial, dialogs, "speed.csv", result, rejected, table);
+        ReadSpeedDialFile(speedDial, dialogs, "speed.csv", result, rejected, table, LeadByteSet());
     });
     const double csvSeconds = MedianSeconds(runs, [&] {
         ImportResult result;
         int rejected = 0;
-        ReadCsvRecipients(csv, dialogs, "list.csv", result, rejected, kKindCsvAuto);
+        ReadCsvRecipients(csv, dialogs, Windows1252(), "list.csv", result, rejected, kKindCsvAuto);
     });
     std::printf("file size: %.1f MB each (median of %d runs)\n", static_cast<double>(size) / 1e6, runs);
     std::printf("speed-dial reader, 65535 lines: %.1f ms\n", speedDialSeconds * 1e3);

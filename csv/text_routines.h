@@ -2,45 +2,26 @@
 // All of them work in place on zero-terminated single-byte texts.
 #pragma once
 
-#include <array>
 #include <string>
 
+#include "csv/field_splitter.h"
+
+class LeadByteSet;
 struct ImportResult;
-
-constexpr int kMaxCsvFields = 1024;
-using CsvFieldTable = std::array<char*, kMaxCsvFields>;
-
-constexpr int kUnclosedQuote = -6;
-
-// Result of cutting one line into fields.
-struct CsvSplit {
-    int fieldCount = 0;         // fields found; with an unclosed quote, the open field is the last
-    bool unclosedQuote = false; // a quoted field had no closing quote
-};
-
-// Cuts the line at fields[0] into fields, in place, at each separator
-// outside quoted fields.
-CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator = ',');
-// The same, reporting an unclosed quote as kUnclosedQuote: the field count,
-// 0 for an empty line, or -6.
-int SplitCsvFields(CsvFieldTable& fields, char separator = ',');
-// The separator a CSV file's header line shows: a comma when it holds one
-// outside quoted fields; else a semicolon (Excel in many European locales)
-// or a tab (Excel's Unicode text), when it holds one; else a comma.
-char DetectFieldSeparator(const char* header);
 
 // Removes leading and trailing blanks (0x20 only).
 void TrimSpaces(char* text);
+// Turns line breaks (CR LF counts as one) and tabs into blanks.
+void BlankLineBreaks(char* text);
 // Turns "[" and "]" into "(" and ")", leaving the second byte of a double-byte
 // character alone.
 void ReplaceBrackets(char* text);
 // Upper-cases a to z and drops every byte that cannot be part of a dialled
 // number; returns the remaining length.
 int CleanFaxNumber(char* text);
-// Cuts a text to at most maxBytes bytes.
-void CutText(char* text, int maxBytes);
-// Copies at most kMaxTextBytes bytes of source into a kTextFieldBytes field.
-void CopyTextField(char* field, const char* source);
+// Copies at most kMaxTextBytes bytes of source into a kTextFieldBytes field;
+// a double-byte character that would lose its trail byte is left out whole.
+void CopyTextField(char* field, const char* source, const LeadByteSet& leadBytes);
 
 // "name [fax]"
 std::string FormatEntryText(const char* name, const char* fax);

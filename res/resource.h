@@ -12,6 +12,7 @@
 /* File chooser filters, "description|pattern|..." with a final separator. */
 #define IDS_FILTER_CSV 1
 #define IDS_FILTER_WAB 2
+#define IDS_FILTER_CONTACTS 3
 
 /* Confirmation dialog. */
 #define IDD_CONFIRM 101

@@ -3,7 +3,7 @@
 # two at a time. New inputs land in build/fuzz/found/<target>; a crash leaves
 # its input in build/fuzz/ — copy it into tests/fuzz/corpus/<target>/ so it
 # stays a regression case.
-#   scripts/fuzz.sh [seconds per target]
+#   scripts/fuzz.sh [seconds per target [target...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
@@ -12,7 +12,9 @@ scripts/bootstrap.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
-targets=(field_splitter csv_reader speed_dial_reader codecs)
+targets=(field_splitter csv_reader speed_dial_reader codecs text_decoder vcard_reader)
+# Targets named after the seconds run alone.
+if (($# > 1)); then targets=("${@:2}"); fi
 run_target() {
     local target=$1
     mkdir -p "build/fuzz/found/$target"

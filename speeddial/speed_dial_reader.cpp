@@ -43,7 +43,7 @@ void ReplaceLast(StringList& list, const char* text)
 } // namespace
 
 int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
-                       ImportResult& result)
+                       ImportResult& result, const LeadByteSet& leadBytes)
 {
     if (columnCount <= kTypeColumn)
         return 0;
@@ -66,11 +66,11 @@ int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialR
             result.speedDialKeys.Append(text);
             break;
         case kFaxColumn:
-            CopyTextField(record.faxNumber, text);
+            CopyTextField(record.faxNumber, text, leadBytes);
             break;
         case kNameColumn:
             ReplaceBrackets(text);
-            CopyTextField(record.name, text);
+            CopyTextField(record.name, text, leadBytes);
             break;
         case kCommModeColumn:
             TrimSpaces(text);
@@ -94,7 +94,8 @@ int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialR
 }
 
 int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
-                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table)
+                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table,
+                      const LeadByteSet& leadBytes)
 {
     std::unique_ptr<SpeedDialTable> records;
     {
@@ -140,7 +141,7 @@ int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::s
                 break;
             SpeedDialRecord& slot = (*records)[accepted];
             slot = InitialSpeedDialRecord();
-            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result) == 1) {
+            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result, leadBytes) == 1) {
                 if (++accepted > static_cast<std::size_t>(kMaxEntryCount))
                     return kReadTooManyEntries;
             } else {

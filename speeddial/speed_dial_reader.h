@@ -23,9 +23,11 @@ public:
 
 // Fills record and the five lists from one split data line; 1 accepted, 0 rejected.
 int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
-                       ImportResult& result);
+                       ImportResult& result, const LeadByteSet& leadBytes);
 
 // Returns the number of entries chosen, or a ReaderResult code. table receives
-// the record table once the header has passed; it outlives the call.
+// the record table once the header has passed; it outlives the call. Names
+// are cut between the characters of the code page with leadBytes.
 int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
-                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table);
+                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table,
+                      const LeadByteSet& leadBytes);

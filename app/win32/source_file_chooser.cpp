@@ -24,7 +24,8 @@ bool ChooseSourceFile(HWND owner, int kind, std::string& path)
         break;
     case kKindCsvManual:
     case kKindCsvAuto:
-        filterId = IDS_FILTER_CSV;
+        // The CSV sources read vCard files too.
+        filterId = IDS_FILTER_CONTACTS;
         title = "Import CSV File";
         break;
     case kKindSpeedDial:

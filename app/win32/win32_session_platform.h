@@ -7,6 +7,7 @@
 #include "addrbook/win32/win32_address_book_source.h"
 #include "app/session.h"
 #include "app/session_platform.h"
+#include "app/win32/win32_ansi_code_page.h"
 #include "app/win32/win32_file_system.h"
 #include "csv/win32/win32_csv_dialogs.h"
 #include "speeddial/win32/win32_speed_dial_dialogs.h"
@@ -36,6 +37,7 @@ public:
     void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) override;
 
     FileSystem& Files() override { return files_; }
+    const AnsiCodePage& CodePage() override { return codePage_; }
     CsvDialogs& CsvUi() override { return csvDialogs_; }
     SpeedDialDialogs* SpeedDialUi() override { return &speedDialDialogs_; }
     AddressBookSource* AddressBooks() override { return &addressBooks_; }
@@ -44,6 +46,7 @@ private:
     HWND& hostWindow_;
     int pendingCommand_ = kCommandPlainExport;
     Win32FileSystem files_;
+    Win32AnsiCodePage codePage_;
     Win32CsvDialogs csvDialogs_;
     Win32SpeedDialDialogs speedDialDialogs_;
     Win32AddressBookSource addressBooks_{hostWindow_};

@@ -4,6 +4,7 @@
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
 #include "fuzz_input.h"
+#include "support/windows_1252.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ScriptedDialogs dialogs(choice);
         ImportResult result;
         int rejected = 0;
-        const int read = ReadCsvText(text, dialogs, "fuzz.csv", result, rejected, kind);
+        const int read = ReadCsvText(text, dialogs, Windows1252(), "fuzz.csv", result, rejected, kind);
         if (read < kReadTooManyEntries)
             __builtin_trap();
         if (read > 0 && (read != result.entryCount || result.recipients.Count() != result.entryCount))

@@ -1,6 +1,8 @@
-// The field splitter and the text routines on arbitrary lines.
+// The field splitter and the text routines on arbitrary lines and files.
 #include <cstring>
 
+#include "app/ansi_code_page.h"
+#include "app/import_result.h"
 #include "csv/text_routines.h"
 #include "fuzz_input.h"
 
@@ -14,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char separator = DetectFieldSeparator(line.data());
     if (separator != ',' && separator != ';' && separator != '\t')
         __builtin_trap();
-    const CsvSplit split = SplitCsvLine(fields, separator);
+    CsvSplit split = SplitCsvLine(fields, separator);
     if (split.fieldCount < 0 || split.fieldCount > kMaxCsvFields)
         __builtin_trap();
     for (int i = 0; i < split.fieldCount; ++i) {
@@ -24,6 +26,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TrimSpaces(fields[i]);
         ReplaceBrackets(fields[i]);
         CleanFaxNumber(fields[i]);
+    }
+
+    // The whole input as a file cut into records: each cut moves on, every
+    // field lies inside the file, and a field is never cut in a character.
+    std::vector<char> file = FileOf(data, size);
+    char* const end = file.data() + size;
+    LeadByteSet leadBytes;
+    if (size > 0 && data[0] % 2 == 1)
+        leadBytes.AddRange(0x81, 0xFE);
+    for (char* record = file.data(); record < end;) {
+        char* next = SplitCsvRecord(record, end, separator, fields, split);
+        if (next <= record || next > end || (split.unclosedQuote && next != end))
+            __builtin_trap();
+        for (int i = 0; i < split.fieldCount; ++i) {
+            if (fields[i] < record || fields[i] > end)
+                __builtin_trap();
+            BlankLineBreaks(fields[i]);
+            char field[kTextFieldBytes];
+            CopyTextField(field, fields[i], leadBytes);
+            const std::size_t cut = std::strlen(field);
+            if (cut > static_cast<std::size_t>(kMaxTextBytes) || std::strncmp(field, fields[i], cut) != 0)
+                __builtin_trap();
+        }
+        record = next;
     }
 
     // An entry text built from any name and number splits back within bounds.

@@ -1,5 +1,6 @@
 // The speed-dial reader on arbitrary files, then the export of the chosen
 // records, which runs every field codec over the column texts.
+#include "app/ansi_code_page.h"
 #include "app/export_writer.h"
 #include "app/file_system.h"
 #include "fuzz_input.h"
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ImportResult result;
     int rejected = 0;
     std::unique_ptr<SpeedDialTable> table;
-    const int read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, rejected, table);
+    const int read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, rejected, table, LeadByteSet());
     if (read > 0) {
         const std::vector<unsigned char> bytes = BuildSpeedDialExport(result, *table);
         if (bytes.size() != 2 + static_cast<std::size_t>(read) * sizeof(SpeedDialRecord))

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "fakes.h"
 
 namespace {
@@ -18,7 +21,7 @@ protected:
     {
         files.files[kPath] = content;
         ReadOutcome outcome;
-        outcome.result = ReadCsvRecipients(files, dialogs, kPath, outcome.importResult, outcome.rejected, kind);
+        outcome.result = ReadCsvRecipients(files, dialogs, codePage, kPath, outcome.importResult, outcome.rejected, kind);
         return outcome;
     }
 
@@ -33,6 +36,7 @@ protected:
 
     FakeFileSystem files;
     FakeCsvDialogs dialogs;
+    Windows1252 codePage;
 };
 
 using Texts = std::vector<std::string>;
@@ -40,11 +44,11 @@ using Texts = std::vector<std::string>;
 TEST_F(CsvReaderTest, FileFailuresComeBackAsCodes)
 {
     ReadOutcome outcome;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, "C:\\missing.csv", outcome.importResult, outcome.rejected, 5),
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", outcome.importResult, outcome.rejected, 5),
               kReadCannotOpen);
     EXPECT_EQ(Read("").result, kReadNothing);
     files.readFailures["C:\\big.csv"] = kReadNoMemory;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, "C:\\big.csv", outcome.importResult, outcome.rejected, 5),
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected, 5),
               kReadNoMemory);
     EXPECT_EQ(dialogs.selectCalls, 0);
 }
@@ -66,10 +70,8 @@ TEST_F(CsvReaderTest, AutomaticModeMatchesNameExactlyAndFaxAnywhere)
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
     Read(" Name,Fax\nAnn,1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
-    Read("Full Name,Fax\nAnn,1\n");
-    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
-    Read("\xEF\xBB\xBFName,Fax\nAnn,1\n");
-    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+    Read("E-mail Display Name,Fax\nAnn,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"|1"})) << "whole header names only";
     // Only the first NAME counts.
     Read("Name,Name,Fax\nAnn,Bea,1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
@@ -115,9 +117,9 @@ TEST_F(CsvReaderTest, LineEndsAndTheUnterminatedLastRecord)
     const ReadOutcome crOnly = Read("Name,Fax\rAnn,1\r");
     EXPECT_EQ(crOnly.result, 0);
     EXPECT_TRUE(dialogs.seenEntries.empty());
-    // A CR inside a line is ordinary text (here cleaned away from the number).
+    // A CR inside a line is a blank in a name and cleaned away from a number.
     Read("Name,Fax\nAn\rn,1\r2\n");
-    EXPECT_EQ(SeenEntries(), (Texts{"An\rn|12"}));
+    EXPECT_EQ(SeenEntries(), (Texts{"An n|12"}));
 }
 
 TEST_F(CsvReaderTest, HeaderIsTheFirstNonEmptyLine)
@@ -249,6 +251,91 @@ TEST_F(CsvReaderTest, LargeInputs)
     EXPECT_EQ(std::string(dialogs.seenEntries[0].name), std::string(30, 'n'));
     EXPECT_EQ(std::string(dialogs.seenEntries[0].faxNumber), std::string(30, '7'));
     EXPECT_EQ(outcome.result, 1);
+}
+
+// The contact programs' own exports, as the sample files hold them.
+TEST_F(CsvReaderTest, ContactProgramExports)
+{
+    struct Sample {
+        const char* file;
+        Texts entries;
+        int rejected;
+    };
+    const Sample samples[] = {
+        {"outlook_contacts.csv",
+         {"Zo\xEB M\xFCller|+49301234567", "Zo\xEB M\xFCller|", "Fran\xE7ois Xavier \xC7" "elik|",
+          "Fran\xE7ois Xavier \xC7" "elik|+33478112233", "B\xE4" "ckerei Gro\xDF|+492215550199",
+          "B\xE4" "ckerei Gro\xDF|", "Ann Lee|", "Ann Lee|"},
+         1},
+        {"google_contacts.csv",
+         {"Zo\xEB M\xFCller|+49301234567", "Lukasz Nowak|+48227654321", "Lukasz Nowak|+48227654322",
+          "Soci\xE9t\xE9 G\xE9n\xE9rale Import|+33140000001"},
+         1},
+        {"thunderbird_contacts.csv", {"Zo\xEB M\xFCller|+49301234567", "?? ??|+81312345678", "Ann Lee|"}, 1},
+        {"excel_semicolon.csv",
+         {"Zo\xEB M\xFCller|+49301234567", "J\xFCrgen Wei\xDF|+49307654321", "Stra\xDF" "enbau AG|+49405550100"},
+         0},
+        {"excel_utf8.csv", {"Zo\xEB M\xFCller|+49301234567", "Fran\xE7ois \xC7" "elik|+33478112233"}, 0},
+        {"excel_unicode.txt", {"Zo\xEB M\xFCller|+49301234567", "Lukasz Nowak|+48227654321"}, 0},
+        {"notepad_utf8.csv", {"Zo\xEB M\xFCller|+49301234567", "Jos\xE9 N\xFA\xF1" "ez|+34911234567"}, 0},
+        {"no_final_line_break.csv", {"Ann Lee|+15550100", "Bea Stone|+15550102"}, 0},
+    };
+    for (const Sample& sample : samples) {
+        std::ifstream in(std::string(FAXIMPORT_SAMPLES_DIR) + "/" + sample.file, std::ios::binary);
+        ASSERT_TRUE(in) << sample.file;
+        const ReadOutcome outcome = Read(std::string(std::istreambuf_iterator<char>(in), {}));
+        EXPECT_EQ(SeenEntries(), sample.entries) << sample.file;
+        EXPECT_EQ(outcome.rejected, sample.rejected) << sample.file;
+    }
+}
+
+TEST_F(CsvReaderTest, NameColumnsOfContactExports)
+{
+    // A display name wins over the parts; the parts are joined by single
+    // blanks, empty ones left out; header names in any case.
+    Read("first name,LAST NAME,Full Name,Fax\nAnn,Lee,\"Dr. Ann Lee\",1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Dr. Ann Lee|1"}));
+    Read("Given Name,Additional Name,Family Name,Fax\n Ann , ,Lee,1\nAnn,B.,Lee,2\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann Lee|1", "Ann B. Lee|2"}));
+    // Localised exports, compared with the code page's letters.
+    Read("PR\xC9NOM;Nom;Soci\xE9t\xE9;T\xE9l\xE9" "copie bureau\nZo\xEB;M\xFCller;;1\n;;Acme;2\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Zo\xEB M\xFCller|1", "Acme|2"}));
+    Read("Nome,Cognome,Societ\xE0,Fax\nLuca,Rossi,,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Luca Rossi|1"}));
+    // NAME keeps its place: an empty one stays empty.
+    Read("Name,Company,Fax\n,Acme,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+    // Line breaks and tabs of a multi-line name become blanks.
+    Read("Name,Fax\n\"Ann\r\nLee\tJr.\",1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann Lee Jr.|1"}));
+}
+
+TEST_F(CsvReaderTest, LabelledPhoneNumbersGiveOnlyTheirFaxNumbers)
+{
+    const ReadOutcome outcome = Read(
+        "Name,Phone 1 - Type,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value,Fax\n"
+        "Ann,Mobile,111,work fax,222 ::: 333,444\n"
+        "Bea,Home,555,Pager,666,\n"
+        "Cy,Work Fax,,Fax,777,\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|222", "Ann|333", "Ann|444", "Bea|", "Cy|777", "Cy|"}));
+    EXPECT_EQ(outcome.rejected, 1);
+    // Columns whose own headers say fax stay plain fax columns, taken once.
+    Read("Name,Fax 1 - Type,Fax 1 - Value\nAnn,Work,123\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|WORK", "Ann|123"}));
+}
+
+TEST_F(CsvReaderTest, QuotedFieldsMayHoldLineBreaks)
+{
+    const ReadOutcome outcome =
+        Read("Name,Fax,Notes\r\nAnn,1,\"line one\r\nline \"\"two\"\"\r\n\"\r\nBea,2,\"a,\nb\"\r\n\r\nCy,3,x");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2", "Cy|3"}));
+    EXPECT_EQ(outcome.rejected, 0);
+    // The quote rule stays: only a field's first byte opens a quoted field.
+    Read("Name,Fax\nBob \"Bobby\" Stone,1\nAnn 5\",2\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Bob \"Bobby\" Stone|1", "Ann 5\"|2"}));
+    // Manual mode sees the fields of a multi-line header record.
+    Read("\"Full\nName\",Fax\nAnn,1\n", kKindCsvManual);
+    EXPECT_EQ(dialogs.seenHeader, (Texts{"Full\nName", "Fax"}));
 }
 
 } // namespace

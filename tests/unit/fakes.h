@@ -11,6 +11,7 @@
 #include "app/session_platform.h"
 #include "csv/csv_reader.h"
 #include "memory_address_book.h"
+#include "support/windows_1252.h"
 
 // Files held in memory; a path can be made to fail with a reader code.
 class FakeFileSystem : public FileSystem {
@@ -127,6 +128,7 @@ public:
     bool confirmOk = true;
 
     FakeFileSystem files;
+    Windows1252 codePage;
     FakeCsvDialogs csv;
     bool offerAddressBooks = true;
     FakeAddressBookSource addressBooks;
@@ -156,6 +158,7 @@ public:
         commands.push_back(commandId);
         events.push_back("handback");
     }
+    const AnsiCodePage& CodePage() override { return codePage; }
     std::string CommandLine() override { return commandLine; }
     std::string ExecutablePath() override { return "C:\\Program Files\\Fax\\faximport.exe"; }
     void InstallHelpFile(const std::string& path) override { helpFile = path; }

@@ -26,7 +26,7 @@ protected:
 
     void Extract(const std::vector<AddressEntryRef>& picked)
     {
-        FaxExtraction(book, result, counters).ExtractFaxEntries(picked);
+        FaxExtraction(book, result, counters, LeadByteSet()).ExtractFaxEntries(picked);
     }
 
     std::vector<std::string> Entries() const

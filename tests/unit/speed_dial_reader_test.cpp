@@ -41,7 +41,7 @@ protected:
         result = ImportResult();
         table.reset();
         rejected = -1;
-        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, table);
+        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, table, LeadByteSet());
     }
 
     std::string Name(std::size_t i) const { return (*table)[i].name; }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ansi_code_page.h"
 #include "app/import_result.h"
 #include "csv/text_routines.h"
 
@@ -218,6 +219,27 @@ TEST(AddRecipientEntry, StopsAtTheCap)
     EXPECT_EQ(Add(result, "P", "1000"), kEntryNotAdded);
     EXPECT_EQ(result.entryCount, 50);
     EXPECT_EQ(result.recipients.Count(), 50u);
+}
+
+TEST(CopyTextField, NeverSplitsADoubleByteCharacter)
+{
+    LeadByteSet shiftJis;
+    shiftJis.AddRange(0x81, 0x9F);
+    shiftJis.AddRange(0xE0, 0xFC);
+    std::string kanji; // trail bytes 0x9F and 0x40 look like a lead byte and a letter
+    for (int i = 0; i < 16; ++i)
+        kanji += "\x88\x9F\x93\x40";
+    char field[kTextFieldBytes];
+    CopyTextField(field, kanji.c_str(), shiftJis);
+    EXPECT_EQ(std::string(field), kanji.substr(0, 30)) << "fifteen characters fit exactly";
+    CopyTextField(field, ("a" + kanji).c_str(), shiftJis);
+    EXPECT_EQ(std::string(field), "a" + kanji.substr(0, 28)) << "the sixteenth would lose its trail byte";
+    // A lead byte at the very end has no trail byte to keep.
+    CopyTextField(field, (std::string(29, 'a') + "\x88").c_str(), shiftJis);
+    EXPECT_EQ(std::string(field), std::string(29, 'a') + "\x88");
+    // In a single-byte code page the same bytes are cut at 30.
+    CopyTextField(field, ("a" + kanji).c_str(), LeadByteSet());
+    EXPECT_EQ(std::string(field).size(), 30u);
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// The ANSI code page the host reads every text in. The readers reach it
+// through this interface to turn Unicode files into it, to compare header
+// names with its letters and to cut texts between its characters; the Win32
+// program asks Windows, the tests bring their own.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+// The bytes that open a double-byte character (code pages 932, 936, 949 and
+// 950); empty in single-byte code pages.
+class LeadByteSet {
+public:
+    void AddRange(unsigned char first, unsigned char last)
+    {
+        for (unsigned byte = first; byte <= last; ++byte)
+            lead_[byte] = true;
+    }
+    bool Contains(char byte) const { return lead_[static_cast<unsigned char>(byte)]; }
+
+private:
+    std::array<bool, 256> lead_{};
+};
+
+class AnsiCodePage {
+public:
+    virtual ~AnsiCodePage() = default;
+    // Appends UTF-16 text in this code page to out. A character the code page
+    // lacks becomes its best-fit letter where there is one, else '?'.
+    // Throws std::bad_alloc.
+    virtual void AppendFromUtf16(const char16_t* text, std::size_t count, std::vector<char>& out) const = 0;
+    // Upper-cases a zero-terminated text in place with this code page's letters.
+    virtual void UpperCase(char* text) const = 0;
+    virtual const LeadByteSet& LeadBytes() const = 0;
+};

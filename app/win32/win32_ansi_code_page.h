@@ -1,0 +1,20 @@
+// The system's ANSI code page, read once when the program starts: the code
+// page the host reads the export in.
+#pragma once
+
+#include <windows.h>
+
+#include "app/ansi_code_page.h"
+
+class Win32AnsiCodePage : public AnsiCodePage {
+public:
+    Win32AnsiCodePage();
+
+    void AppendFromUtf16(const char16_t* text, std::size_t count, std::vector<char>& out) const override;
+    void UpperCase(char* text) const override;
+    const LeadByteSet& LeadBytes() const override { return leadBytes_; }
+
+private:
+    UINT codePage_;
+    LeadByteSet leadBytes_;
+};

@@ -1,0 +1,133 @@
+#include "csv/field_splitter.h"
+
+#include <cstring>
+
+namespace {
+
+char* FindByte(char* from, const char* end, char byte)
+{
+    return static_cast<char*>(std::memchr(from, byte, static_cast<std::size_t>(end - from)));
+}
+
+// Reads a quoted field that starts at quote (its opening quote). The text is
+// gathered in place from quote + 1; doubled quotes become one. Returns the
+// closing quote, or nullptr when the field is not closed before end. A
+// doubled quote with no quote after it anywhere closes the field.
+char* ReadQuotedField(char* quote, char* end)
+{
+    char* closing = FindByte(quote + 1, end, '"');
+    if (closing == nullptr)
+        return nullptr;
+    char* gathered = closing; // where the gathered text ends
+    while (closing + 1 < end && closing[1] == '"') {
+        char* next = FindByte(closing + 2, end, '"');
+        if (next == nullptr)
+            break;
+        *gathered++ = '"';
+        const std::size_t runLength = static_cast<std::size_t>(next - (closing + 2));
+        std::memmove(gathered, closing + 2, runLength);
+        gathered += runLength;
+        closing = next;
+    }
+    // The bytes after the closing quote stay in the buffer up to the next
+    // separator, so the separator search starts behind them.
+    *gathered = '\0';
+    return closing;
+}
+
+} // namespace
+
+char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fields, CsvSplit& split)
+{
+    split = CsvSplit();
+    char* lineEnd = FindByte(record, end, '\n');
+    if (lineEnd == nullptr)
+        lineEnd = end;
+    // An empty line holds no fields.
+    if (lineEnd == record || (lineEnd == record + 1 && *record == '\r')) {
+        if (lineEnd == end)
+            return end;
+        *record = '\0';
+        *lineEnd = '\0';
+        return lineEnd + 1;
+    }
+    int index = 0;
+    for (char* cursor = record;;) {
+        char* fieldEnd = cursor; // a separator is looked for from here on
+        char* const text = *cursor == '"' && cursor < end ? cursor + 1 : cursor;
+        if (index < kMaxCsvFields)
+            fields[index] = text;
+        if (text != cursor) {
+            char* closing = ReadQuotedField(cursor, end);
+            if (closing == nullptr) {
+                split.fieldCount = index < kMaxCsvFields ? index + 1 : kMaxCsvFields;
+                split.unclosedQuote = true;
+                return end;
+            }
+            fieldEnd = closing + 1;
+            // Line breaks inside the quotes belong to the field: the record
+            // ends at the first line feed after it.
+            if (fieldEnd > lineEnd) {
+                lineEnd = FindByte(fieldEnd, end, '\n');
+                if (lineEnd == nullptr)
+                    lineEnd = end;
+            }
+        }
+        char* next = FindByte(fieldEnd, lineEnd, separator);
+        if (next == nullptr)
+            break;
+        *next = '\0';
+        cursor = next + 1;
+        ++index;
+    }
+    split.fieldCount = index < kMaxCsvFields ? index + 1 : kMaxCsvFields;
+    if (lineEnd == end)
+        return end;
+    if (lineEnd > record && lineEnd[-1] == '\r')
+        lineEnd[-1] = '\0';
+    *lineEnd = '\0';
+    return lineEnd + 1;
+}
+
+CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator)
+{
+    CsvSplit split;
+    char* line = fields[0];
+    if (line == nullptr || *line == '\0')
+        return split;
+    SplitCsvRecord(line, line + std::strlen(line), separator, fields, split);
+    return split;
+}
+
+int SplitCsvFields(CsvFieldTable& fields, char separator)
+{
+    const CsvSplit split = SplitCsvLine(fields, separator);
+    return split.unclosedQuote ? kUnclosedQuote : split.fieldCount;
+}
+
+char DetectFieldSeparator(const char* header)
+{
+    bool semicolon = false;
+    bool tab = false;
+    bool fieldStart = true; // a quote opens a quoted field only as its first byte
+    for (const char* p = header; *p != '\0' && *p != '\n'; ++p) {
+        if (fieldStart && *p == '"') {
+            // Past the quoted field; a doubled quote stays inside it.
+            while (*++p != '\0' && !(*p == '"' && p[1] != '"'))
+                if (*p == '"')
+                    ++p;
+            if (*p == '\0')
+                break;
+            fieldStart = false;
+            continue;
+        }
+        if (*p == ',')
+            return ',';
+        semicolon = semicolon || *p == ';';
+        tab = tab || *p == '\t';
+        fieldStart = *p == ';' || *p == '\t';
+    }
+    if (semicolon)
+        return ';';
+    return tab ? '\t' : ',';
+}

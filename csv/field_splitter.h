@@ -1,0 +1,36 @@
+// Cuts CSV text into records and fields in place, as RFC 4180 has them: a
+// double quote as a field's first byte opens a quoted field, which may hold
+// separators, line breaks and doubled quotes; anywhere else it is an
+// ordinary byte.
+#pragma once
+
+#include <array>
+
+constexpr int kMaxCsvFields = 1024;
+using CsvFieldTable = std::array<char*, kMaxCsvFields>;
+
+constexpr int kUnclosedQuote = -6;
+
+// Result of cutting one record into fields.
+struct CsvSplit {
+    int fieldCount = 0;         // fields found (at most kMaxCsvFields); with an unclosed quote, the open field is the last
+    bool unclosedQuote = false; // a quoted field had no closing quote before the end of the text
+};
+
+// Cuts the record that starts at record into fields, up to the line feed
+// that ends it outside quoted fields (a CR before it goes too) or up to end.
+// Fields past kMaxCsvFields are passed over. Returns where the next record
+// starts: end when there is none, or after an unclosed quote.
+char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fields, CsvSplit& split);
+
+// Cuts the zero-terminated line at fields[0] into fields.
+CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator = ',');
+// The same, reporting an unclosed quote as kUnclosedQuote: the field count,
+// 0 for an empty line, or -6.
+int SplitCsvFields(CsvFieldTable& fields, char separator = ',');
+
+// The separator a CSV file's header line shows (read up to its line feed):
+// a comma when it holds one outside quoted fields; else a semicolon (Excel
+// in many European locales) or a tab (Excel's Unicode text), when it holds
+// one; else a comma.
+char DetectFieldSeparator(const char* header);

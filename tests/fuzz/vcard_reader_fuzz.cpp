@@ -1,0 +1,46 @@
+// The vCard reader on arbitrary text, in a single-byte code page or, when the
+// first byte is odd, in one with the lead bytes of code page 932. Every entry
+// must fit its fields, end on a whole character and have a number.
+#include "app/file_system.h"
+#include "csv/vcard_reader.h"
+#include "fuzz_input.h"
+#include "support/windows_1252.h"
+
+namespace {
+
+// Whether the field is terminated inside its bytes, after a whole character.
+bool IsWholeField(const char (&field)[kTextFieldBytes], const LeadByteSet& leadBytes)
+{
+    std::size_t i = 0;
+    while (i < sizeof field && field[i] != '\0') {
+        if (leadBytes.Contains(field[i]) && (i + 1 == sizeof field || field[i + 1] == '\0'))
+            return false;
+        i += leadBytes.Contains(field[i]) ? 2 : 1;
+    }
+    return i < sizeof field;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Windows1252 codePage;
+    if (size > 0 && (data[0] & 1) != 0) {
+        codePage.leadBytes.AddRange(0x81, 0x9F);
+        codePage.leadBytes.AddRange(0xE0, 0xFC);
+    }
+    const std::vector<char> text = TextOf(data, size);
+    IsVCardText(text.data());
+    CsvEntryTable entries;
+    int rejected = -1;
+    const int read = ReadVCardEntries(text.data(), codePage, entries, rejected);
+    if ((read != 0 && read != kReadTooManyEntries) || rejected < 0 ||
+        entries.size() > static_cast<std::size_t>(kMaxEntryCount))
+        __builtin_trap();
+    for (const CsvEntry& entry : entries) {
+        if (!IsWholeField(entry.name, codePage.leadBytes) || !IsWholeField(entry.faxNumber, codePage.leadBytes) ||
+            entry.faxNumber[0] == '\0')
+            __builtin_trap();
+    }
+    return 0;
+}

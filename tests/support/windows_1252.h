@@ -1,0 +1,16 @@
+// Windows-1252 written out for the native tests, the fuzzers and the
+// benchmark: the code page the Win32 program meets most, with a few of
+// Windows' best-fit letters. Lead bytes can be given to stand in for a
+// double-byte code page.
+#pragma once
+
+#include "app/ansi_code_page.h"
+
+class Windows1252 : public AnsiCodePage {
+public:
+    void AppendFromUtf16(const char16_t* text, std::size_t count, std::vector<char>& out) const override;
+    void UpperCase(char* text) const override;
+    const LeadByteSet& LeadBytes() const override { return leadBytes; }
+
+    LeadByteSet leadBytes;
+};

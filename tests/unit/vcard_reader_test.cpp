@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "app/file_system.h"
+#include "csv/text_decoding.h"
+#include "csv/vcard_reader.h"
+#include "support/windows_1252.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct VCardRead {
+    int result = 0;
+    int rejected = -1;
+    Texts entries; // "name|fax"
+};
+
+VCardRead Read(const std::string& text, const AnsiCodePage& codePage = Windows1252())
+{
+    VCardRead read;
+    CsvEntryTable entries;
+    read.result = ReadVCardEntries(text.c_str(), codePage, entries, read.rejected);
+    for (const CsvEntry& entry : entries)
+        read.entries.push_back(std::string(entry.name) + "|" + entry.faxNumber);
+    return read;
+}
+
+std::string Card(const std::string& lines) { return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines + "END:VCARD\r\n"; }
+
+TEST(VCardReader, EverySpellingOfTheFaxTypeCounts)
+{
+    for (const char* tel : {"TEL;FAX;WORK:", "TEL;WORK;FAX:", "TEL;TYPE=WORK;TYPE=FAX:", "TEL;TYPE=WORK,FAX:",
+                            "tel;type=fax;type=work:", "item1.TEL;type=FAX:", "TEL;TYPE=\"fax,work\";VALUE=uri:tel:",
+                            "TEL;TYPE=WORK, Fax:", "TEL;FAX;ENCODING=QUOTED-PRINTABLE:"}) {
+        const VCardRead read = Read(Card(std::string("FN:Ann\r\n") + tel + "5 55\r\n"));
+        EXPECT_EQ(read.entries, (Texts{"Ann|555"})) << tel;
+        EXPECT_EQ(read.rejected, 0) << tel;
+    }
+    for (const char* tel : {"TEL;TYPE=X-FAXLIKE:", "TEL;WORK:", "TEL:", "TEL;X-LABEL=FAX:", "FAX:", "TELFAX;FAX:",
+                            "TEL;TYPE=FAX", "TEL;TYPE=\"FAX:"}) {
+        const VCardRead read = Read(Card(std::string("FN:Ann\r\n") + tel + "555\r\n"));
+        EXPECT_TRUE(read.entries.empty()) << tel;
+        EXPECT_EQ(read.rejected, 1) << tel;
+    }
+}
+
+TEST(VCardReader, NumbersLoseUriPartsAndUndialledCharacters)
+{
+    EXPECT_EQ(Read(Card("TEL;TYPE=fax;VALUE=uri:tel:+1-555-0100;ext=12\r\nTEL;FAX: TEL:12;3\r\n"
+                        "TEL;FAX:(030) 555,01\r\n"))
+                  .entries,
+              (Texts{"|+1-555-0100", "|12", "|(030)55501"}));
+    const VCardRead empty = Read(Card("FN:Ann\r\nTEL;FAX: ,\r\nTEL;FAX:tel:;ext=1\r\n"));
+    EXPECT_TRUE(empty.entries.empty());
+    EXPECT_EQ(empty.rejected, 1);
+}
+
+TEST(VCardReader, FoldedLinesAreJoinedWithAnyLineEnd)
+{
+    const std::string folded = "BEGIN:VCARD\r\nFN:Ma\r\n rie  Cur\r\n\tie\r\nTEL;\r\n FAX:12\r\n 34\r\nEND:VCARD\r\n";
+    EXPECT_EQ(Read(folded).entries, (Texts{"Marie  Curie|1234"}));
+    std::string lf = folded, cr = folded;
+    lf.erase(std::remove(lf.begin(), lf.end(), '\r'), lf.end());
+    cr.erase(std::remove(cr.begin(), cr.end(), '\n'), cr.end());
+    EXPECT_EQ(Read(lf).entries, (Texts{"Marie  Curie|1234"}));
+    EXPECT_EQ(Read(cr).entries, (Texts{"Marie  Curie|1234"}));
+}
+
+TEST(VCardReader, QuotedPrintableAndCharsets)
+{
+    // A soft line break, UTF-8 into the code page, "=" that opens no byte.
+    EXPECT_EQ(Read(Card("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zo=C3=AB M=C3=BC=\r\nller=\r\n\r\n"
+                        "TEL;FAX;QUOTED-PRINTABLE:=31=\r\n=3x2\r\n"))
+                  .entries,
+              (Texts{"Zo\xEB M\xFCller|1=3X2"}));
+    // Other charsets are the code page's bytes; so is a UTF-8 value the caller converted already.
+    EXPECT_EQ(Read(Card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller\r\nTEL;FAX:1\r\n")).entries,
+              (Texts{"M\xFCller|1"}));
+    EXPECT_EQ(Read(Card("FN;CHARSET=UTF-8:M\xFCller\r\nTEL;FAX:1\r\n")).entries, (Texts{"M\xFCller|1"}));
+    // Without quoted-printable a line ending in "=" is complete.
+    EXPECT_EQ(Read(Card("FN:A=\r\nTEL;FAX:1\r\n")).entries, (Texts{"A=|1"}));
+}
+
+TEST(VCardReader, TextEscapesAndNameChoice)
+{
+    const char* fax = "TEL;FAX:1\r\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"FN:Smith\\, Jones\\; Co\\\\\\nLtd\\x\r\nN:No;Body\r\n", "Smith, Jones; Co\\ Ltd\\x"},
+        {"FN: \r\nN:O\\;Neil;Pat;Q;Dr;\r\nORG:Acme\r\n", "Pat O;Neil"},
+        {"N:Curie;;;;\r\n", "Curie"},
+        {"N:;Marie\r\n", "Marie"},
+        {"N:;;;;\r\nORG:Acme\\, Inc.;Sales\r\n", "Acme, Inc."},
+        {"ORG:[Lab]\r\nN:\r\nFN:\r\n", "(Lab)"},
+        {"FN:\r\nFN:Second\r\n", "Second"},
+        {"NOTE:no name\r\n", ""},
+    };
+    for (const auto& [lines, name] : cases)
+        EXPECT_EQ(Read(Card(lines + fax)).entries, (Texts{name + "|1"})) << lines;
+}
+
+TEST(VCardReader, CardsEntriesAndRejectedCards)
+{
+    const VCardRead read = Read("FN:Outside\r\nTEL;FAX:9\r\nEND:VCARD\r\n\r\n"
+                                "begin:vcard\r\nTEL;FAX:1\r\nFN:Ann\r\nTEL;WORK;FAX:2\r\nEnd:VCard\r\n"
+                                "BEGIN:VCARD\r\nFN:No fax\r\nTEL;CELL:3\r\nEND:VCARD\r\n"
+                                "BEGIN:VCARD\r\nFN:Cut\r\nTEL;FAX:4\r\n"
+                                "BEGIN:VCARD\r\njunk line\r\n\r\nEND:VCALENDAR\r\nFN:Last\r\nTEL;FAX:5");
+    EXPECT_EQ(read.result, 0);
+    EXPECT_EQ(read.entries, (Texts{"Ann|1", "Ann|2", "Cut|4", "Last|5"}));
+    EXPECT_EQ(read.rejected, 1);
+    EXPECT_EQ(Read("BEGIN:VCARD\r\n").rejected, 1);
+}
+
+TEST(VCardReader, DoubleByteCharactersStayWhole)
+{
+    Windows1252 doubleByte;
+    doubleByte.leadBytes.AddRange(0x81, 0x9F);
+    // A naive 30-byte cut would keep the lead byte of the last character alone.
+    const std::string name29 = "abcdefghijklmnopqrstuvwxyz012";
+    EXPECT_EQ(Read(Card("FN:" + name29 + "\x81\x40\r\nTEL;FAX:1\r\n"), doubleByte).entries, (Texts{name29 + "|1"}));
+    // A backslash trail byte is no escape; a lead byte without its trail byte goes.
+    EXPECT_EQ(Read(Card("FN:\x81\\n\\n \x81\r\nTEL;FAX:1\r\n"), doubleByte).entries, (Texts{"\x81\\n|1"}));
+}
+
+TEST(VCardReader, StopsPastTheEntryCount)
+{
+    std::string many = "BEGIN:VCARD\r\n";
+    for (int i = 0; i < kMaxEntryCount; ++i)
+        many += "TEL;FAX:1\r\n";
+    EXPECT_EQ(Read(many).result, 0);
+    EXPECT_EQ(Read(many + "TEL;FAX:2\r\n").result, kReadTooManyEntries);
+}
+
+TEST(VCardReader, IsVCardText)
+{
+    for (const char* text : {"BEGIN:VCARD\r\nFN:A", "\r\n\n \t\r\nbegin:vcard  \n", "Begin:VCard"})
+        EXPECT_TRUE(IsVCardText(text)) << text;
+    for (const char* text : {"", "Name,Fax\nBEGIN:VCARD\n", "BEGIN:VCARDS\n", "BEGIN:VCALENDAR\n", "BEGIN:VCAR"})
+        EXPECT_FALSE(IsVCardText(text)) << text;
+}
+
+// The sample files are UTF-8 as the contact programs write them; the reader
+// is given them in the code page, as the CSV reader does.
+VCardRead ReadSample(const char* name)
+{
+    std::ifstream file(std::string(FAXIMPORT_SAMPLES_DIR) + "/" + name, std::ios::binary);
+    std::vector<char> text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_FALSE(text.empty()) << name;
+    text.push_back('\0');
+    Windows1252 codePage;
+    DecodeToAnsiCodePage(text, codePage);
+    EXPECT_TRUE(IsVCardText(text.data())) << name;
+    return Read(text.data(), codePage);
+}
+
+TEST(VCardReader, SampleFiles)
+{
+    const VCardRead apple = ReadSample("apple_contacts.vcf");
+    EXPECT_EQ(apple.entries, (Texts{"Zo\xEB M\xFCller|+49301234567", "Fran\xE7ois \xC7" "elik|+33142685300",
+                                    "Brightline Logistics|+442079460958"}));
+    const VCardRead android = ReadSample("android_contacts.vcf");
+    EXPECT_EQ(android.entries, (Texts{"J\xFCrgen Wei\xDF-\xD6stergaard|0305550142", "H\xE9l\xE8ne Dubois|+33478550110",
+                                      "H\xE9l\xE8ne Dubois|+33478550111"}));
+    const VCardRead google = ReadSample("google_contacts.vcf");
+    EXPECT_EQ(google.entries, (Texts{"Priya Raman|+918041234567", "Hartley, Moss & Co.|+441615550199",
+                                     "Sven Lindqvist|+46855512345"}));
+    const VCardRead v4 = ReadSample("contacts_v4.vcf");
+    EXPECT_EQ(v4.entries, (Texts{"Jordan Ellis|+1-555-0100", "?? ??|+81-3-5555-0123"}));
+    for (const VCardRead* read : {&apple, &android, &google, &v4}) {
+        EXPECT_EQ(read->result, 0);
+        EXPECT_EQ(read->rejected, 1);
+    }
+}
+
+} // namespace
