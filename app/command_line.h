@@ -3,15 +3,23 @@
 
 #include <string>
 
+class FileSystem;
+
 // Longest export path the command line may carry.
 constexpr std::size_t kMaxExportPathChars = 272;
 constexpr std::size_t kMaxHelpPathChars = 279;
 
-enum class ExportPathStatus { kNone, kFound, kTooLong };
+enum class ExportPathStatus { kNone, kFound, kTooLong, kUnclear };
 
-// The first blank-delimited token after the program name (which may be quoted).
-// Quotes have no meaning in the token, so a path with a blank cannot be passed.
-ExportPathStatus ParseExportPath(const std::string& commandLine, std::string& exportPath);
+// The export path after the program name (which may be quoted): the text in
+// double quotes when it starts with one; else the first blank-delimited
+// token, the rest being ignored, unless the whole text names a file in an
+// existing folder other than the token's: then a host passed a path with
+// blanks unquoted, and the whole text is the path. When the words after the
+// token look like path parts but do not make one (kUnclear), or the path is
+// too long, there is no path: writing to a cut-down path would replace
+// another file.
+ExportPathStatus ParseExportPath(const std::string& commandLine, FileSystem& files, std::string& exportPath);
 
 // The executable's directory (with its final backslash) and the help file
 // name; empty when that path would be too long.

@@ -24,6 +24,11 @@ public:
     // in the text). Returns 0, or kReadCannotOpen, kReadNoSize, kReadNoMemory
     // or kReadNothing.
     virtual int ReadWholeFile(const std::string& path, std::vector<char>& bytes) = 0;
+    // Removes the temporary files ("fxi*.tmp") that writes interrupted more
+    // than an hour ago left in the export file's folder; nothing else.
+    virtual void RemoveLeftoverTemporaryFiles(const std::string& exportPath) = 0;
+    // Whether path names an existing folder.
+    virtual bool FolderExists(const std::string& path) = 0;
     // Replaces the file at path with exactly these bytes, or leaves it as it
     // was and describes the failure in error.
     virtual bool ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,

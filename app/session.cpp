@@ -45,10 +45,16 @@ void ImportSession::Run()
     }
 
     int kind = kKindCancelled;
-    if (ParseExportPath(platform_.CommandLine(), exportPath_) == ExportPathStatus::kTooLong) {
+    const std::string commandLine = platform_.CommandLine();
+    const ExportPathStatus exportPath = ParseExportPath(commandLine, platform_.Files(), exportPath_);
+    if (exportPath == ExportPathStatus::kTooLong) {
         // Writing to a cut-down path would put the file somewhere else.
         platform_.ShowMessage(msg::kExportPathTooLong, msg::kCaptionImport, MessageIcon::kError);
+    } else if (exportPath == ExportPathStatus::kUnclear) {
+        platform_.ShowMessage(FillIn(msg::kExportPathUnclear, commandLine), msg::kCaptionImport, MessageIcon::kError);
     } else {
+        if (!exportPath_.empty())
+            platform_.Files().RemoveLeftoverTemporaryFiles(exportPath_);
         platform_.InstallHelpFile(HelpFilePathFor(platform_.ExecutablePath()));
         kind = platform_.RunDataTypeDialog();
         platform_.PrepareHandBack(HandBackCommand(kind));

@@ -19,5 +19,7 @@ constexpr const char* kTooManyEntries =
 constexpr const char* kWabOpenFailed = "Fail to open Windows Address Book.\nCannot import data from %s.";
 constexpr const char* kExportPathTooLong =
     "The export file path on the command line is longer than 272 characters.\nNo entry will be imported.";
+constexpr const char* kExportPathUnclear =
+    "The export file path on the command line is not clear:\n%s\nNo entry will be imported.";
 constexpr const char* kExportWriteFailed = "Cannot write the export file %s.\n%s\nNo entry has been imported.";
 } // namespace msg

@@ -156,7 +156,9 @@ int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage
         return loaded;
     try {
         return ReadCsvText(text, dialogs, codePage, path, result, rejectedRows, kind);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
+        // Out of memory, or a size past what the library can hold (a
+        // length_error on 32-bit builds): both mean the file is too big.
         return kReadNoMemory;
     }
 }

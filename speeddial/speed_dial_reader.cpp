@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "app/file_system.h"
@@ -93,9 +94,10 @@ int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialR
     return 1;
 }
 
-int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
-                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table,
-                      const LeadByteSet& leadBytes)
+namespace {
+
+int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
+                   int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const LeadByteSet& leadBytes)
 {
     std::unique_ptr<SpeedDialTable> records;
     {
@@ -155,4 +157,19 @@ int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::s
     if (!dialogs.SelectSpeedDials(path, *table, result))
         return 0;
     return result.entryCount;
+}
+
+} // namespace
+
+int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
+                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table,
+                      const LeadByteSet& leadBytes)
+{
+    try {
+        return ReadSpeedDials(files, dialogs, path, result, rejectedLines, table, leadBytes);
+    } catch (const std::exception&) {
+        // Out of memory, or a size past what the library can hold (a
+        // length_error on 32-bit builds): both mean the file is too big.
+        return kReadNoMemory;
+    }
 }

@@ -1,4 +1,6 @@
-// Reading: open for shared reading, size, one allocation, one read. Writing:
+// Reading: open sharing every access (a file open in the program that keeps
+// it, or being replaced by it, can still be read), size, one allocation, one
+// read. Writing:
 // a temporary file in the target's folder, opened without sharing, filled and
 // flushed, then moved over the target; on any failure the temporary file is
 // deleted and the target keeps its old content.
@@ -7,12 +9,18 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <new>
 
 #include "framework/handles.h"
 
 namespace {
+
+// Temporary files of interrupted writes carry this prefix.
+constexpr char kTemporaryPrefix[] = "fxi";
 
 std::string DescribeSystemError(DWORD code)
 {
@@ -71,11 +79,55 @@ bool WriteAll(HANDLE file, const std::vector<unsigned char>& bytes)
     return true;
 }
 
+// The temporary file names GetTempFileName makes with the prefix "fxi":
+// "fxi", one to four hexadecimal digits, ".tmp".
+bool IsOwnTemporaryName(const char* name)
+{
+    if (_strnicmp(name, kTemporaryPrefix, 3) != 0)
+        return false;
+    const char* p = name + 3;
+    const char* digits = p;
+    while (std::isxdigit(static_cast<unsigned char>(*p)))
+        ++p;
+    return p > digits && p - digits <= 4 && _stricmp(p, ".tmp") == 0;
+}
+
+std::uint64_t FileTimeValue(const FILETIME& time)
+{
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 } // namespace
+
+void Win32FileSystem::RemoveLeftoverTemporaryFiles(const std::string& exportPath)
+{
+    std::string folder = FolderOf(exportPath);
+    if (folder.back() != '\\' && folder.back() != '/')
+        folder += '\\';
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + kTemporaryPrefix + "*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    constexpr std::uint64_t kOneHour = 60ULL * 60 * 10000000; // in 100 ns steps
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsOwnTemporaryName(found.cFileName) &&
+            FileTimeValue(now) - FileTimeValue(found.ftLastWriteTime) > kOneHour)
+            DeleteFileA((folder + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+bool Win32FileSystem::FolderExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
 
 int Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& bytes)
 {
-    UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return kReadCannotOpen;
@@ -127,7 +179,7 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::ve
     }
 
     char temporaryPath[MAX_PATH] = "";
-    if (GetTempFileNameA(FolderOf(path).c_str(), "fxi", 0, temporaryPath) == 0) {
+    if (GetTempFileNameA(FolderOf(path).c_str(), kTemporaryPrefix, 0, temporaryPath) == 0) {
         error = DescribeSystemError(GetLastError());
         return false;
     }

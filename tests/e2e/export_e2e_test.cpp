@@ -48,6 +48,53 @@ TEST_F(ExportRun, CancelInConfirmationKeepsExistingExportFile)
     EXPECT_EQ(kept, previous);
 }
 
+// A host passes an export path with blanks, quoted or not: the export lands
+// there and never in the file that the path's first word names.
+class BlankExportPathRun : public ImportRun {
+protected:
+    void ExportToPathWithBlanks(bool quoted)
+    {
+        ASSERT_TRUE(EnsureDirectory(WorkPath("keep me")));
+        const std::string exportPath = WorkPath("keep me\\export.dat");
+        RemoveFile(exportPath);
+        WriteWorkFile("keep", "not an export");
+        HWND selection = OpenSelection(quoted ? "\"" + exportPath + "\"" : exportPath,
+                                       WriteWorkFile("people.csv", kTwoPeople));
+        ASSERT_TRUE(selection) << "no selection dialog";
+        ChooseAnnOnly(selection);
+        HWND confirmation = WaitForConfirmation();
+        ASSERT_TRUE(confirmation) << "no confirmation dialog";
+        PostClick(confirmation, IDOK);
+        ExpectNoMessageUntilExit();
+        ExpectHandBack(kPlainExportCommand);
+        std::string bytes;
+        EXPECT_TRUE(ReadFileBytes(WorkPath("keep"), bytes));
+        EXPECT_EQ(bytes, "not an export");
+        EXPECT_TRUE(ReadFileBytes(exportPath, bytes)) << "no export file in the folder with a blank";
+        EXPECT_EQ(HexLayout(bytes), HexLayout(ExpectedExport({{"Ann Lee", "555-0101"}})));
+    }
+};
+
+TEST_F(BlankExportPathRun, UnquotedPathWithBlanks) { ExportToPathWithBlanks(false); }
+
+TEST_F(BlankExportPathRun, QuotedPathWithBlanks) { ExportToPathWithBlanks(true); }
+
+TEST_F(BlankExportPathRun, PathThatCannotBeToldApartIsRefusedBeforeAnyDialog)
+{
+    WriteWorkFile("gone", "not an export");
+    const std::string unclear = WorkPath("gone away\\export.dat");
+    Start(unclear);
+    const MessageBoxInfo refusal = AnswerNextMessage();
+    EXPECT_EQ(refusal.caption, kImportCaption);
+    EXPECT_EQ(refusal.text, "The export file path on the command line is not clear:\n\"" + ProgramPath() + "\" " +
+                                unclear + "\nNo entry will be imported.");
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kPlainExportCommand);
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(WorkPath("gone"), bytes));
+    EXPECT_EQ(bytes, "not an export");
+}
+
 TEST_F(ExportRun, WithoutExportPathNothingIsWrittenAfterConfirmation)
 {
     const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);

@@ -20,6 +20,8 @@ public:
         bytes.push_back('\0');
         return 0;
     }
+    bool FolderExists(const std::string&) override { return false; }
+    void RemoveLeftoverTemporaryFiles(const std::string&) override {}
     bool ReplaceFileContents(const std::string&, const std::vector<unsigned char>&, std::string&) override
     {
         return true;

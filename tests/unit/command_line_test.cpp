@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "fakes.h"
 
 namespace {
+
+FakeFileSystem files;
 
 std::string PathOf(const std::string& commandLine, ExportPathStatus expected = ExportPathStatus::kFound)
 {
     std::string path = "stale";
-    EXPECT_EQ(ParseExportPath(commandLine, path), expected) << commandLine;
+    EXPECT_EQ(ParseExportPath(commandLine, files, path), expected) << commandLine;
     return path;
 }
 
@@ -17,8 +20,24 @@ TEST(ExportPath, FirstTokenAfterTheProgramName)
     EXPECT_EQ(PathOf("faximport.exe   C:\\a.dat extra words"), "C:\\a.dat");
     EXPECT_EQ(PathOf("\"C:\\Program Files\\Fax\\faximport.exe\" C:\\a.dat"), "C:\\a.dat");
     EXPECT_EQ(PathOf("\"C:\\Program Files\\faximport.exe\"C:\\a.dat"), "C:\\a.dat");
-    // Quotes have no meaning in the token.
-    EXPECT_EQ(PathOf("faximport.exe \"C:\\My"), "\"C:\\My");
+}
+
+TEST(ExportPath, PathsWithBlanks)
+{
+    files.folders = {"C:\\keep me\\", "C:\\out\\"};
+    // Quoted: blanks allowed inside, words after it ignored.
+    EXPECT_EQ(PathOf("f.exe \"C:\\keep me\\export.dat\" more"), "C:\\keep me\\export.dat");
+    // Unquoted, the whole text names a file in an existing folder that is
+    // not the first token's: never cut down to "C:\keep".
+    EXPECT_EQ(PathOf("f.exe C:\\keep me\\export.dat "), "C:\\keep me\\export.dat");
+    // Words after a path in the same folder are ignored as before.
+    EXPECT_EQ(PathOf("f.exe C:\\out\\export.dat extra words"), "C:\\out\\export.dat");
+    // What cannot be told apart is refused: path parts after the token
+    // that make no existing folder, an unclosed or empty quote.
+    EXPECT_EQ(PathOf("f.exe C:\\gone away\\export.dat", ExportPathStatus::kUnclear), "");
+    EXPECT_EQ(PathOf("f.exe \"C:\\My", ExportPathStatus::kUnclear), "");
+    EXPECT_EQ(PathOf("f.exe \"\" C:\\a.dat", ExportPathStatus::kUnclear), "");
+    files.folders.clear();
 }
 
 TEST(ExportPath, NoneGiven)

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "fakes.h"
 
@@ -91,6 +92,13 @@ TEST_F(CsvReaderTest, SemicolonAndTabFilesAreSplitAtTheirSeparator)
     // Manual mode shows the header fields as they are separated.
     Read("Vorname;Fax\nAnn;1\n", kKindCsvManual);
     EXPECT_EQ(dialogs.seenHeader, (Texts{"Vorname", "Fax"}));
+}
+
+TEST_F(CsvReaderTest, AnyStandardExceptionIsReportedAsNoMemory)
+{
+    // As a vector too large for a 32-bit process throws.
+    dialogs.choose = [](const CsvEntryTable&) -> std::vector<int> { throw std::length_error("vector::reserve"); };
+    EXPECT_EQ(Read("Name,Fax\nAnn,1\n").result, kReadNoMemory);
 }
 
 TEST_F(CsvReaderTest, NoFaxColumnIsRefused)

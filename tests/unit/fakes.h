@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,13 @@ class FakeFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::map<std::string, int> readFailures;
+    std::set<std::string> folders;
     bool failWrites = false;
+
+    std::vector<std::string> cleanedFolders; // export paths whose leftovers were removed
+
+    bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
+    void RemoveLeftoverTemporaryFiles(const std::string& exportPath) override { cleanedFolders.push_back(exportPath); }
 
     int ReadWholeFile(const std::string& path, std::vector<char>& bytes) override
     {

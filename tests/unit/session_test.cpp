@@ -141,13 +141,28 @@ TEST_F(SessionTest, NoExportPathWritesNothing)
     EXPECT_TRUE(platform.files.files.count("") == 0);
 }
 
-TEST_F(SessionTest, OverlongExportPathIsRefusedBeforeAnyDialog)
+TEST_F(SessionTest, LeftoverTemporaryFilesGoBeforeTheDialogs)
 {
-    platform.commandLine = "faximport.exe C:\\" + std::string(300, 'x');
     Run();
-    EXPECT_EQ(platform.events, (Texts{"disable", "message", "handback"}));
-    EXPECT_EQ(platform.messages[0].icon, MessageIcon::kError);
-    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+    EXPECT_EQ(platform.files.cleanedFolders, (Texts{"C:\\out\\export.dat"}));
+    platform = FakeSessionPlatform();
+    platform.commandLine = "faximport.exe";
+    Run();
+    EXPECT_TRUE(platform.files.cleanedFolders.empty()) << "no export folder, nothing to look at";
+}
+
+TEST_F(SessionTest, OverlongOrUnclearExportPathIsRefusedBeforeAnyDialog)
+{
+    for (const std::string& path : {"C:\\" + std::string(300, 'x'), std::string("C:\\keep me\\export.dat")}) {
+        platform = FakeSessionPlatform();
+        platform.commandLine = "faximport.exe " + path;
+        Run();
+        EXPECT_EQ(platform.events, (Texts{"disable", "message", "handback"})) << path;
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::kError);
+        EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+    }
+    EXPECT_EQ(MessageTexts(), (Texts{"The export file path on the command line is not clear:\n"
+                                     "faximport.exe C:\\keep me\\export.dat\nNo entry will be imported."}));
 }
 
 TEST_F(SessionTest, FailedWriteIsReportedAndTheHostStillGetsItsCommand)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <stdexcept>
 
 #include "fakes.h"
 #include "speeddial/speed_dial_reader.h"
@@ -13,12 +14,15 @@ const char* const kPath = "C:\\data\\speed.csv";
 class TakeAll : public SpeedDialDialogs {
 public:
     bool ok = true;
+    bool throwLengthError = false; // as a vector too large for a 32-bit process does
     int calls = 0;
     int seenCount = -1;
     std::vector<std::string> seenKeys;
     bool SelectSpeedDials(const std::string&, const SpeedDialTable& table, ImportResult& result) override
     {
         ++calls;
+        if (throwLengthError)
+            throw std::length_error("vector::reserve");
         seenCount = result.entryCount;
         seenKeys.clear();
         for (std::size_t i = 0; i < result.speedDialKeys.Count(); ++i)
@@ -161,6 +165,12 @@ TEST_F(SpeedDialReaderTest, CancelAndEmptyTablesReturnZero)
     dialogs.ok = true;
     EXPECT_EQ(Read("*,1,0,2\n"), 0);
     EXPECT_EQ(dialogs.seenCount, 0);
+}
+
+TEST_F(SpeedDialReaderTest, AnyStandardExceptionIsReportedAsNoMemory)
+{
+    dialogs.throwLengthError = true;
+    EXPECT_EQ(Read("*,1,0,2\n001,X,1\n"), kReadNoMemory);
 }
 
 TEST_F(SpeedDialReaderTest, TooManyRecordsAreRefused)
