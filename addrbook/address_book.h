@@ -48,9 +48,12 @@ class AddressBook {
 public:
     enum class Comparison { kSame, kDifferent, kFailed };
     virtual ~AddressBook() = default;
-    // false when the person cannot be opened or its values cannot be read.
+    // false when the entry does not open as a person or its values cannot
+    // be read.
     virtual bool ReadPerson(const EntryId& id, PersonFaxProperties& values) = 0;
-    // nullptr when the list cannot be opened or its member table set up.
-    virtual std::unique_ptr<MemberCursor> OpenList(const EntryId& id) = 0;
+    // nullptr when the entry does not open as a list or its member table
+    // cannot be set up. openedAs is the object type the entry opened as
+    // (whatever its properties said), 0 when it did not open.
+    virtual std::unique_ptr<MemberCursor> OpenList(const EntryId& id, int& openedAs) = 0;
     virtual Comparison Compare(const EntryId& remembered, const EntryId& member) = 0;
 };

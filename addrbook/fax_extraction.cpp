@@ -24,9 +24,20 @@ void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked
 
 int FaxExtraction::ExpandDistList(const EntryId& id)
 {
-    std::unique_ptr<MemberCursor> members = book_.OpenList(id);
-    if (!members)
+    int openedAs = 0;
+    std::unique_ptr<MemberCursor> members = book_.OpenList(id, openedAs);
+    if (!members) {
+        // Listed as a list, but the address book opened something else: a
+        // person is read as one, anything else counts as a rejected entry.
+        if (openedAs != 0 && openedAs != kObjectDistList) {
+            AddressEntryRef entry;
+            entry.hasEntryId = entry.hasObjectType = true;
+            entry.entryId = id;
+            entry.objectType = openedAs;
+            TreatEntry(entry);
+        }
         return 0;
+    }
     AddressEntryRef member;
     for (;;) {
         member = AddressEntryRef();

@@ -17,6 +17,7 @@ add_library(faximport_win32 STATIC
     app/win32/process_state.cpp
     app/win32/source_file_chooser.cpp
     app/win32/win32_ansi_code_page.cpp
+    app/win32/host_window.cpp
     app/win32/win32_file_system.cpp
     app/win32/win32_session_platform.cpp
     csv/win32/csv_select_dlg.cpp

@@ -19,17 +19,25 @@ bool IsDialogClass(HWND window)
 
 struct Collect {
     DWORD processId;
+    bool dialogsOnly;
     std::vector<HWND> found;
 };
 
-BOOL CALLBACK CollectDialog(HWND window, LPARAM param)
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
     auto* collect = reinterpret_cast<Collect*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == collect->processId && IsWindowVisible(window) && IsDialogClass(window))
+    if (owner == collect->processId && IsWindowVisible(window) && (!collect->dialogsOnly || IsDialogClass(window)))
         collect->found.push_back(window);
     return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId, bool dialogsOnly)
+{
+    Collect collect{processId, dialogsOnly, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collect));
+    return collect.found;
 }
 
 struct ControlSearch {
@@ -87,9 +95,20 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 
 std::vector<HWND> VisibleDialogsOf(DWORD processId)
 {
-    Collect collect{processId, {}};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&collect));
-    return collect.found;
+    return VisibleWindowsOf(processId, true);
+}
+
+HWND WaitForTopWindow(DWORD processId, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            const std::vector<HWND> windows = VisibleWindowsOf(processId, false);
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 HWND FindDialog(const DialogQuery& query)

@@ -26,6 +26,8 @@ struct DialogQuery {
 };
 
 std::vector<HWND> VisibleDialogsOf(DWORD processId);
+// The first visible top-level window of any class that processId shows.
+HWND WaitForTopWindow(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
 HWND FindDialog(const DialogQuery& query);
 HWND WaitForDialog(const DialogQuery& query, DWORD timeoutMs = kDefaultTimeoutMs);
 

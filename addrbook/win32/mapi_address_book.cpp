@@ -48,27 +48,32 @@ private:
 
 } // namespace
 
-UniqueCom<IUnknown> MapiAddressBook::OpenEntry(const EntryId& id) const
+UniqueCom<IUnknown> MapiAddressBook::OpenEntry(const EntryId& id, ULONG& objectType) const
 {
+    objectType = 0;
     if (!state_.addressBook)
         return nullptr;
-    ULONG objectType = 0;
     LPUNKNOWN received = nullptr;
     const HRESULT opened =
         state_.addressBook->OpenEntry(EntryIdSize(id), EntryIdArgument(id), nullptr, 0, &objectType, &received);
     UniqueCom<IUnknown> object(received);
-    if (FAILED(opened))
+    if (FAILED(opened) || !object) {
+        objectType = 0;
         return nullptr;
+    }
     return object;
 }
 
 bool MapiAddressBook::ReadPerson(const EntryId& id, PersonFaxProperties& values)
 {
-    // Opened without an interface, an entry comes as its own interface, which
-    // for a person derives from IMAPIProp.
-    UniqueCom<IMAPIProp> person(static_cast<IMAPIProp*>(OpenEntry(id).release()));
-    if (!person)
+    // Opened without an interface, an entry comes as its own interface: for
+    // a person one that derives from IMAPIProp. Anything else is not read as
+    // a person, whatever its properties said.
+    ULONG objectType = 0;
+    UniqueCom<IUnknown> object = OpenEntry(id, objectType);
+    if (!object || objectType != MAPI_MAILUSER)
         return false;
+    UniqueCom<IMAPIProp> person(static_cast<IMAPIProp*>(object.release()));
     ULONG count = 0;
     LPSPropValue received = nullptr;
     const HRESULT read = person->GetProps(FaxPropertyTags(), 0, &count, &received);
@@ -81,12 +86,16 @@ bool MapiAddressBook::ReadPerson(const EntryId& id, PersonFaxProperties& values)
     return true;
 }
 
-std::unique_ptr<MemberCursor> MapiAddressBook::OpenList(const EntryId& id)
+std::unique_ptr<MemberCursor> MapiAddressBook::OpenList(const EntryId& id, int& openedAs)
 {
-    // A list's own interface derives from IMAPIContainer.
-    UniqueCom<IMAPIContainer> list(static_cast<IMAPIContainer*>(OpenEntry(id).release()));
-    if (!list)
+    // A list's own interface derives from IMAPIContainer; only an entry that
+    // opened as a list has it.
+    ULONG objectType = 0;
+    UniqueCom<IUnknown> object = OpenEntry(id, objectType);
+    openedAs = static_cast<int>(objectType);
+    if (!object || objectType != MAPI_DISTLIST)
         return nullptr;
+    UniqueCom<IMAPIContainer> list(static_cast<IMAPIContainer*>(object.release()));
     LPMAPITABLE received = nullptr;
     const HRESULT opened = list->GetContentsTable(0, &received);
     UniqueCom<IMAPITable> table(received);

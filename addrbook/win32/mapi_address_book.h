@@ -12,12 +12,13 @@ public:
     MapiAddressBook(const AddressBookState& state, const SessionMemory& memory) : state_(state), memory_(memory) {}
 
     bool ReadPerson(const EntryId& id, PersonFaxProperties& values) override;
-    std::unique_ptr<MemberCursor> OpenList(const EntryId& id) override;
+    std::unique_ptr<MemberCursor> OpenList(const EntryId& id, int& openedAs) override;
     Comparison Compare(const EntryId& remembered, const EntryId& member) override;
 
 private:
-    // The object the identifier names; null when it cannot be opened.
-    UniqueCom<IUnknown> OpenEntry(const EntryId& id) const;
+    // The object the identifier names, with the type it opened as; null
+    // (and type 0) when it cannot be opened.
+    UniqueCom<IUnknown> OpenEntry(const EntryId& id, ULONG& objectType) const;
 
     const AddressBookState& state_;
     const SessionMemory& memory_;

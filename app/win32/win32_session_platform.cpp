@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/win32/emergency_hand_back.h"
+#include "app/win32/host_window.h"
 #include "app/win32/process_state.h"
 #include "app/win32/source_file_chooser.h"
 #include "dialogs/win32/confirm_dlg.h"
@@ -21,7 +22,7 @@ constexpr int kHostCapControlId = 1008;
 
 bool Win32SessionPlatform::AttachHostWindow()
 {
-    hostWindow_ = GetForegroundWindow();
+    hostWindow_ = FindHostWindow();
     return hostWindow_ != nullptr;
 }
 

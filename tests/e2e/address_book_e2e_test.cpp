@@ -378,6 +378,28 @@ TEST_F(AddressBookRun, MapiAddressBookImportsPickedPersonsAndClosesEverything)
     EXPECT_EQ(Calls(), expectedCalls);
 }
 
+TEST_F(AddressBookRun, EntriesAreTakenForWhatTheyOpenAs)
+{
+    UseMapiDouble();
+    // Persons whose properties call them distribution lists, picked and as
+    // a list's member: read as the persons they open as, each object
+    // released once.
+    WriteBook("person\tann\tAnn Lee\t555-0101\t-\t-\n"
+              "person\tbob\tBob Stone\t555-0202\t-\t-\n"
+              "list\tteam\tTeam\tbob:8\n"
+              "pick\tann:8 team\n");
+    const std::string exportPath = WorkPath("export.dat");
+    StartWithSource(exportPath, kMapiItem);
+    ASSERT_FALSE(HasFatalFailure());
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    const std::vector<Entry> expected = {{"Ann Lee", "555-0101"}, {"Bob Stone", "555-0202"}};
+    EXPECT_EQ(ReadStatistics(confirmation), (Statistics{"2", "0", "2", kRejectedFromSelection, ""}));
+    ConfirmAndExpectExport(confirmation, exportPath, expected);
+    const std::vector<std::string> calls = Calls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), kMapiClosedCleanly), calls.end());
+}
+
 TEST_F(AddressBookRun, MapiLogonFailureEndsSessionWithoutMessageOfItsOwn)
 {
     UseMapiDouble();

@@ -11,6 +11,23 @@ using namespace testkit;
 
 using DataTypeRun = ImportRun;
 
+TEST_F(DataTypeRun, HostIsTheStartingProgramsWindowWhateverIsInFront)
+{
+    // Another program's window comes to the front before faximport looks.
+    ChildProcess other;
+    HWND otherWindow = StartWithOtherProgramInFront(other, "C:\\windows\\system32\\notepad.exe",
+                                                    WorkPath("export.dat"));
+    ASSERT_TRUE(otherWindow);
+    HWND dialog = WaitForDataTypeDialog();
+    ASSERT_TRUE(dialog) << "no data type dialog";
+    EXPECT_FALSE(host_->IsEnabled()) << "the host must be out of use while the import runs";
+    EXPECT_TRUE(IsWindowEnabled(otherWindow)) << "the other program's window was taken for the host";
+    PostClick(dialog, IDCANCEL);
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(kPlainExportCommand);
+    EXPECT_TRUE(IsWindowEnabled(otherWindow));
+}
+
 TEST_F(DataTypeRun, OffersCsvAndSpeedDialAndCancelHandsBackWithoutMessage)
 {
     const std::string exportPath = WorkPath("export.dat");

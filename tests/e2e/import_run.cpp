@@ -110,6 +110,21 @@ void ImportRun::Start(const std::string& arguments, bool capControl)
     program_.Start(ProgramPath(), arguments);
 }
 
+HWND ImportRun::StartWithOtherProgramInFront(ChildProcess& other, const std::string& otherProgram,
+                                             const std::string& arguments)
+{
+    host_ = std::make_unique<TestHost>(HostOptions{});
+    EXPECT_TRUE(host_->MakeForeground()) << "the host window did not become the foreground window";
+    other.Start(otherProgram, "");
+    HWND otherWindow = WaitForTopWindow(other.Id());
+    const bool inFront = WaitUntil([&] { return otherWindow && GetForegroundWindow() == otherWindow; });
+    EXPECT_TRUE(inFront) << "the other program's window did not come to the front";
+    if (!inFront)
+        return nullptr;
+    program_.Start(ProgramPath(), arguments);
+    return otherWindow;
+}
+
 HWND ImportRun::WaitForDataTypeDialog()
 {
     DialogQuery query;

@@ -65,6 +65,11 @@ protected:
     // Creates the host (foreground, with or without control 1008) and starts
     // faximport with this text after the program name.
     void Start(const std::string& arguments, bool capControl = false);
+    // The same, but another program started after the host has its window
+    // in the foreground when faximport starts, as when a notification comes
+    // to the front meanwhile. Returns that window.
+    HWND StartWithOtherProgramInFront(testkit::ChildProcess& other, const std::string& otherProgram,
+                                      const std::string& arguments);
     DWORD ProgramId() const { return program_.Id(); }
 
     HWND WaitForDataTypeDialog();

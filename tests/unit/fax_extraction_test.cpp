@@ -130,6 +130,20 @@ TEST_F(FaxExtractionTest, ListsThatFailContributeWhatWasReadBefore)
     ExpectCounters(1, 1, 0);
 }
 
+TEST_F(FaxExtractionTest, EntriesAreTakenForWhatTheyOpenAs)
+{
+    // Listed as lists: a person is read as a person, a container is neither
+    // and counts as rejected; the person met again in a list is passed over
+    // like a list met again.
+    AddPerson(1, "A", {Text("1")});
+    book.otherObjects[Id(4)] = 4;
+    book.lists[Id(10)].members = {DistList(1), DistList(4)};
+    Extract({DistList(1), DistList(10)});
+    EXPECT_EQ(Entries(), (Texts{"A [1]"}));
+    ExpectCounters(2, 1, 1);
+    EXPECT_EQ(book.openedLists, 1);
+}
+
 TEST_F(FaxExtractionTest, UncomparableMemberListIsSkipped)
 {
     AddPerson(1, "A", {Text("1")});

@@ -31,9 +31,14 @@ public:
         return true;
     }
 
-    std::unique_ptr<MemberCursor> OpenList(const EntryId& id) override
+    std::map<EntryId, int> otherObjects; // entries that open as neither, with their type
+
+    std::unique_ptr<MemberCursor> OpenList(const EntryId& id, int& openedAs) override
     {
         auto list = lists.find(id);
+        openedAs = list != lists.end() ? kObjectDistList : persons.count(id) ? kObjectMailUser : 0;
+        if (otherObjects.count(id))
+            openedAs = otherObjects[id];
         if (list == lists.end())
             return nullptr;
         ++openedLists;
