@@ -9,6 +9,8 @@ void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked
     result_.entryCount = 0;
     expandedLists_.clear();
     for (const AddressEntryRef& entry : picked) {
+        if (Stopping())
+            break;
         // A list picked at the top level is expanded without comparing it
         // with the lists expanded before it.
         if (entry.hasEntryId && entry.hasObjectType && entry.objectType == kObjectDistList &&
@@ -40,6 +42,8 @@ int FaxExtraction::ExpandDistList(const EntryId& id)
     }
     AddressEntryRef member;
     for (;;) {
+        if (Stopping())
+            return 0;
         member = AddressEntryRef();
         switch (members->Next(member)) {
         case MemberCursor::Step::kFailed:
@@ -59,6 +63,13 @@ int FaxExtraction::ExpandDistList(const EntryId& id)
             TreatEntry(member);
         }
     }
+}
+
+bool FaxExtraction::Stopping()
+{
+    if (!counters_.walkStopped && stopRequested_ && stopRequested_())
+        counters_.walkStopped = true;
+    return counters_.walkStopped;
 }
 
 bool FaxExtraction::IsNewList(const EntryId& id)

@@ -2,6 +2,7 @@
 // and turns every usable fax number of every person into an entry.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "addrbook/address_book.h"
@@ -19,6 +20,10 @@ public:
                   const LeadByteSet& leadBytes)
         : book_(book), result_(result), counters_(counters), leadBytes_(leadBytes) {}
 
+    // Asked before each entry and list member; once it answers true the walk
+    // ends, keeping what it collected, and counters.walkStopped is set.
+    void StopWhen(std::function<bool()> stopRequested) { stopRequested_ = std::move(stopRequested); }
+
     // The whole walk over the picked entries.
     void ExtractFaxEntries(const std::vector<AddressEntryRef>& picked);
 
@@ -30,6 +35,7 @@ public:
 private:
     void TreatEntry(const AddressEntryRef& entry);
     bool IsNewList(const EntryId& id);
+    bool Stopping();
     void CountRejected();
 
     AddressBook& book_;
@@ -37,4 +43,5 @@ private:
     SessionCounters& counters_;
     const LeadByteSet& leadBytes_;
     std::vector<EntryId> expandedLists_;
+    std::function<bool()> stopRequested_;
 };

@@ -116,7 +116,9 @@ void ImportSession::PickAndExtract(AddressBookSource& source)
     if (!source.ShowAddressDialog(picked) || picked.empty())
         return;
     const std::unique_ptr<ProgressNotice> notice = source.ShowProgressNotice();
-    FaxExtraction(source.Book(), result_, counters_, platform_.CodePage().LeadBytes()).ExtractFaxEntries(picked);
+    FaxExtraction extraction(source.Book(), result_, counters_, platform_.CodePage().LeadBytes());
+    extraction.StopWhen([&notice] { return notice->StopRequested(); });
+    extraction.ExtractFaxEntries(picked);
 }
 
 void ImportSession::RunFileSource(int kind)

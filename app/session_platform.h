@@ -21,6 +21,7 @@ struct SessionCounters {
     std::int32_t selectedEntryCount = 0;
     std::int32_t validFaxCount = 0;
     std::int32_t rejectedEntryCount = 0;
+    bool walkStopped = false; // the user stopped the address-book walk early
 };
 
 class SessionPlatform {

@@ -9,10 +9,15 @@ std::string ConfirmHeadline(int entryCount)
     return std::to_string(entryCount) + " fax entries will be imported:";
 }
 
-std::string ConfirmCapLine(int entryCap, int validFaxCount)
+std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped)
 {
-    if (entryCap > 0 && validFaxCount > entryCap)
-        return "*Only the first 50 fax entries will be imported.";
+    const int cap = entryCap > 0 ? entryCap : kMaxEntryCount;
+    const bool capped = validFaxCount > cap;
+    if (walkStopped)
+        return capped ? "*Stopped early; only the first " + std::to_string(cap) + " will be imported."
+                      : std::string("*Stopped early: not every entry was read.");
+    if (capped)
+        return "*Only the first " + std::to_string(cap) + " fax entries will be imported.";
     return std::string();
 }
 

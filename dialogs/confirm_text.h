@@ -9,8 +9,10 @@
 
 // "%d fax entries will be imported:"
 std::string ConfirmHeadline(int entryCount);
-// The note that the cap cut the list, or an empty text.
-std::string ConfirmCapLine(int entryCap, int validFaxCount);
+// The note below the statistics: that the cap (the host's, or the 16-bit
+// count of the export) cut the list, that the walk was stopped early, both,
+// or an empty text.
+std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped);
 // Label of the rejected count: address books reject from the selection.
 const char* RejectedLabel(int kind);
 // One "name<TAB>fax" line per entry to import.

@@ -26,6 +26,7 @@ constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 class Win32ProgressNotice : public ProgressNotice {
 public:
     Win32ProgressNotice() { dialog_.Create(); }
+    bool StopRequested() override { return dialog_.PumpAndCheckCancel(); }
 
 private:
     CProgressDlg dialog_;

@@ -103,7 +103,7 @@ bool Win32SessionPlatform::ChooseSourceFile(int kind, std::string& path)
 bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind)
 {
     CConfirmDlg dialog(nullptr, result, counters.selectedEntryCount, counters.rejectedEntryCount,
-                       counters.validFaxCount, kind);
+                       counters.validFaxCount, counters.walkStopped, kind);
     return dialog.DoModal() == IDOK;
 }
 

@@ -11,12 +11,14 @@ constexpr int kFaxColumnTabStop = 148;
 } // namespace
 
 CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount,
-                         std::int32_t rejectedEntryCount, std::int32_t validFaxCount, int kind)
+                         std::int32_t rejectedEntryCount, std::int32_t validFaxCount, bool walkStopped,
+                         int kind)
     : CDialog(IDD_CONFIRM, parent),
       result(result),
       selectedEntryCount(selectedEntryCount),
       rejectedEntryCount(rejectedEntryCount),
       validFaxCount(validFaxCount),
+      walkStopped(walkStopped),
       kind(kind)
 {
 }
@@ -32,7 +34,7 @@ bool CConfirmDlg::OnInitDialog()
     SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(selectedEntryCount), FALSE);
     SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(rejectedEntryCount), FALSE);
     SetDlgItemInt(Handle(), IDC_VALID_COUNT, static_cast<UINT>(validFaxCount), FALSE);
-    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result.entryCap, validFaxCount));
+    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result.entryCap, validFaxCount, walkStopped));
     SetItemText(IDC_REJECTED_LABEL, RejectedLabel(kind));
 
     FillEntryList();

@@ -11,7 +11,7 @@
 class CConfirmDlg : public CDialog {
 public:
     CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount, std::int32_t rejectedEntryCount,
-                std::int32_t validFaxCount, int kind);
+                std::int32_t validFaxCount, bool walkStopped, int kind);
 
 protected:
     bool OnInitDialog() override;
@@ -25,6 +25,7 @@ private:
     std::int32_t selectedEntryCount;
     std::int32_t rejectedEntryCount;
     std::int32_t validFaxCount;
+    bool walkStopped;
     int kind;
     CListBox entryList;
 };

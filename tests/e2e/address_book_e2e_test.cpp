@@ -141,7 +141,7 @@ private:
 
 struct NoticeSearch {
     DWORD processId;
-    bool found;
+    HWND found;
 };
 
 BOOL CALLBACK MatchProgressNotice(HWND window, LPARAM param)
@@ -155,17 +155,24 @@ BOOL CALLBACK MatchProgressNotice(HWND window, LPARAM param)
         return TRUE;
     wchar_t text[64] = {};
     GetWindowTextW(GetDlgItem(window, 0xFFFF), text, 64);
-    search->found = lstrcmpW(text, L"Retrieving and validating fax records...") == 0;
-    return search->found ? FALSE : TRUE;
+    if (lstrcmpW(text, L"Retrieving and validating fax records...") != 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 // Whether the progress notice of the process is on screen. Read without
 // messages to the program: its thread is busy while the notice stands.
-bool ProgressNoticeShown(DWORD processId)
+HWND FindProgressNotice(DWORD processId)
 {
-    NoticeSearch search = {processId, false};
+    NoticeSearch search = {processId, nullptr};
     EnumWindows(MatchProgressNotice, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+bool ProgressNoticeShown(DWORD processId)
+{
+    return FindProgressNotice(processId) != nullptr;
 }
 
 // The three figures and the two texts of the confirmation's statistics.
@@ -749,6 +756,40 @@ TEST_F(AddressBookRun, ProgressNoticeStandsWhileEntriesAreRead)
     HWND confirmation = WaitForAddressBookConfirmation();
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}, {"Bob Stone", "555-0102"}});
+}
+
+TEST_F(AddressBookRun, CancelOnTheProgressNoticeStopsTheWalk)
+{
+    UseWabLibrary(kWabDouble);
+    // Twenty persons that take 300 ms each: six seconds unless stopped.
+    std::string book;
+    std::string pick = "pick\t";
+    for (int person = 1; person <= 20; ++person) {
+        const std::string id = "p" + std::to_string(person);
+        book += "person\t" + id + "\tPerson " + std::to_string(person) + "\t555-" + std::to_string(person) + "\n";
+        pick += id + " ";
+    }
+    WriteBook(book + pick + "\nset\tslow\t300\n");
+    const std::string exportPath = WorkPath("export.dat");
+    StartWithSource(exportPath, kWabItem, true);
+    ASSERT_FALSE(HasFatalFailure());
+
+    HWND notice = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (notice = FindProgressNotice(ProgramId())) != nullptr; }))
+        << "no progress notice";
+    PostClick(notice, IDCANCEL);
+    HWND confirmation = WaitForAddressBookConfirmation();
+    ASSERT_TRUE(confirmation) << "no confirmation dialog";
+    const Statistics statistics = ReadStatistics(confirmation);
+    EXPECT_EQ(statistics.capLine, "*Stopped early: not every entry was read.");
+    const int read = std::stoi(statistics.selected);
+    EXPECT_GE(read, 1);
+    EXPECT_LT(read, 20) << "the walk went on to the end";
+    std::vector<Entry> collected;
+    for (int person = 1; person <= read; ++person)
+        collected.push_back({"Person " + std::to_string(person), "555-" + std::to_string(person)});
+    EXPECT_EQ(ListItems(confirmation, kEntryList), ConfirmLines(collected));
+    ConfirmAndExpectExport(confirmation, exportPath, collected);
 }
 
 TEST_F(AddressBookRun, WithoutRegisteredPathTheWab32BesideTheProgramIsUsed)

@@ -111,11 +111,24 @@ public:
         return dialogOk;
     }
     AddressBook& Book() override { return book; }
+    int stopAfterChecks = -1; // the user presses Cancel at this check; -1 never
+
     std::unique_ptr<ProgressNotice> ShowProgressNotice() override
     {
         calls.push_back("progress");
-        return std::make_unique<ProgressNotice>();
+        return std::make_unique<Notice>(stopAfterChecks);
     }
+
+private:
+    class Notice : public ProgressNotice {
+    public:
+        explicit Notice(int stopAfter) : stopAfter_(stopAfter) {}
+        bool StopRequested() override { return stopAfter_ >= 0 && checks_++ >= stopAfter_; }
+
+    private:
+        int stopAfter_;
+        int checks_ = 0;
+    };
 };
 
 // A scripted platform that records what the session did.

@@ -144,6 +144,22 @@ TEST_F(FaxExtractionTest, EntriesAreTakenForWhatTheyOpenAs)
     EXPECT_EQ(book.openedLists, 1);
 }
 
+TEST_F(FaxExtractionTest, AStoppedWalkKeepsWhatItCollected)
+{
+    // A list that never ends: the walk goes on until it is stopped.
+    AddPerson(1, "A", {Text("1")});
+    AddPerson(2, "B", {Text("2")});
+    book.lists[Id(10)].members.assign(100000, Person(2));
+    int checks = 0;
+    FaxExtraction extraction(book, result, counters, LeadByteSet());
+    extraction.StopWhen([&checks] { return ++checks > 3; });
+    extraction.ExtractFaxEntries({Person(1), DistList(10), Person(1)});
+    EXPECT_TRUE(counters.walkStopped);
+    EXPECT_EQ(Entries(), (Texts{"A [1]", "B [2]"}));
+    ExpectCounters(2, 2, 0); // the picked person and the list's first member
+    EXPECT_EQ(checks, 4) << "not asked again once stopped";
+}
+
 TEST_F(FaxExtractionTest, UncomparableMemberListIsSkipped)
 {
     AddPerson(1, "A", {Text("1")});

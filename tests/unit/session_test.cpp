@@ -252,6 +252,24 @@ TEST_F(SessionTest, CancelledWabChooserOpensNothing)
     EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
 }
 
+TEST_F(SessionTest, CancelOnTheProgressNoticeConfirmsWhatWasCollected)
+{
+    platform.dataType = kKindDefaultWab;
+    for (std::uint8_t id : {1, 2}) {
+        PersonFaxProperties person;
+        person.displayName = {true, "P" + std::to_string(id)};
+        person.faxNumbers[0] = {true, std::to_string(id)};
+        platform.addressBooks.book.persons[{id}] = person;
+        platform.addressBooks.picks.push_back({true, {id}, true, kObjectMailUser});
+    }
+    platform.addressBooks.stopAfterChecks = 1;
+    Run();
+    EXPECT_TRUE(platform.confirmedCounters.walkStopped);
+    EXPECT_EQ(platform.confirmedCounters.selectedEntryCount, 1);
+    EXPECT_EQ(platform.confirmedEntryCount, 1);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+}
+
 TEST_F(SessionTest, PickedPersonsWithoutFaxNumbers)
 {
     platform.dataType = kKindDefaultWab;
