@@ -48,12 +48,21 @@ int DecodeUtf8(const Byte* p, const Byte* end, char32_t& codePoint)
     return length;
 }
 
-// Whether the next eight bytes are all below 0x80.
-bool EightAsciiBytes(const Byte* p)
+// The end of the run of bytes below 0x80 that starts at p, found 32 bytes
+// at a time where it is long.
+const Byte* AsciiRunEnd(const Byte* p, const Byte* end)
 {
-    std::uint64_t block;
-    std::memcpy(&block, p, sizeof(block));
-    return (block & 0x8080808080808080ULL) == 0;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (end - p >= 32) {
+        std::uint64_t block[4];
+        std::memcpy(block, p, sizeof(block));
+        if (((block[0] | block[1] | block[2] | block[3]) & kHighBits) != 0)
+            break;
+        p += 32;
+    }
+    while (p < end && *p < 0x80)
+        ++p;
+    return p;
 }
 
 // True when every sequence is valid UTF-8 and one at least is multi-byte.
@@ -61,10 +70,9 @@ bool IsMultiByteUtf8(const Byte* p, const Byte* end)
 {
     bool multiByte = false;
     while (p < end) {
-        if (end - p >= 8 && EightAsciiBytes(p)) {
-            p += 8;
-            continue;
-        }
+        p = AsciiRunEnd(p, end);
+        if (p == end)
+            break;
         char32_t codePoint;
         const int length = DecodeUtf8(p, end, codePoint);
         if (length == 0)
@@ -91,7 +99,8 @@ public:
         if (appended_ != nullptr) {
             appended_->insert(appended_->end(), bytes, bytes + count);
         } else {
-            std::memmove(write_, bytes, count);
+            if (write_ != bytes) // text not yet shortened is already in place
+                std::memmove(write_, bytes, count);
             write_ += count;
         }
     }
@@ -156,11 +165,7 @@ void ConvertUtf8(const Byte* p, const Byte* end, const AnsiCodePage& codePage, A
     while (p < end) {
         // Every ANSI code page of Windows holds ASCII as it is, so runs of
         // it are copied rather than converted.
-        const Byte* ascii = p;
-        while (end - ascii >= 8 && EightAsciiBytes(ascii))
-            ascii += 8;
-        while (ascii < end && *ascii < 0x80)
-            ++ascii;
+        const Byte* ascii = AsciiRunEnd(p, end);
         if (ascii > p) {
             sink.Flush(reinterpret_cast<const char*>(p));
             output.Put(reinterpret_cast<const char*>(p), static_cast<std::size_t>(ascii - p),
