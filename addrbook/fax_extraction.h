@@ -41,7 +41,7 @@ private:
     AddressBook& book_;
     ImportResult& result_;
     SessionCounters& counters_;
-    const LeadByteSet& leadBytes_;
+    const LeadByteSet leadBytes_;
     std::vector<EntryId> expandedLists_;
     std::function<bool()> stopRequested_;
 };
