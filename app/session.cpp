@@ -90,24 +90,22 @@ void ImportSession::RunSource(int kind)
 
 void ImportSession::RunAddressBookSource(int kind)
 {
-    AddressBookSource* source = platform_.AddressBooks();
-    if (source == nullptr)
-        return;
+    AddressBookSource& source = platform_.AddressBooks();
     if (kind == kKindMapiAddressBook) {
-        if (source->StartMapiSession() == 1)
-            PickAndExtract(*source);
-        source->EndMapiSession();
+        if (source.StartMapiSession() == 1)
+            PickAndExtract(source);
+        source.EndMapiSession();
         return;
     }
     std::string wabFile;
     if (kind == kKindWabFile && !platform_.ChooseSourceFile(kind, wabFile))
         return;
-    if (source->OpenWab(wabFile) == 1)
-        PickAndExtract(*source);
+    if (source.OpenWab(wabFile) == 1)
+        PickAndExtract(source);
     else
         platform_.ShowMessage(FillIn(msg::kWabOpenFailed, kind == kKindWabFile ? wabFile : "Default WAB File"),
                               msg::kCaptionWabError, MessageIcon::kError);
-    source->CloseWab();
+    source.CloseWab();
 }
 
 void ImportSession::PickAndExtract(AddressBookSource& source)
@@ -129,10 +127,7 @@ void ImportSession::RunFileSource(int kind)
     int rejected = 0;
     int read = 0;
     if (kind == kKindSpeedDial) {
-        SpeedDialDialogs* dialogs = platform_.SpeedDialUi();
-        if (dialogs == nullptr)
-            return;
-        read = ReadSpeedDialFile(platform_.Files(), *dialogs, sourcePath, result_, rejected, speedDialTable_,
+        read = ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, rejected, speedDialTable_,
                                  platform_.CodePage().LeadBytes());
     } else {
         read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,

@@ -59,8 +59,6 @@ public:
     // The code page the host reads the exported texts in.
     virtual const AnsiCodePage& CodePage() = 0;
     virtual CsvDialogs& CsvUi() = 0;
-    // The speed-dial selection; none while this build has no such dialog.
-    virtual SpeedDialDialogs* SpeedDialUi() { return nullptr; }
-    // The address-book sources; none while this build has none.
-    virtual AddressBookSource* AddressBooks() { return nullptr; }
+    virtual SpeedDialDialogs& SpeedDialUi() = 0;
+    virtual AddressBookSource& AddressBooks() = 0;
 };

@@ -1,22 +1,8 @@
-// Buffers through the WAB object while one is open, else through MAPI32.DLL's
-// allocator, looked up at each use.
+// Buffers go back through the WAB object while one is open, else through
+// MAPI32.DLL's allocator, looked up at each use.
 #include "addrbook/win32/session_memory.h"
 
 #include "addrbook/win32/entry_point.h"
-
-void* SessionMemory::AllocSessionBuffer(ULONG size) const
-{
-    void* block = nullptr;
-    if (state_.wabObject) {
-        if (FAILED(state_.wabObject->AllocateBuffer(size, &block)))
-            return nullptr;
-        return block;
-    }
-    auto allocate = EntryPoint<MAPIALLOCATEBUFFER>(state_.mapiLibrary.get(), "MAPIAllocateBuffer");
-    if (allocate == nullptr || FAILED(allocate(size, &block)))
-        return nullptr;
-    return block;
-}
 
 void SessionMemory::FreeSessionBuffer(void* block) const
 {

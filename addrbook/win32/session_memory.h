@@ -11,8 +11,6 @@ class SessionMemory {
 public:
     explicit SessionMemory(const AddressBookState& state) : state_(state) {}
 
-    // A block of size bytes; null when it cannot be had.
-    void* AllocSessionBuffer(ULONG size) const;
     // Null is ignored.
     void FreeSessionBuffer(void* block) const;
     // Every entry's property values, then the list itself; null is ignored.

@@ -9,9 +9,6 @@
 bool CImportApp::RunImportSession()
 {
     hostWindow = nullptr;
-    selectedEntryCount = 0;
-    validFaxCount = 0;
-    rejectedEntryCount = 0;
 
     InstallEmergencyHandBack();
     KeepCurrentFolderOutOfLibrarySearch();
@@ -19,10 +16,6 @@ bool CImportApp::RunImportSession()
     try {
         ImportSession session(platform);
         session.Run();
-        const SessionCounters& counters = session.Counters();
-        selectedEntryCount = counters.selectedEntryCount;
-        validFaxCount = counters.validFaxCount;
-        rejectedEntryCount = counters.rejectedEntryCount;
     } catch (...) {
         // Even a session that failed half-way gives the host its window back.
         platform.HandBackAfterFailure();

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
 #include "framework/application.h"
 
 class CImportApp : public CApplication {
@@ -17,8 +15,4 @@ public:
 
     // The host's window while the session holds it, else null.
     HWND hostWindow = nullptr;
-    // The figures of the last session, as the confirmation showed them.
-    std::int32_t selectedEntryCount = 0;
-    std::int32_t validFaxCount = 0;
-    std::int32_t rejectedEntryCount = 0;
 };

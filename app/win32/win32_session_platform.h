@@ -39,8 +39,8 @@ public:
     FileSystem& Files() override { return files_; }
     const AnsiCodePage& CodePage() override { return codePage_; }
     CsvDialogs& CsvUi() override { return csvDialogs_; }
-    SpeedDialDialogs* SpeedDialUi() override { return &speedDialDialogs_; }
-    AddressBookSource* AddressBooks() override { return &addressBooks_; }
+    SpeedDialDialogs& SpeedDialUi() override { return speedDialDialogs_; }
+    AddressBookSource& AddressBooks() override { return addressBooks_; }
 
 private:
     HWND& hostWindow_;

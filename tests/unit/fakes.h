@@ -11,6 +11,7 @@
 #include "app/file_system.h"
 #include "app/session_platform.h"
 #include "csv/csv_reader.h"
+#include "speeddial/speed_dial_reader.h"
 #include "memory_address_book.h"
 #include "support/windows_1252.h"
 
@@ -78,6 +79,13 @@ public:
     bool MapFields(const std::string&, const std::vector<const char*>& headerFields, int& nameIndex,
                    int& faxIndex) override;
     bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override;
+};
+
+// The speed-dial selection: takes every record, or cancels.
+class FakeSpeedDialDialogs : public SpeedDialDialogs {
+public:
+    bool selectOk = true;
+    bool SelectSpeedDials(const std::string&, const SpeedDialTable& table, ImportResult& result) override;
 };
 
 // Address-book sources over a memory book; records the calls made.
@@ -150,7 +158,7 @@ public:
     FakeFileSystem files;
     Windows1252 codePage;
     FakeCsvDialogs csv;
-    bool offerAddressBooks = true;
+    FakeSpeedDialDialogs speedDials;
     FakeAddressBookSource addressBooks;
 
     // What happened, in order.
@@ -212,6 +220,7 @@ public:
     }
     FileSystem& Files() override { return files; }
     CsvDialogs& CsvUi() override { return csv; }
-    AddressBookSource* AddressBooks() override { return offerAddressBooks ? &addressBooks : nullptr; }
+    AddressBookSource& AddressBooks() override { return addressBooks; }
+    SpeedDialDialogs& SpeedDialUi() override { return speedDials; }
 };
 

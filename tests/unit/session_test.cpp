@@ -50,6 +50,19 @@ TEST_F(SessionTest, CsvImportRunsToTheExportFile)
     EXPECT_EQ(platform.helpFile, "C:\\Program Files\\Fax\\TQ3NWK.HLP");
 }
 
+TEST_F(SessionTest, SpeedDialImportRunsToTheExportFile)
+{
+    platform.dataType = kKindSpeedDial;
+    platform.files.files[kSource] = "*,1,0,2\n001,X,12 3,Smith\n002,P,456,Jones\n003,Q,789,Bad\n";
+    Run();
+    EXPECT_EQ(platform.chooserKind, kKindSpeedDial);
+    EXPECT_EQ(platform.confirmedEntryCount, 2);
+    EXPECT_EQ(platform.confirmedCounters.rejectedEntryCount, 1);
+    ASSERT_EQ(platform.files.files.count(kExport), 1u);
+    EXPECT_EQ(platform.files.files[kExport].size(), 2u + 2 * 184);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1028}));
+}
+
 TEST_F(SessionTest, CapControlSetsTheCap)
 {
     platform.capControl = true;
