@@ -24,18 +24,8 @@ cmake --build "$build" -j2 --target selection_bench
 
 bench_exe="$build/bench/wine/selection_bench.exe"
 
-# A wineserver left from another display would break window creation; the
-# prefix and the run share one virtual display.
-wineserver -k 2>/dev/null || true
-set +e
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# The prefix and the run share one display.
+exec "$here/headless.sh" bash -c '
     here=$1 arch=$2 bench=$3; shift 3
-    "$here/wine-prefix.sh" "$arch" || exit 1
-    wine "$bench" "$@"
-    status=$?
-    wineserver -k 2>/dev/null
-    exit $status
+    "$here/wine-prefix.sh" "$arch" && wine "$bench" "$@"
 ' bench-run "$here" "$FAXIMPORT_ARCH" "$bench_exe" "$@"
-status=$?
-set -e
-exit $status

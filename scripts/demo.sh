@@ -38,17 +38,12 @@ shots="$root/build/demo-screenshots"
 rm -rf "$shots"
 mkdir -p "$shots/bmp"
 
-# A wineserver left from another display would break window creation; the
-# prefix, the path conversion and the run all share one virtual display.
-wineserver -k 2>/dev/null || true
+# The prefix, the path conversion and the run share one virtual display.
 set +e
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+"$here/headless.sh" bash -c '
     here=$1 arch=$2 demo=$3 csv=$4 shots=$5
     "$here/wine-prefix.sh" "$arch" || exit 1
     wine "$demo" --auto "$(winepath -w "$csv")" "C:\\faximport-demo\\export.dat" "$(winepath -w "$shots")"
-    status=$?
-    wineserver -k 2>/dev/null
-    exit $status
 ' demo-run "$here" "$FAXIMPORT_ARCH" "$demo_exe" "$root/demo/sample.csv" "$shots/bmp"
 status=$?
 set -e

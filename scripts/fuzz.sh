@@ -12,8 +12,12 @@ scripts/bootstrap.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
-targets=(field_splitter csv_reader speed_dial_reader codecs text_decoder vcard_reader)
-# Targets named after the seconds run alone.
+# The targets tests/fuzz/CMakeLists.txt builds, or those named after the seconds.
+targets=()
+for program in build/fuzz/tests/fuzz/*_fuzz; do
+    name="$(basename "$program")"
+    targets+=("${name%_fuzz}")
+done
 if (($# > 1)); then targets=("${@:2}"); fi
 run_target() {
     local target=$1

@@ -13,15 +13,12 @@ cd "$(dirname "$0")/.."
 
 scripts/bootstrap.sh
 
-werror=()
-if [ -n "${CI:-}" ]; then
-    werror=(-DFAXIMPORT_WERROR=ON)
-fi
 jobs="$(nproc)"
 
+# Every build here treats warnings as errors, on a newcomer's machine as in CI.
 for preset in native native-asan fuzz windows windows-x64; do
     echo "== $preset: configure and build"
-    cmake --preset "$preset" "${werror[@]}" >/dev/null
+    cmake --preset "$preset" -DFAXIMPORT_WERROR=ON >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
 
@@ -61,17 +58,8 @@ for arch in "${windows_archs[@]}"; do
     (
         . scripts/wine-env.sh "$arch"
         echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): tests under Wine"
-        windows_tests="scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET"
-        if [ -n "${DISPLAY:-}" ]; then
-            bash -c "$windows_tests"
-        else
-            # One virtual display and one wineserver for the whole run.
-            wineserver -k 2>/dev/null || true
-            arch_status=0
-            xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$windows_tests" || arch_status=$?
-            wineserver -k 2>/dev/null || true
-            exit $arch_status
-        fi
+        # One display and one wineserver for the whole run.
+        scripts/headless.sh bash -c "scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET"
     ) || status=$?
 done
 exit $status

@@ -13,13 +13,7 @@ esac
 . "$here/wine-env.sh" "$arch"
 
 if [ -z "${DISPLAY:-}" ]; then
-    # A wineserver left from another display would break window creation.
-    wineserver -k 2>/dev/null || true
-    set +e
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$FAXIMPORT_ARCH" "$@"
-    rc=$?
-    wineserver -k 2>/dev/null
-    exit $rc
+    exec "$here/headless.sh" "$0" "$FAXIMPORT_ARCH" "$@"
 fi
 "$here/wine-prefix.sh" "$FAXIMPORT_ARCH"
 exec wine "$@"
