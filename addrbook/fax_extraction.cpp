@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "csv/text_routines.h"
+#include "core/text_routines.h"
 
 void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked)
 {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "addrbook/address_book.h"
-#include "app/ansi_code_page.h"
-#include "app/import_result.h"
-#include "app/session_platform.h"
+#include "core/ansi_code_page.h"
+#include "core/import_result.h"
+#include "core/session_counters.h"
 
 // Distribution lists expanded in one extraction at the most.
 constexpr int kMaxExpandedLists = 256;

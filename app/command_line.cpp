@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "app/file_system.h"
+#include "core/file_system.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/file_system.h"
-#include "csv/text_routines.h"
+#include "core/file_system.h"
+#include "core/text_routines.h"
 #include "speeddial/speed_dial_codecs.h"
 
 namespace {

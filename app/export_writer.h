@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "speeddial/speed_dial_record.h"
 
 class FileSystem;

@@ -2,10 +2,10 @@
 
 #include "addrbook/address_book_source.h"
 #include "addrbook/fax_extraction.h"
-#include "app/ansi_code_page.h"
+#include "core/ansi_code_page.h"
 #include "app/command_line.h"
 #include "app/export_writer.h"
-#include "app/file_system.h"
+#include "core/file_system.h"
 #include "app/session_messages.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "app/session_platform.h"
 #include "speeddial/speed_dial_record.h"
 

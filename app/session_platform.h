@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
+#include "core/session_counters.h"
 
 class FileSystem;
 class CsvDialogs;
@@ -16,13 +17,6 @@ class AnsiCodePage;
 
 enum class MessageIcon { kError, kWarning };
 
-// The three figures the confirmation shows.
-struct SessionCounters {
-    std::int32_t selectedEntryCount = 0;
-    std::int32_t validFaxCount = 0;
-    std::int32_t rejectedEntryCount = 0;
-    bool walkStopped = false; // the user stopped the address-book walk early
-};
 
 class SessionPlatform {
 public:

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "bench/median_time.h"
 #include "csv/csv_reader.h"
 #include "support/windows_1252.h"

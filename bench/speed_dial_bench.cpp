@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ansi_code_page.h"
-#include "app/file_system.h"
-#include "app/import_result.h"
+#include "core/ansi_code_page.h"
+#include "core/file_system.h"
+#include "core/import_result.h"
 #include "bench/median_time.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"

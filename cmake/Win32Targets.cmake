@@ -14,7 +14,7 @@ add_library(faximport_win32 STATIC
     framework/window.cpp
     app/win32/emergency_hand_back.cpp
     app/win32/import_app.cpp
-    app/win32/process_state.cpp
+    core/win32/process_state.cpp
     app/win32/source_file_chooser.cpp
     app/win32/win32_ansi_code_page.cpp
     app/win32/host_window.cpp
@@ -22,13 +22,13 @@ add_library(faximport_win32 STATIC
     app/win32/win32_session_platform.cpp
     csv/win32/csv_select_dlg.cpp
     csv/win32/field_map_dlg.cpp
-    csv/win32/recipient_list_box.cpp
-    csv/win32/two_list_select_dlg.cpp
+    core/win32/recipient_list_box.cpp
+    core/win32/two_list_select_dlg.cpp
     csv/win32/win32_csv_dialogs.cpp
     dialogs/win32/address_book_probes.cpp
     dialogs/win32/confirm_dlg.cpp
     dialogs/win32/data_type_dlg.cpp
-    dialogs/win32/progress_dlg.cpp
+    core/win32/progress_dlg.cpp
 )
 # Windows XP SP2 and later: SetDllDirectoryA is the newest call made directly.
 target_compile_definitions(faximport_win32 PUBLIC

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "app/ansi_code_page.h"
+#include "core/ansi_code_page.h"
 #include "csv/text_decoding.h"
-#include "csv/text_routines.h"
+#include "core/text_routines.h"
 
 namespace {
 

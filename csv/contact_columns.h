@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "csv/csv_reader.h"
-#include "csv/field_splitter.h"
+#include "core/field_splitter.h"
 
 class AnsiCodePage;
 class LeadByteSet;

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <new>
 
-#include "app/ansi_code_page.h"
-#include "app/file_system.h"
+#include "core/ansi_code_page.h"
+#include "core/file_system.h"
 #include "csv/contact_columns.h"
 #include "csv/text_decoding.h"
 #include "csv/vcard_reader.h"

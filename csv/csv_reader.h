@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 
 class AnsiCodePage;
 class FileSystem;

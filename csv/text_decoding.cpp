@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/ansi_code_page.h"
+#include "core/ansi_code_page.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ansi_code_page.h"
-#include "app/file_system.h"
+#include "core/ansi_code_page.h"
+#include "core/file_system.h"
 #include "csv/text_decoding.h"
-#include "csv/text_routines.h"
+#include "core/text_routines.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "csv/text_routines.h"
+#include "core/text_routines.h"
 
 std::string ConfirmHeadline(int entryCount)
 {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 
 // "%d fax entries will be imported:"
 std::string ConfirmHeadline(int entryCount);

@@ -1,6 +1,6 @@
 #include "dialogs/data_type_choice.h"
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 
 std::vector<DataTypeItem> OfferedDataTypes(bool mapiAvailable, bool wabAvailable)
 {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/file_system.h"
-#include "csv/line_table.h"
+#include "core/file_system.h"
+#include "core/line_table.h"
 #include "speeddial/speed_dial_codecs.h"
 
 namespace {

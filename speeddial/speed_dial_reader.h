@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/import_result.h"
-#include "csv/text_routines.h"
+#include "core/import_result.h"
+#include "core/text_routines.h"
 #include "speeddial/speed_dial_record.h"
 
 class FileSystem;

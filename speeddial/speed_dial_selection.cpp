@@ -4,8 +4,8 @@
 #include <functional>
 #include <string_view>
 
-#include "csv/remove_positions.h"
-#include "csv/text_routines.h"
+#include "core/remove_positions.h"
+#include "core/text_routines.h"
 
 namespace {
 constexpr std::size_t kMaxItemChars = 255;

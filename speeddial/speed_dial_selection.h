@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "speeddial/speed_dial_record.h"
 
 class SpeedDialSelection {

@@ -10,8 +10,8 @@
 #include "addrbook/win32/outlook_bitness.h"
 #include "addrbook/win32/property_values.h"
 #include "addrbook/win32/wab_param_size.h"
-#include "app/win32/process_state.h"
-#include "dialogs/win32/progress_dlg.h"
+#include "core/win32/process_state.h"
+#include "core/win32/progress_dlg.h"
 #include "framework/library_loading.h"
 #include "framework/message_box.h"
 

@@ -5,7 +5,7 @@
 
 #include <commdlg.h>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "res/resource.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/ansi_code_page.h"
+#include "core/ansi_code_page.h"
 
 class Win32AnsiCodePage : public AnsiCodePage {
 public:

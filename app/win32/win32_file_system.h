@@ -2,7 +2,7 @@
 // file replaced atomically so that a failed write never leaves a half file.
 #pragma once
 
-#include "app/file_system.h"
+#include "core/file_system.h"
 
 class Win32FileSystem : public FileSystem {
 public:

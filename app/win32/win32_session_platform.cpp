@@ -9,7 +9,7 @@
 
 #include "app/win32/emergency_hand_back.h"
 #include "app/win32/host_window.h"
-#include "app/win32/process_state.h"
+#include "core/win32/process_state.h"
 #include "app/win32/source_file_chooser.h"
 #include "dialogs/win32/confirm_dlg.h"
 #include "dialogs/win32/data_type_dlg.h"

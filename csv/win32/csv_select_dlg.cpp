@@ -6,8 +6,8 @@
 
 #include <new>
 
-#include "app/win32/process_state.h"
-#include "dialogs/win32/progress_dlg.h"
+#include "core/win32/process_state.h"
+#include "core/win32/progress_dlg.h"
 #include "res/resource.h"
 
 namespace {

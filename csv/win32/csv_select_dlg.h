@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
-#include "csv/win32/two_list_select_dlg.h"
+#include "core/win32/two_list_select_dlg.h"
 #include "framework/list_box.h"
 
 class CCsvSelectDlg : public CTwoListSelectDlg {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/win32/process_state.h"
+#include "core/win32/process_state.h"
 #include "framework/handles.h"
 #include "framework/library_loading.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "framework/dialog.h"
 #include "framework/list_box.h"
 

@@ -3,8 +3,8 @@
 // selection and its option into the kind.
 #include "dialogs/win32/data_type_dlg.h"
 
-#include "app/import_result.h"
-#include "app/win32/process_state.h"
+#include "core/import_result.h"
+#include "core/win32/process_state.h"
 #include "dialogs/data_type_choice.h"
 #include "dialogs/win32/address_book_probes.h"
 #include "res/resource.h"

@@ -2,7 +2,7 @@
 // detail columns of its line as they stood in the file. Read-only; OK closes.
 #pragma once
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "framework/dialog.h"
 #include "speeddial/speed_dial_record.h"
 

@@ -13,7 +13,7 @@
 #include <new>
 #include <vector>
 
-#include "app/win32/process_state.h"
+#include "core/win32/process_state.h"
 #include "res/resource.h"
 #include "speeddial/sorted_list_order.h"
 #include "speeddial/win32/speed_dial_record_dlg.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/import_result.h"
-#include "csv/win32/two_list_select_dlg.h"
+#include "core/import_result.h"
+#include "core/win32/two_list_select_dlg.h"
 #include "framework/list_box.h"
 #include "speeddial/speed_dial_record.h"
 #include "speeddial/speed_dial_selection.h"

@@ -1,6 +1,6 @@
 // The CSV reader in both modes on arbitrary files, with the dialogs answered
 // from the input: the mapping picks columns, the selection takes entries.
-#include "app/file_system.h"
+#include "core/file_system.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
 #include "fuzz_input.h"

@@ -1,9 +1,9 @@
 // The field splitter and the text routines on arbitrary lines and files.
 #include <cstring>
 
-#include "app/ansi_code_page.h"
-#include "app/import_result.h"
-#include "csv/text_routines.h"
+#include "core/ansi_code_page.h"
+#include "core/import_result.h"
+#include "core/text_routines.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -1,8 +1,8 @@
 // The speed-dial reader on arbitrary files, then the export of the chosen
 // records, which runs every field codec over the column texts.
-#include "app/ansi_code_page.h"
+#include "core/ansi_code_page.h"
 #include "app/export_writer.h"
-#include "app/file_system.h"
+#include "core/file_system.h"
 #include "fuzz_input.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_selection.h"

@@ -1,7 +1,7 @@
 // The vCard reader on arbitrary text, in a single-byte code page or, when the
 // first byte is odd, in one with the lead bytes of code page 932. Every entry
 // must fit its fields, end on a whole character and have a number.
-#include "app/file_system.h"
+#include "core/file_system.h"
 #include "csv/vcard_reader.h"
 #include "fuzz_input.h"
 #include "support/windows_1252.h"

@@ -4,7 +4,7 @@
 // double-byte code page.
 #pragma once
 
-#include "app/ansi_code_page.h"
+#include "core/ansi_code_page.h"
 
 class Windows1252 : public AnsiCodePage {
 public:

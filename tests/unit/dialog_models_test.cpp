@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/import_result.h"
+#include "core/import_result.h"
 #include "csv/field_mapping.h"
 #include "dialogs/confirm_text.h"
 #include "dialogs/data_type_choice.h"

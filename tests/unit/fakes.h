@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "addrbook/address_book_source.h"
-#include "app/file_system.h"
+#include "core/file_system.h"
 #include "app/session_platform.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"

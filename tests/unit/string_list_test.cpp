@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/string_list.h"
+#include "core/string_list.h"
 
 namespace {
 

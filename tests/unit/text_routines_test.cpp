@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ansi_code_page.h"
-#include "app/import_result.h"
-#include "csv/text_routines.h"
+#include "core/ansi_code_page.h"
+#include "core/import_result.h"
+#include "core/text_routines.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/file_system.h"
+#include "core/file_system.h"
 #include "csv/text_decoding.h"
 #include "csv/vcard_reader.h"
 #include "support/windows_1252.h"

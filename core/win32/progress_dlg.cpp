@@ -1,5 +1,5 @@
 // The progress notice, created from its template and painted immediately.
-#include "dialogs/win32/progress_dlg.h"
+#include "core/win32/progress_dlg.h"
 
 #include "res/resource.h"
 

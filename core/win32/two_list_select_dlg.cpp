@@ -1,9 +1,9 @@
 // The shared part of the two selection dialogs; see two_list_select_dlg.h.
-#include "csv/win32/two_list_select_dlg.h"
+#include "core/win32/two_list_select_dlg.h"
 
 #include <new>
 
-#include "app/win32/process_state.h"
+#include "core/win32/process_state.h"
 #include "res/resource.h"
 
 namespace {

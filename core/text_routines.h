@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "csv/field_splitter.h"
+#include "core/field_splitter.h"
 
 class LeadByteSet;
 struct ImportResult;

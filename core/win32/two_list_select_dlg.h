@@ -10,8 +10,8 @@
 
 #include <cstddef>
 
-#include "app/import_result.h"
-#include "csv/win32/recipient_list_box.h"
+#include "core/import_result.h"
+#include "core/win32/recipient_list_box.h"
 #include "framework/dialog.h"
 #include "framework/edit.h"
 #include "framework/list_box.h"

@@ -1,9 +1,9 @@
-#include "csv/text_routines.h"
+#include "core/text_routines.h"
 
 #include <cstring>
 
-#include "app/ansi_code_page.h"
-#include "app/import_result.h"
+#include "core/ansi_code_page.h"
+#include "core/import_result.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Storage of the process-wide texts and the Help button action.
-#include "app/win32/process_state.h"
+#include "core/win32/process_state.h"
 
 char helpFilePath[kHelpFilePathBytes] = "";
 char wabDllPath[kWabDllPathBytes] = "";

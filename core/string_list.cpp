@@ -1,4 +1,4 @@
-#include "app/string_list.h"
+#include "core/string_list.h"
 
 void StringList::Append(std::string text)
 {

@@ -1,4 +1,4 @@
-#include "csv/line_table.h"
+#include "core/line_table.h"
 
 #include <cstring>
 #include <new>

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/string_list.h"
+#include "core/string_list.h"
 
 // The source the user chose in the data type dialog.
 enum DataSourceKind : int {

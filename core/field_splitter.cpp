@@ -1,4 +1,4 @@
-#include "csv/field_splitter.h"
+#include "core/field_splitter.h"
 
 #include <cstring>
 
