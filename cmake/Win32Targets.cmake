@@ -14,7 +14,6 @@ add_library(faximport_win32 STATIC
     framework/window.cpp
     app/win32/emergency_hand_back.cpp
     app/win32/import_app.cpp
-    core/win32/process_state.cpp
     app/win32/source_file_chooser.cpp
     app/win32/win32_ansi_code_page.cpp
     app/win32/host_window.cpp

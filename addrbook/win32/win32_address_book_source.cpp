@@ -10,7 +10,6 @@
 #include "addrbook/win32/outlook_bitness.h"
 #include "addrbook/win32/property_values.h"
 #include "addrbook/win32/wab_param_size.h"
-#include "core/win32/process_state.h"
 #include "core/win32/progress_dlg.h"
 #include "framework/library_loading.h"
 #include "framework/message_box.h"
@@ -18,7 +17,7 @@
 namespace {
 
 constexpr char kMapiLibrary[] = "MAPI32.DLL";
-constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
+const std::string kDefaultWabLibrary = "WAB32.DLL";
 constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
 constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
@@ -40,24 +39,18 @@ Win32AddressBookSource::~Win32AddressBookSource()
     CloseWab();
 }
 
-void Win32AddressBookSource::KeepHostDisabled() const
-{
-    if (hostWindow_ != nullptr)
-        EnableWindow(hostWindow_, FALSE);
-}
-
 int Win32AddressBookSource::StartMapiSession()
 {
     // Outlook's MAPI of the other bitness cannot load into this process: the
     // user learns which faximport to use instead of seeing the logon fail.
-    if (ReportOutlookBitnessMismatch(hostWindow_, kMapiErrorCaption)) {
-        KeepHostDisabled();
+    if (ReportOutlookBitnessMismatch(context_.hostWindow, kMapiErrorCaption)) {
+        context_.KeepHostDisabled();
         return 0;
     }
     state_.mapiLibrary = LoadLibraryOutsideCurrentFolder(kMapiLibrary);
     if (!state_.mapiLibrary) {
-        ShowMessageBox(hostWindow_, kMapiMissingText, kMapiErrorCaption, MB_OK | MB_ICONERROR);
-        KeepHostDisabled();
+        ShowMessageBox(context_.hostWindow, kMapiMissingText, kMapiErrorCaption, MB_OK | MB_ICONERROR);
+        context_.KeepHostDisabled();
         return 0;
     }
     // MAPI is used, and later uninitialised, only once it initialised.
@@ -71,14 +64,14 @@ int Win32AddressBookSource::StartMapiSession()
         return 0;
     LPMAPISESSION session = nullptr;
     const HRESULT loggedOn = logon(UiParam(), nullptr, nullptr, MAPI_LOGON_UI | MAPI_EXTENDED | MAPI_NO_MAIL, &session);
-    KeepHostDisabled();
+    context_.KeepHostDisabled();
     state_.mapiSession.reset(session);
     if (FAILED(loggedOn) || !state_.mapiSession)
         return 0;
 
     LPADRBOOK book = nullptr;
     const HRESULT opened = state_.mapiSession->OpenAddressBook(UiParam(), nullptr, 0, &book);
-    KeepHostDisabled();
+    context_.KeepHostDisabled();
     state_.addressBook.reset(book);
     // A warning still gives a usable address book.
     return SUCCEEDED(opened) && state_.addressBook ? 1 : 0;
@@ -101,8 +94,8 @@ void Win32AddressBookSource::EndMapiSession()
 
 int Win32AddressBookSource::OpenWab(const std::string& fileName)
 {
-    const char* library = wabDllPath[0] != '\0' ? wabDllPath : kDefaultWabLibrary;
-    state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library);
+    const std::string& library = context_.wabLibrary.empty() ? kDefaultWabLibrary : context_.wabLibrary;
+    state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library.c_str());
     if (!state_.wabLibrary)
         return 0;
     auto open = EntryPoint<WABOPEN>(state_.wabLibrary.get(), "WABOpen");
@@ -174,7 +167,7 @@ bool Win32AddressBookSource::ShowAddressDialog(std::vector<AddressEntryRef>& pic
     ULONG_PTR uiParam = UiParam();
     LPADRLIST received = nullptr;
     const HRESULT addressed = state_.addressBook->Address(&uiParam, &parameters, &received);
-    KeepHostDisabled();
+    context_.KeepHostDisabled();
     const OwnedAddressList list(received, AddressListFreer{&memory_});
     // Cancel included; a list that came back anyway is freed all the same.
     if (FAILED(addressed))

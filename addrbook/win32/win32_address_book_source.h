@@ -9,11 +9,13 @@
 #include "addrbook/win32/address_book_state.h"
 #include "addrbook/win32/mapi_address_book.h"
 #include "addrbook/win32/session_memory.h"
+#include "core/win32/session_context.h"
 
 class Win32AddressBookSource : public AddressBookSource {
 public:
-    // hostWindow owns the logon prompt, the address dialog and the messages.
-    explicit Win32AddressBookSource(HWND& hostWindow) : hostWindow_(hostWindow) {}
+    // The context's host window owns the logon prompt, the address dialog
+    // and the messages; its WAB library is the one opened.
+    explicit Win32AddressBookSource(const SessionContext& context) : context_(context) {}
     // Closes whatever is still open, in the order of the close operations.
     ~Win32AddressBookSource() override;
     Win32AddressBookSource(const Win32AddressBookSource&) = delete;
@@ -28,11 +30,9 @@ public:
     std::unique_ptr<ProgressNotice> ShowProgressNotice() override;
 
 private:
-    ULONG_PTR UiParam() const { return reinterpret_cast<ULONG_PTR>(hostWindow_); }
-    // Modal UI owned by the host enables it again when it closes.
-    void KeepHostDisabled() const;
+    ULONG_PTR UiParam() const { return reinterpret_cast<ULONG_PTR>(context_.hostWindow); }
 
-    HWND& hostWindow_;
+    const SessionContext& context_;
     AddressBookState state_;
     SessionMemory memory_{state_};
     MapiAddressBook book_{state_, memory_};

@@ -8,11 +8,11 @@
 
 bool CImportApp::RunImportSession()
 {
-    hostWindow = nullptr;
+    context = SessionContext();
 
     InstallEmergencyHandBack();
     KeepCurrentFolderOutOfLibrarySearch();
-    Win32SessionPlatform platform(hostWindow);
+    Win32SessionPlatform platform(context);
     try {
         ImportSession session(platform);
         session.Run();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "core/win32/session_context.h"
 #include "framework/application.h"
 
 class CImportApp : public CApplication {
@@ -13,6 +14,6 @@ public:
     // The whole import, from the host probe to the hand-back. Always false.
     bool RunImportSession();
 
-    // The host's window while the session holds it, else null.
-    HWND hostWindow = nullptr;
+    // What the run's windows share, the host window among it.
+    SessionContext context;
 };

@@ -4,12 +4,10 @@
 // host again when they close, so the host is disabled again right after.
 #include "app/win32/win32_session_platform.h"
 
-#include <cstring>
 #include <vector>
 
 #include "app/win32/emergency_hand_back.h"
 #include "app/win32/host_window.h"
-#include "core/win32/process_state.h"
 #include "app/win32/source_file_chooser.h"
 #include "dialogs/win32/confirm_dlg.h"
 #include "dialogs/win32/data_type_dlg.h"
@@ -22,39 +20,39 @@ constexpr int kHostCapControlId = 1008;
 
 bool Win32SessionPlatform::AttachHostWindow()
 {
-    hostWindow_ = FindHostWindow();
-    return hostWindow_ != nullptr;
+    context_.hostWindow = FindHostWindow();
+    return context_.hostWindow != nullptr;
 }
 
 bool Win32SessionPlatform::HostHasCapControl()
 {
-    return hostWindow_ != nullptr && GetDlgItem(hostWindow_, kHostCapControlId) != nullptr;
+    return context_.hostWindow != nullptr && GetDlgItem(context_.hostWindow, kHostCapControlId) != nullptr;
 }
 
 void Win32SessionPlatform::DisableHost()
 {
-    if (hostWindow_ == nullptr)
+    if (context_.hostWindow == nullptr)
         return;
-    EnableWindow(hostWindow_, FALSE);
-    ArmEmergencyHandBack(hostWindow_, pendingCommand_);
+    context_.KeepHostDisabled();
+    ArmEmergencyHandBack(context_.hostWindow, pendingCommand_);
 }
 
 void Win32SessionPlatform::PrepareHandBack(int commandId)
 {
     pendingCommand_ = commandId;
-    if (hostWindow_ != nullptr)
-        ArmEmergencyHandBack(hostWindow_, pendingCommand_);
+    if (context_.hostWindow != nullptr)
+        ArmEmergencyHandBack(context_.hostWindow, pendingCommand_);
 }
 
 void Win32SessionPlatform::HandBackToHost(int commandId)
 {
     DisarmEmergencyHandBack();
-    if (hostWindow_ == nullptr)
+    if (context_.hostWindow == nullptr)
         return;
-    EnableWindow(hostWindow_, TRUE);
-    SetForegroundWindow(hostWindow_);
-    PostMessageA(hostWindow_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-    hostWindow_ = nullptr;
+    EnableWindow(context_.hostWindow, TRUE);
+    SetForegroundWindow(context_.hostWindow);
+    PostMessageA(context_.hostWindow, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    context_.hostWindow = nullptr;
 }
 
 std::string Win32SessionPlatform::CommandLine()
@@ -79,24 +77,19 @@ std::string Win32SessionPlatform::ExecutablePath()
 
 void Win32SessionPlatform::InstallHelpFile(const std::string& path)
 {
-    // A path that does not fit would open some other file: leave help off.
-    if (path.size() >= sizeof(helpFilePath)) {
-        helpFilePath[0] = '\0';
-        return;
-    }
-    std::memcpy(helpFilePath, path.c_str(), path.size() + 1);
+    context_.helpFile = path;
 }
 
 int Win32SessionPlatform::RunDataTypeDialog()
 {
-    CDataTypeDlg dialog(nullptr);
+    CDataTypeDlg dialog(nullptr, context_);
     return static_cast<int>(dialog.DoModal());
 }
 
 bool Win32SessionPlatform::ChooseSourceFile(int kind, std::string& path)
 {
-    const bool chosen = ::ChooseSourceFile(hostWindow_, kind, path);
-    DisableHost();
+    const bool chosen = ::ChooseSourceFile(context_.hostWindow, kind, path);
+    context_.KeepHostDisabled();
     return chosen;
 }
 
@@ -110,6 +103,6 @@ bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionC
 void Win32SessionPlatform::ShowMessage(const std::string& text, const char* caption, MessageIcon icon)
 {
     const UINT iconFlag = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONWARNING;
-    ShowMessageBox(hostWindow_, text.c_str(), caption, MB_OK | iconFlag);
-    DisableHost();
+    ShowMessageBox(context_.hostWindow, text.c_str(), caption, MB_OK | iconFlag);
+    context_.KeepHostDisabled();
 }

@@ -14,9 +14,9 @@
 
 class Win32SessionPlatform : public SessionPlatform {
 public:
-    // hostWindow is the application object's member: the platform sets it
-    // from the foreground window and clears it at the hand-back.
-    explicit Win32SessionPlatform(HWND& hostWindow) : hostWindow_(hostWindow) {}
+    // The context is the application object's: the platform sets its host
+    // window when the run starts and clears it at the hand-back.
+    explicit Win32SessionPlatform(SessionContext& context) : context_(context) {}
 
     bool AttachHostWindow() override;
     bool HostHasCapControl() override;
@@ -43,11 +43,11 @@ public:
     AddressBookSource& AddressBooks() override { return addressBooks_; }
 
 private:
-    HWND& hostWindow_;
+    SessionContext& context_;
     int pendingCommand_ = kCommandPlainExport;
     Win32FileSystem files_;
     Win32AnsiCodePage codePage_;
-    Win32CsvDialogs csvDialogs_;
-    Win32SpeedDialDialogs speedDialDialogs_;
-    Win32AddressBookSource addressBooks_{hostWindow_};
+    Win32CsvDialogs csvDialogs_{context_};
+    Win32SpeedDialDialogs speedDialDialogs_{context_};
+    Win32AddressBookSource addressBooks_{context_};
 };

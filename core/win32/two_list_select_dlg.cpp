@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "core/win32/process_state.h"
+#include "core/win32/session_context.h"
 #include "res/resource.h"
 
 namespace {
@@ -13,9 +13,10 @@ constexpr const char* kNoMemoryText =
     "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
 } // namespace
 
-CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result,
-                                     CRetiredLists& retiredLists)
-    : CDialog(settings.templateId, parent), settings(settings), result(result), retiredLists(retiredLists)
+CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, const SessionContext& context,
+                                     ImportResult& result, CRetiredLists& retiredLists)
+    : CDialog(settings.templateId, parent), settings(settings), context(context), result(result),
+      retiredLists(retiredLists)
 {
 }
 
@@ -39,7 +40,7 @@ bool CTwoListSelectDlg::OnCommand(int id, int code)
     if (id == settings.helpButtonId) {
         if (code != BN_CLICKED)
             return false;
-        ShowHelpContext(Handle(), settings.helpContext);
+        context.ShowHelp(Handle(), settings.helpContext);
         return true;
     }
     switch (id) {

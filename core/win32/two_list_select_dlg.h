@@ -12,6 +12,7 @@
 
 #include "core/import_result.h"
 #include "core/win32/recipient_list_box.h"
+#include "core/win32/session_context.h"
 #include "framework/dialog.h"
 #include "framework/edit.h"
 #include "framework/list_box.h"
@@ -27,7 +28,8 @@ protected:
         std::size_t typeAheadChars; // type-ahead compares no more of the typed text
     };
     // retiredLists takes both lists as the dialog closes, and outlives it.
-    CTwoListSelectDlg(const Settings& settings, HWND parent, ImportResult& result, CRetiredLists& retiredLists);
+    CTwoListSelectDlg(const Settings& settings, HWND parent, const SessionContext& context, ImportResult& result,
+                      CRetiredLists& retiredLists);
 
     // OK stores the choice in the result; Cancel leaves none there.
     void OnOK() override;
@@ -47,6 +49,7 @@ protected:
     void ShowLimitReached() const;
 
     const Settings settings;
+    const SessionContext& context;
     ImportResult& result;
     CRecipientListBox selectedList;
     CEdit typeAheadEdit;

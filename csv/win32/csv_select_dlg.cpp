@@ -6,7 +6,7 @@
 
 #include <new>
 
-#include "core/win32/process_state.h"
+#include "core/win32/session_context.h"
 #include "core/win32/progress_dlg.h"
 #include "res/resource.h"
 
@@ -18,10 +18,10 @@ constexpr std::size_t kTypeAheadChars = 30;
 constexpr std::size_t kEntryTextBytes = 2 * kMaxTextBytes + 4;
 } // namespace
 
-CCsvSelectDlg::CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result,
-                             CRetiredLists& retiredLists)
+CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const std::string& path,
+                             const CsvEntryTable& entries, ImportResult& result, CRetiredLists& retiredLists)
     : CTwoListSelectDlg({IDD_CSV_SELECT, kCaption, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
-                        result, retiredLists),
+                        context, result, retiredLists),
       path(path),
       entries(entries),
       selection(entries, result.entryCap)

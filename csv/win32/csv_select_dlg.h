@@ -16,8 +16,8 @@ class CCsvSelectDlg : public CTwoListSelectDlg {
 public:
     // path, entries and retiredLists belong to the caller and outlive the
     // dialog; on entry result.entryCount is the number of entries in the table.
-    CCsvSelectDlg(HWND parent, const std::string& path, const CsvEntryTable& entries, ImportResult& result,
-                  CRetiredLists& retiredLists);
+    CCsvSelectDlg(HWND parent, const SessionContext& context, const std::string& path, const CsvEntryTable& entries,
+                  ImportResult& result, CRetiredLists& retiredLists);
 
 protected:
     bool OnInitDialog() override;

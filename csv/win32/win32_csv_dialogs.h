@@ -2,15 +2,18 @@
 #pragma once
 
 #include "csv/csv_reader.h"
+#include "core/win32/session_context.h"
 #include "framework/retired_lists.h"
 
 class Win32CsvDialogs : public CsvDialogs {
 public:
+    explicit Win32CsvDialogs(const SessionContext& context) : context_(context) {}
     bool MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
                    int& faxIndex) override;
     bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) override;
 
 private:
+    const SessionContext& context_;
     // The selection dialog's lists, emptied when the session is over.
     CRetiredLists retiredLists_;
 };

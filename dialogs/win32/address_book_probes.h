@@ -2,10 +2,11 @@
 // dialog offers.
 #pragma once
 
+#include <string>
+
 // True when the [Mail] section of the user's profile sets MAPIX to exactly 1.
 bool IsExtendedMapiEnabled();
 
-// Settles wabDllPath: the registered WAB library path, or "WAB32.DLL" when
-// none is registered; emptied when that library cannot be loaded. Returns
-// whether it loaded.
-bool SettleWabLibraryPath();
+// The registered WAB library path, or "WAB32.DLL" when none is registered;
+// empty when that library cannot be loaded.
+std::string LoadableWabLibrary();

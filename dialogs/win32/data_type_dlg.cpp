@@ -4,12 +4,12 @@
 #include "dialogs/win32/data_type_dlg.h"
 
 #include "core/import_result.h"
-#include "core/win32/process_state.h"
+#include "core/win32/session_context.h"
 #include "dialogs/data_type_choice.h"
 #include "dialogs/win32/address_book_probes.h"
 #include "res/resource.h"
 
-CDataTypeDlg::CDataTypeDlg(HWND parent) : CDialog(IDD_DATA_TYPE, parent) {}
+CDataTypeDlg::CDataTypeDlg(HWND parent, SessionContext& context) : CDialog(IDD_DATA_TYPE, parent), context(context) {}
 
 bool CDataTypeDlg::OnInitDialog()
 {
@@ -23,7 +23,8 @@ bool CDataTypeDlg::OnInitDialog()
     defaultWabCheck.SetCheck(true);
 
     const bool mapiAvailable = IsExtendedMapiEnabled();
-    const bool wabAvailable = SettleWabLibraryPath();
+    context.wabLibrary = LoadableWabLibrary();
+    const bool wabAvailable = !context.wabLibrary.empty();
     for (const DataTypeItem& item : OfferedDataTypes(mapiAvailable, wabAvailable)) {
         const int index = kindCombo.AddString(item.text);
         if (index >= 0)
@@ -63,7 +64,7 @@ bool CDataTypeDlg::OnCommand(int id, int code)
         return true;
     }
     if (id == IDC_DATA_TYPE_HELP && code == BN_CLICKED) {
-        ShowHelpContext(Handle(), kHelpDataType);
+        context.ShowHelp(Handle(), kHelpDataType);
         return true;
     }
     return false;

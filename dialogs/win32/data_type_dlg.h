@@ -3,13 +3,15 @@
 // Cancel).
 #pragma once
 
+#include "core/win32/session_context.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
 
 class CDataTypeDlg : public CDialog {
 public:
-    explicit CDataTypeDlg(HWND parent);
+    // Finds the WAB library to offer and keeps its path in context.
+    CDataTypeDlg(HWND parent, SessionContext& context);
 
 protected:
     bool OnInitDialog() override;
@@ -24,5 +26,6 @@ private:
     CComboBox kindCombo;
     CButton autoSearchCheck;
     CButton defaultWabCheck;
+    SessionContext& context;
     int selectedKind = 0;
 };

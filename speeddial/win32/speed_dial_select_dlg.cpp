@@ -13,7 +13,7 @@
 #include <new>
 #include <vector>
 
-#include "core/win32/process_state.h"
+#include "core/win32/session_context.h"
 #include "res/resource.h"
 #include "speeddial/sorted_list_order.h"
 #include "speeddial/win32/speed_dial_record_dlg.h"
@@ -76,11 +76,12 @@ int CompareAsSortedList(LCID locale, const std::wstring& a, const std::wstring& 
 }
 } // namespace
 
-CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const std::string& sourcePath, const SpeedDialTable& recordTable,
-                                         ImportResult& result, CRetiredLists& retiredLists)
+CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const SessionContext& context, const std::string& sourcePath,
+                                         const SpeedDialTable& recordTable, ImportResult& result,
+                                         CRetiredLists& retiredLists)
     : CTwoListSelectDlg(
           {IDD_SPEED_DIAL_SELECT, kCaption, IDC_SPEED_DIAL_HELP, kHelpSpeedDialSelection, kTypeAheadChars}, parent,
-          result, retiredLists),
+          context, result, retiredLists),
       sourcePath(sourcePath),
       recordTable(recordTable),
       selection(recordTable, result.speedDialKeys, result.entryCap)

@@ -19,8 +19,8 @@ public:
     // sourcePath, recordTable and retiredLists belong to the caller and
     // outlive the dialog. On entry result.entryCount is the number of records,
     // and the speed-dial lists of result hold one item per record.
-    CSpeedDialSelectDlg(HWND parent, const std::string& sourcePath, const SpeedDialTable& recordTable,
-                        ImportResult& result, CRetiredLists& retiredLists);
+    CSpeedDialSelectDlg(HWND parent, const SessionContext& context, const std::string& sourcePath,
+                        const SpeedDialTable& recordTable, ImportResult& result, CRetiredLists& retiredLists);
 
 protected:
     bool OnInitDialog() override;

@@ -7,7 +7,7 @@
 bool Win32SpeedDialDialogs::SelectSpeedDials(const std::string& path, const SpeedDialTable& table,
                                              ImportResult& result)
 {
-    CSpeedDialSelectDlg dialog(nullptr, path, table, result, retiredLists_);
+    CSpeedDialSelectDlg dialog(nullptr, context_, path, table, result, retiredLists_);
     if (dialog.DoModal() == IDOK)
         return true;
     // Also when the dialog could not be shown or ended on a failure.
