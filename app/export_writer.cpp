@@ -74,7 +74,7 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, Spee
 }
 
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     int kind, SpeedDialTable* table, std::string& error)
+                     DataSourceKind kind, SpeedDialTable* table, std::string& error)
 {
     if (kind == kKindSpeedDial) {
         if (table == nullptr) {

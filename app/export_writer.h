@@ -25,4 +25,4 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, Spee
 // false (with error) when it could not be written, in which case any earlier
 // file at path is left as it was.
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     int kind, SpeedDialTable* table, std::string& error);
+                     DataSourceKind kind, SpeedDialTable* table, std::string& error);

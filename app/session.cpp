@@ -29,7 +29,7 @@ std::string FillIn(const char* format, const std::string& first, const std::stri
 }
 
 // The host reads speed-dial records after 1028 and plain records after 1022.
-int HandBackCommand(int kind)
+int HandBackCommand(DataSourceKind kind)
 {
     return kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport;
 }
@@ -44,12 +44,13 @@ void ImportSession::Run()
         platform_.DisableHost();
     }
 
-    int kind = kKindCancelled;
+    DataSourceKind kind = kKindCancelled;
     const std::string commandLine = platform_.CommandLine();
     const ExportPathStatus exportPath = ParseExportPath(commandLine, platform_.Files(), exportPath_);
     if (exportPath == ExportPathStatus::kTooLong) {
         // Writing to a cut-down path would put the file somewhere else.
-        platform_.ShowMessage(msg::kExportPathTooLong, msg::kCaptionImport, MessageIcon::kError);
+        platform_.ShowMessage(FillIn(msg::kExportPathTooLong, std::to_string(kMaxExportPathChars)), msg::kCaptionImport,
+                              MessageIcon::kError);
     } else if (exportPath == ExportPathStatus::kUnclear) {
         platform_.ShowMessage(FillIn(msg::kExportPathUnclear, commandLine), msg::kCaptionImport, MessageIcon::kError);
     } else {
@@ -58,7 +59,7 @@ void ImportSession::Run()
         platform_.InstallHelpFile(HelpFilePathFor(platform_.ExecutablePath()));
         kind = platform_.RunDataTypeDialog();
         platform_.PrepareHandBack(HandBackCommand(kind));
-        if (kind >= kKindMapiAddressBook && kind <= kKindSpeedDial) {
+        if (kind != kKindCancelled) {
             RunSource(kind);
             if (counters_.selectedEntryCount == 0)
                 Warn(msg::kNoEntry);
@@ -74,7 +75,7 @@ void ImportSession::Run()
         platform_.HandBackToHost(HandBackCommand(kind));
 }
 
-void ImportSession::RunSource(int kind)
+void ImportSession::RunSource(DataSourceKind kind)
 {
     switch (kind) {
     case kKindCsvManual:
@@ -88,7 +89,7 @@ void ImportSession::RunSource(int kind)
     }
 }
 
-void ImportSession::RunAddressBookSource(int kind)
+void ImportSession::RunAddressBookSource(DataSourceKind kind)
 {
     AddressBookSource& source = platform_.AddressBooks();
     if (kind == kKindMapiAddressBook) {
@@ -119,7 +120,7 @@ void ImportSession::PickAndExtract(AddressBookSource& source)
     extraction.ExtractFaxEntries(picked);
 }
 
-void ImportSession::RunFileSource(int kind)
+void ImportSession::RunFileSource(DataSourceKind kind)
 {
     std::string sourcePath;
     if (!platform_.ChooseSourceFile(kind, sourcePath))
@@ -133,7 +134,7 @@ void ImportSession::RunFileSource(int kind)
         read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,
                                  rejected, kind);
     }
-    if (read < 0 && read >= kReadTooManyEntries) {
+    if (IsReaderError(read)) {
         ReportReaderError(read, sourcePath);
         return;
     }
@@ -153,10 +154,11 @@ void ImportSession::ReportReaderError(int code, const std::string& sourcePath)
     case kReadTooManyEntries: format = msg::kTooManyEntries; break;
     default: break;
     }
-    platform_.ShowMessage(FillIn(format, sourcePath), msg::kCaptionCsvError, MessageIcon::kError);
+    platform_.ShowMessage(FillIn(format, sourcePath, std::to_string(kMaxEntryCount)), msg::kCaptionCsvError,
+                          MessageIcon::kError);
 }
 
-void ImportSession::ConfirmAndExport(int kind)
+void ImportSession::ConfirmAndExport(DataSourceKind kind)
 {
     if (!platform_.RunConfirmDialog(result_, counters_, kind) || exportPath_.empty()) {
         Warn(msg::kNoEntry);

@@ -23,12 +23,12 @@ public:
     const SessionCounters& Counters() const { return counters_; }
 
 private:
-    void RunSource(int kind);
-    void RunFileSource(int kind);
-    void RunAddressBookSource(int kind);
+    void RunSource(DataSourceKind kind);
+    void RunFileSource(DataSourceKind kind);
+    void RunAddressBookSource(DataSourceKind kind);
     void PickAndExtract(AddressBookSource& source);
     void ReportReaderError(int code, const std::string& sourcePath);
-    void ConfirmAndExport(int kind);
+    void ConfirmAndExport(DataSourceKind kind);
     void Warn(const char* text);
 
     SessionPlatform& platform_;

@@ -15,10 +15,10 @@ constexpr const char* kNoFaxColumn = "Cannot find fax number in %s.\nNo entry wi
 constexpr const char* kNoMemory = "Insufficient memory to import data from %s.";
 constexpr const char* kCannotAccess = "Fail to access %s.\nNo data has been read for import.";
 constexpr const char* kTooManyEntries =
-    "%s holds more than 65535 entries, more than one import can take.\nNo entry will be imported.";
+    "%s holds more than %s entries, more than one import can take.\nNo entry will be imported.";
 constexpr const char* kWabOpenFailed = "Fail to open Windows Address Book.\nCannot import data from %s.";
 constexpr const char* kExportPathTooLong =
-    "The export file path on the command line is longer than 272 characters.\nNo entry will be imported.";
+    "The export file path on the command line is longer than %s characters.\nNo entry will be imported.";
 constexpr const char* kExportPathUnclear =
     "The export file path on the command line is not clear:\n%s\nNo entry will be imported.";
 constexpr const char* kExportWriteFailed = "Cannot write the export file %s.\n%s\nNo entry has been imported.";

@@ -41,11 +41,11 @@ public:
     virtual void InstallHelpFile(const std::string& path) = 0;
 
     // Returns the DataSourceKind chosen, 0 on Cancel.
-    virtual int RunDataTypeDialog() = 0;
+    virtual DataSourceKind RunDataTypeDialog() = 0;
     // Lets the user pick the source file for kind; false on Cancel.
-    virtual bool ChooseSourceFile(int kind, std::string& path) = 0;
+    virtual bool ChooseSourceFile(DataSourceKind kind, std::string& path) = 0;
     // Returns true on OK.
-    virtual bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind) = 0;
+    virtual bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, DataSourceKind kind) = 0;
     // A message box with one OK button, owned by the host window.
     virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
 

@@ -102,7 +102,7 @@ CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator)
 int SplitCsvFields(CsvFieldTable& fields, char separator)
 {
     const CsvSplit split = SplitCsvLine(fields, separator);
-    return split.unclosedQuote ? kUnclosedQuote : split.fieldCount;
+    return split.unclosedQuote ? kReadUnclosedQuote : split.fieldCount;
 }
 
 char DetectFieldSeparator(const char* header)

@@ -6,10 +6,10 @@
 
 #include <array>
 
+#include "core/reader_result.h"
+
 constexpr int kMaxCsvFields = 1024;
 using CsvFieldTable = std::array<char*, kMaxCsvFields>;
-
-constexpr int kUnclosedQuote = -6;
 
 // Result of cutting one record into fields.
 struct CsvSplit {
@@ -25,8 +25,8 @@ char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fie
 
 // Cuts the zero-terminated line at fields[0] into fields.
 CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator = ',');
-// The same, reporting an unclosed quote as kUnclosedQuote: the field count,
-// 0 for an empty line, or -6.
+// The same, reporting an unclosed quote as kReadUnclosedQuote: the field
+// count, 0 for an empty line, or that code.
 int SplitCsvFields(CsvFieldTable& fields, char separator = ',');
 
 // The separator a CSV file's header line shows (read up to its line feed):

@@ -5,17 +5,7 @@
 #include <string>
 #include <vector>
 
-// Reader results shared by every file-based source.
-enum ReaderResult : int {
-    kReadCannotOpen = -1,
-    kReadNoSize = -2,
-    kReadNoMemory = -3,
-    kReadNothing = -4,
-    kReadNoFaxColumn = -5,
-    kReadUnclosedQuote = -6,
-    kReadNotSpeedDial = -7,
-    kReadTooManyEntries = -8, // more entries than the 16-bit export count can hold
-};
+#include "core/reader_result.h"
 
 class FileSystem {
 public:

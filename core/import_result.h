@@ -17,6 +17,14 @@ enum DataSourceKind : int {
     kKindSpeedDial = 6,
 };
 
+// A number (a dialog's result, an item's data) as the kind it names;
+// kKindCancelled for any other.
+inline DataSourceKind ToDataSourceKind(long long number)
+{
+    return number >= kKindMapiAddressBook && number <= kKindSpeedDial ? static_cast<DataSourceKind>(number)
+                                                                       : kKindCancelled;
+}
+
 // Entries one import may take when the host asks for a cap (control 1008).
 constexpr int kHostEntryCap = 50;
 // The export file counts entries in 16 bits.

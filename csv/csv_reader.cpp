@@ -97,7 +97,7 @@ bool ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, Csv
 // The CSV file's header and rows into entries. Returns 1 when there are
 // entries to select from, 0 on Cancel, or a ReaderResult code.
 int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                   const std::string& path, int kind, CsvEntryTable& entries, int& rejectedRows)
+                   const std::string& path, DataSourceKind kind, CsvEntryTable& entries, int& rejectedRows)
 {
     char* const end = text.data() + (text.size() - 1);
     char* const headerLine = FirstNonEmptyLine(text.data(), end);
@@ -125,7 +125,7 @@ int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodeP
 } // namespace
 
 int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                const std::string& path, ImportResult& result, int& rejectedRows, int kind)
+                const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind)
 {
     CsvEntryTable entries;
     DecodeToAnsiCodePage(text, codePage);
@@ -148,7 +148,7 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage
 }
 
 int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                      const std::string& path, ImportResult& result, int& rejectedRows, int kind)
+                      const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind)
 {
     std::vector<char> text;
     const int loaded = files.ReadWholeFile(path, text);

@@ -32,9 +32,9 @@ public:
 // Runs the whole CSV source: load, cut, choose columns, build entries, select.
 // Returns the number of entries chosen, or a ReaderResult code.
 int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                      const std::string& path, ImportResult& result, int& rejectedRows, int kind);
+                      const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind);
 
 // The same over text already loaded (text ends with one zero byte that is not
 // part of the file). The text is cut in place.
 int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                const std::string& path, ImportResult& result, int& rejectedRows, int kind);
+                const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind);

@@ -21,7 +21,7 @@ std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped)
     return std::string();
 }
 
-const char* RejectedLabel(int kind)
+const char* RejectedLabel(DataSourceKind kind)
 {
     const bool addressBook = kind >= kKindMapiAddressBook && kind <= kKindDefaultWab;
     return addressBook ? "Rejected from selection:" : "Rejected from database:";

@@ -14,7 +14,7 @@ std::string ConfirmHeadline(int entryCount);
 // or an empty text.
 std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped);
 // Label of the rejected count: address books reject from the selection.
-const char* RejectedLabel(int kind);
+const char* RejectedLabel(DataSourceKind kind);
 // One "name<TAB>fax" line per entry to import.
 std::vector<std::string> ConfirmLines(const ImportResult& result);
 // The same one at a time, for long lists: their number, and line `index`

@@ -13,7 +13,7 @@ namespace {
 constexpr int kChooserChars = 256;
 } // namespace
 
-bool ChooseSourceFile(HWND owner, int kind, std::string& path)
+bool ChooseSourceFile(HWND owner, DataSourceKind kind, std::string& path)
 {
     UINT filterId = 0;
     const char* title = nullptr;

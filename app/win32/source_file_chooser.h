@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "core/import_result.h"
+
 // Shows the chooser for kind (2: WAB file; 4, 5: CSV; 6: speed-dial CSV),
 // owned by owner. Returns true with the full path, false on Cancel or for a
 // kind without a file.
-bool ChooseSourceFile(HWND owner, int kind, std::string& path);
+bool ChooseSourceFile(HWND owner, DataSourceKind kind, std::string& path);

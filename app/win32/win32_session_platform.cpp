@@ -80,20 +80,20 @@ void Win32SessionPlatform::InstallHelpFile(const std::string& path)
     context_.helpFile = path;
 }
 
-int Win32SessionPlatform::RunDataTypeDialog()
+DataSourceKind Win32SessionPlatform::RunDataTypeDialog()
 {
     CDataTypeDlg dialog(nullptr, context_);
-    return static_cast<int>(dialog.DoModal());
+    return ToDataSourceKind(dialog.DoModal());
 }
 
-bool Win32SessionPlatform::ChooseSourceFile(int kind, std::string& path)
+bool Win32SessionPlatform::ChooseSourceFile(DataSourceKind kind, std::string& path)
 {
     const bool chosen = ::ChooseSourceFile(context_.hostWindow, kind, path);
     context_.KeepHostDisabled();
     return chosen;
 }
 
-bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind)
+bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionCounters& counters, DataSourceKind kind)
 {
     CConfirmDlg dialog(nullptr, result, counters.selectedEntryCount, counters.rejectedEntryCount,
                        counters.validFaxCount, counters.walkStopped, kind);

@@ -31,9 +31,9 @@ public:
     std::string ExecutablePath() override;
     void InstallHelpFile(const std::string& path) override;
 
-    int RunDataTypeDialog() override;
-    bool ChooseSourceFile(int kind, std::string& path) override;
-    bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int kind) override;
+    DataSourceKind RunDataTypeDialog() override;
+    bool ChooseSourceFile(DataSourceKind kind, std::string& path) override;
+    bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, DataSourceKind kind) override;
     void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) override;
 
     FileSystem& Files() override { return files_; }

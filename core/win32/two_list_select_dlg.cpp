@@ -7,8 +7,6 @@
 #include "res/resource.h"
 
 namespace {
-constexpr const char* kLimitText =
-    "The selected recipients in list has reached the maximum entry limit.\nYou cannot import more than 50 recipients.";
 constexpr const char* kNoMemoryText =
     "Insufficient memory to add multiple entries.\nReduce your selections and try again.";
 } // namespace
@@ -78,7 +76,9 @@ int CTwoListSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex
 
 void CTwoListSelectDlg::ShowLimitReached() const
 {
-    ShowMessage(kLimitText, settings.caption, MB_OK | MB_ICONWARNING);
+    const std::string text = "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
+                             "more than " + std::to_string(result.entryCap) + " recipients.";
+    ShowMessage(text.c_str(), settings.caption, MB_OK | MB_ICONWARNING);
 }
 
 void CTwoListSelectDlg::TypeAhead()

@@ -12,7 +12,7 @@ constexpr int kFaxColumnTabStop = 148;
 
 CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount,
                          std::int32_t rejectedEntryCount, std::int32_t validFaxCount, bool walkStopped,
-                         int kind)
+                         DataSourceKind kind)
     : CDialog(IDD_CONFIRM, parent),
       result(result),
       selectedEntryCount(selectedEntryCount),

@@ -11,7 +11,7 @@
 class CConfirmDlg : public CDialog {
 public:
     CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount, std::int32_t rejectedEntryCount,
-                std::int32_t validFaxCount, bool walkStopped, int kind);
+                std::int32_t validFaxCount, bool walkStopped, DataSourceKind kind);
 
 protected:
     bool OnInitDialog() override;
@@ -26,6 +26,6 @@ private:
     std::int32_t rejectedEntryCount;
     std::int32_t validFaxCount;
     bool walkStopped;
-    int kind;
+    DataSourceKind kind;
     CListBox entryList;
 };

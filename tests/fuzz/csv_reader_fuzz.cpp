@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::uint8_t choice = data[0];
-    for (int kind : {kKindCsvManual, kKindCsvAuto}) {
+    for (DataSourceKind kind : {kKindCsvManual, kKindCsvAuto}) {
         std::vector<char> text = FileOf(data + 1, size - 1);
         ScriptedDialogs dialogs(choice);
         ImportResult result;

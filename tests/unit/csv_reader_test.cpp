@@ -18,7 +18,7 @@ struct ReadOutcome {
 
 class CsvReaderTest : public ::testing::Test {
 protected:
-    ReadOutcome Read(const std::string& content, int kind = kKindCsvAuto)
+    ReadOutcome Read(const std::string& content, DataSourceKind kind = kKindCsvAuto)
     {
         files.files[kPath] = content;
         ReadOutcome outcome;
@@ -45,11 +45,11 @@ using Texts = std::vector<std::string>;
 TEST_F(CsvReaderTest, FileFailuresComeBackAsCodes)
 {
     ReadOutcome outcome;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", outcome.importResult, outcome.rejected, 5),
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", outcome.importResult, outcome.rejected, kKindCsvAuto),
               kReadCannotOpen);
     EXPECT_EQ(Read("").result, kReadNothing);
     files.readFailures["C:\\big.csv"] = kReadNoMemory;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected, 5),
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected, kKindCsvAuto),
               kReadNoMemory);
     EXPECT_EQ(dialogs.selectCalls, 0);
 }

@@ -151,7 +151,7 @@ public:
     bool hasHost = true;
     bool capControl = false;
     std::string commandLine = "faximport.exe C:\\out\\export.dat";
-    int dataType = kKindCsvAuto;
+    DataSourceKind dataType = kKindCsvAuto;
     std::string chosenFile = "C:\\data\\list.csv"; // empty: the chooser is cancelled
     bool confirmOk = true;
 
@@ -190,19 +190,19 @@ public:
     std::string CommandLine() override { return commandLine; }
     std::string ExecutablePath() override { return "C:\\Program Files\\Fax\\faximport.exe"; }
     void InstallHelpFile(const std::string& path) override { helpFile = path; }
-    int RunDataTypeDialog() override
+    DataSourceKind RunDataTypeDialog() override
     {
         events.push_back("datatype");
         return dataType;
     }
-    bool ChooseSourceFile(int kind, std::string& path) override
+    bool ChooseSourceFile(DataSourceKind kind, std::string& path) override
     {
         events.push_back("chooser");
         chooserKind = kind;
         path = chosenFile;
         return !chosenFile.empty();
     }
-    bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, int) override
+    bool RunConfirmDialog(ImportResult& result, const SessionCounters& counters, DataSourceKind) override
     {
         events.push_back("confirm");
         confirmedCounters = counters;

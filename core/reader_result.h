@@ -1,0 +1,32 @@
+// What a file-based source's reading ends with, when it ends without
+// entries to choose from: a code below zero, each with its own message.
+#pragma once
+
+// Reader results shared by every file-based source.
+enum ReaderResult : int {
+    kReadCannotOpen = -1,
+    kReadNoSize = -2,
+    kReadNoMemory = -3,
+    kReadNothing = -4,
+    kReadNoFaxColumn = -5,
+    kReadUnclosedQuote = -6,
+    kReadNotSpeedDial = -7,
+    kReadTooManyEntries = -8, // more entries than the 16-bit export count can hold
+};
+
+inline bool IsReaderError(int result)
+{
+    switch (result) {
+    case kReadCannotOpen:
+    case kReadNoSize:
+    case kReadNoMemory:
+    case kReadNothing:
+    case kReadNoFaxColumn:
+    case kReadUnclosedQuote:
+    case kReadNotSpeedDial:
+    case kReadTooManyEntries:
+        return true;
+    default:
+        return false;
+    }
+}
