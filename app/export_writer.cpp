@@ -15,20 +15,6 @@ void PutCount(std::vector<unsigned char>& bytes, std::size_t count)
     bytes[1] = static_cast<unsigned char>((count >> 8) & 0xFF);
 }
 
-// The record index a speed-dial key names, or -1 when it names none.
-long RecordIndexOf(const std::string& key, std::size_t tableSize)
-{
-    std::size_t digits = 0;
-    unsigned long index = 0;
-    while (digits < key.size() && key[digits] >= '0' && key[digits] <= '9') {
-        index = index * 10 + static_cast<unsigned long>(key[digits] - '0');
-        if (index >= tableSize)
-            return -1;
-        ++digits;
-    }
-    return digits == 0 ? -1 : static_cast<long>(index);
-}
-
 } // namespace
 
 std::vector<unsigned char> BuildPlainExport(const ImportResult& result)
@@ -49,18 +35,18 @@ std::vector<unsigned char> BuildPlainExport(const ImportResult& result)
     return bytes;
 }
 
-std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, SpeedDialTable& table)
+std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, const SpeedDialTable& table)
 {
-    const std::size_t keys = std::min<std::size_t>(result.entryCount, result.speedDialKeys.Count());
+    const std::size_t chosen = std::min<std::size_t>(result.entryCount, result.chosenRecords.size());
     std::vector<unsigned char> bytes(2, 0);
-    bytes.reserve(2 + keys * sizeof(SpeedDialRecord));
+    bytes.reserve(2 + chosen * sizeof(SpeedDialRecord));
     std::size_t written = 0;
-    for (std::size_t i = 0; i < keys; ++i) {
-        const long index = RecordIndexOf(result.speedDialKeys.At(i), table.size());
-        if (index < 0)
+    for (std::size_t i = 0; i < chosen; ++i) {
+        const std::size_t r = result.chosenRecords[i];
+        if (r >= table.size())
             continue;
-        const std::size_t r = static_cast<std::size_t>(index);
-        SpeedDialRecord& record = table[r];
+        // The table stays as the reader left it; the export gets a completed copy.
+        SpeedDialRecord record = table[r];
         const int relay = DecodeRelayFax(record, result.relayFaxTexts.At(r).c_str());
         const int secure = DecodeSecureFax(record, result.secureFaxTexts.At(r).c_str());
         record.featureCode = FeatureCodeFor(relay, secure);
@@ -74,7 +60,7 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, Spee
 }
 
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     DataSourceKind kind, SpeedDialTable* table, std::string& error)
+                     DataSourceKind kind, const SpeedDialTable* table, std::string& error)
 {
     if (kind == kKindSpeedDial) {
         if (table == nullptr) {

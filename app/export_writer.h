@@ -17,12 +17,12 @@ constexpr std::size_t kPlainRecordBytes = 2 * kTextFieldBytes;
 std::vector<unsigned char> BuildPlainExport(const ImportResult& result);
 
 // The file's bytes after a speed-dial import: count, then the chosen records
-// in selection order, each completed by the field codecs first. Keys that do
-// not name a record of the table are left out.
-std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, SpeedDialTable& table);
+// in selection order, each completed by the field codecs first. Indexes that
+// name no record of the table are left out.
+std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, const SpeedDialTable& table);
 
 // Writes the export file for kind (the table only for speed-dial imports);
 // false (with error) when it could not be written, in which case any earlier
 // file at path is left as it was.
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     DataSourceKind kind, SpeedDialTable* table, std::string& error);
+                     DataSourceKind kind, const SpeedDialTable* table, std::string& error);

@@ -2,7 +2,9 @@
 // speed-dial side lists. The session owns one and hands it to every step.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/string_list.h"
 
@@ -37,7 +39,8 @@ struct ImportResult {
     std::int32_t entryCap = 0;    // 0 = no limit
     std::uint16_t entryCount = 0; // entries to import
     StringList recipients;        // entry texts "name [fax]"
-    StringList speedDialKeys;
+    StringList speedDialKeys;                // one per record read, as the file has them
+    std::vector<std::size_t> chosenRecords; // speed dial: the chosen records' indexes, in order
     StringList secureFaxTexts;
     StringList relayFaxTexts;
     StringList fCodeTexts;

@@ -16,7 +16,7 @@ public:
     virtual ~SpeedDialDialogs() = default;
     // On entry result.entryCount is the number of records and the five
     // speed-dial lists hold one item per record. On OK recipients, entryCount
-    // and speedDialKeys (now record indexes) hold the choice. Returns OK.
+    // and chosenRecords hold the choice. Returns OK.
     virtual bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table,
                                   ImportResult& result) = 0;
 };

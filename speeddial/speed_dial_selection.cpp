@@ -146,14 +146,10 @@ void SpeedDialSelection::RemovePositions(const std::vector<int>& positions)
 
 void SpeedDialSelection::StoreChoice(ImportResult& result) const
 {
-    // keys_ may be result.speedDialKeys itself: nothing below reads it.
-    result.speedDialKeys.RemoveAll();
     result.recipients.RemoveAll();
-    result.speedDialKeys.Reserve(chosen_.size());
     result.recipients.Reserve(chosen_.size());
-    for (int record : chosen_) {
+    result.chosenRecords.assign(chosen_.begin(), chosen_.end());
+    for (int record : chosen_)
         result.recipients.Append(EntryTextOf(record));
-        result.speedDialKeys.Append(std::to_string(record));
-    }
     result.entryCount = static_cast<std::uint16_t>(chosen_.size());
 }

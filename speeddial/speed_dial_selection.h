@@ -43,7 +43,7 @@ public:
     const std::vector<int>& Chosen() const { return chosen_; }
     // "number<TAB>name [fax]", at most 255 characters.
     std::string ItemText(int recordIndex) const;
-    // OK: entry texts into recipients, record indexes into speedDialKeys.
+    // OK: entry texts into recipients, record indexes into chosenRecords.
     void StoreChoice(ImportResult& result) const;
 
 private:

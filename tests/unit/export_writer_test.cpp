@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/export_writer.h"
 #include "fakes.h"
 
@@ -111,11 +113,10 @@ protected:
         result.fCodeTexts.Append(fcode);
         result.commModeTexts.Append("");
     }
-    void Choose(std::initializer_list<const char*> keys)
+    void Choose(std::initializer_list<std::size_t> records)
     {
-        for (const char* key : keys)
-            result.speedDialKeys.Append(key);
-        result.entryCount = static_cast<std::uint16_t>(keys.size());
+        result.chosenRecords.assign(records);
+        result.entryCount = static_cast<std::uint16_t>(records.size());
     }
 
     SpeedDialTable table;
@@ -126,7 +127,7 @@ TEST_F(SpeedDialExportTest, RecordsInSelectionOrder)
 {
     for (int i = 0; i < 6; ++i)
         AddRecord("R" + std::to_string(i), std::to_string(500 + i), i % 3);
-    Choose({"5", "0", "2"});
+    Choose({5, 0, 2});
     const Bytes expected = Concat({{0x03, 0x00}, HandRecord("R5", "505", 2, '0'), HandRecord("R0", "500", 0, '0'),
                                    HandRecord("R2", "502", 2, '0')});
     EXPECT_EQ(BuildSpeedDialExport(result, table), expected);
@@ -138,9 +139,12 @@ TEST_F(SpeedDialExportTest, CodedFieldsAndFeatureCode)
     AddRecord("Both", "1", 1, "DHWQERH=", "P12/5/#3/*", "ExyFH1EDDIWHByASD09BEN==");
     AddRecord("Relay", "2", 0, "", "7/1");
     AddRecord("Secure", "3", 0, "DHWQERH=", "");
-    Choose({"0", "1", "2"});
+    Choose({0, 1, 2});
+    const SpeedDialTable before = table;
     const Bytes bytes = BuildSpeedDialExport(result, table);
     ASSERT_EQ(bytes.size(), 2u + 3 * 184);
+    for (std::size_t i = 0; i < table.size(); ++i)
+        EXPECT_EQ(std::memcmp(&before[i], &table[i], sizeof(SpeedDialRecord)), 0) << "the table is only read";
 
     Bytes both = HandRecord("Both", "1", 1, '0');
     const std::string secure1 = "ABC";
@@ -170,10 +174,10 @@ TEST_F(SpeedDialExportTest, CodedFieldsAndFeatureCode)
     EXPECT_EQ(Bytes(bytes.begin() + 370, bytes.end()), secure);
 }
 
-TEST_F(SpeedDialExportTest, KeysThatNameNoRecordAreLeftOut)
+TEST_F(SpeedDialExportTest, IndexesThatNameNoRecordAreLeftOut)
 {
     AddRecord("A", "1", 0);
-    Choose({"0", "1", "99999999999999999999", "x"});
+    Choose({0, 1, static_cast<std::size_t>(-1)});
     const Bytes bytes = BuildSpeedDialExport(result, table);
     ASSERT_EQ(bytes.size(), 2u + 184);
     EXPECT_EQ(bytes[0], 1);

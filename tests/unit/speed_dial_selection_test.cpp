@@ -111,8 +111,8 @@ TEST_F(SpeedDialSelectionTest, StoresEntryTextsAndRecordIndexes)
     result.speedDialKeys = keys;
     selection.StoreChoice(result);
     EXPECT_EQ(result.entryCount, 2);
-    EXPECT_EQ(result.speedDialKeys.At(0), "5");
-    EXPECT_EQ(result.speedDialKeys.At(1), "2");
+    EXPECT_EQ(result.chosenRecords, (std::vector<std::size_t>{5, 2}));
+    EXPECT_EQ(result.speedDialKeys.At(5), "005") << "the keys stay as the file has them";
     EXPECT_EQ(result.recipients.At(0), "N5 [5]");
     EXPECT_EQ(result.recipients.At(1), "N2 [2]");
 }
@@ -128,7 +128,7 @@ TEST_F(SpeedDialSelectionTest, StoringWorksWhenTheKeysAreTheResultsOwn)
     EXPECT_EQ(view.items[0], "077\tAnn [1]");
     selection.StoreChoice(result);
     EXPECT_EQ(result.recipients.At(0), "Ann [1]");
-    EXPECT_EQ(result.speedDialKeys.At(0), "0");
+    EXPECT_EQ(result.chosenRecords, (std::vector<std::size_t>{0}));
 }
 
 } // namespace
