@@ -36,6 +36,27 @@ constexpr int kDeleteButton = 1049;
 constexpr int kSelectedList = 1002;
 constexpr int kViewDetailsButton = 1050;
 
+// Speed-dial selection dialog: its caption starts with this.
+constexpr char kSpeedDialCaptionStart[] = "Speed Dial CSV Import - ";
+constexpr char kSpeedDialCaption[] = "Speed Dial CSV Import";
+constexpr int kHeadings = 1005;
+
+// Speed-dial record dialog.
+constexpr char kRecordCaptionStart[] = "Speed Dial #";
+constexpr int kRecordName = 1060;
+constexpr int kRecordFax = 1061;
+constexpr int kRecordCommMode = 1062;
+constexpr int kRecordSecureFax = 1063;
+constexpr int kRecordRelayFax = 1064;
+constexpr int kRecordFCode = 1065;
+
+// Progress notice of the address-book walk: its one text.
+constexpr wchar_t kProgressText[] = L"Retrieving and validating fax records...";
+constexpr int kStaticTextId = 0xFFFF;
+
+// The open-file dialog's file type list (Windows' own ID).
+constexpr int kFileTypeCombo = 0x470;
+
 // Confirmation dialog.
 constexpr char kConfirmCaption[] = "Import Fax Recipient Data - Confirmation";
 constexpr int kEntryList = 1001;

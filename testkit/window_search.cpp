@@ -98,6 +98,26 @@ std::vector<HWND> VisibleDialogsOf(DWORD processId)
     return VisibleWindowsOf(processId, true);
 }
 
+HWND FindDialogWhere(DWORD processId, const std::function<bool(HWND)>& accept)
+{
+    for (HWND dialog : VisibleDialogsOf(processId)) {
+        if (accept(dialog))
+            return dialog;
+    }
+    return nullptr;
+}
+
+HWND FindDialogWithControls(DWORD processId, const std::vector<int>& present, int absent)
+{
+    return FindDialogWhere(processId, [&](HWND dialog) {
+        for (int id : present) {
+            if (!GetDlgItem(dialog, id))
+                return false;
+        }
+        return absent == 0 || !GetDlgItem(dialog, absent);
+    });
+}
+
 HWND WaitForTopWindow(DWORD processId, DWORD timeoutMs)
 {
     HWND found = nullptr;

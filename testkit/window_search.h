@@ -26,6 +26,11 @@ struct DialogQuery {
 };
 
 std::vector<HWND> VisibleDialogsOf(DWORD processId);
+// The first visible dialog of processId that accept takes. Sends the program
+// no message, so it works while the program is busy.
+HWND FindDialogWhere(DWORD processId, const std::function<bool(HWND)>& accept);
+// A visible dialog of processId with all these controls and without that one.
+HWND FindDialogWithControls(DWORD processId, const std::vector<int>& present, int absent = 0);
 // The first visible top-level window of any class that processId shows.
 HWND WaitForTopWindow(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
 HWND FindDialog(const DialogQuery& query);

@@ -85,45 +85,6 @@ void WaitFor(const std::function<bool()>& condition, const std::string& what)
     }
 }
 
-struct ProcessDialogs {
-    DWORD processId;
-    std::function<bool(HWND)> accept;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<ProcessDialogs*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || !IsWindowVisible(window) || std::string(className) != "#32770")
-        return TRUE;
-    if (!search->accept(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A visible dialog of the process that has these controls and lacks that
-// one. Goes by control IDs only: no message is sent to the program, which
-// may be busy with the very work being timed.
-HWND FindDialogWith(DWORD processId, std::vector<int> present, int absent = 0)
-{
-    ProcessDialogs search{processId,
-                          [&](HWND dialog) {
-                              for (int id : present) {
-                                  if (!GetDlgItem(dialog, id))
-                                      return false;
-                              }
-                              return absent == 0 || !GetDlgItem(dialog, absent);
-                          },
-                          nullptr};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Sends a click and waits for the program to finish handling it.
 void ClickAndWait(HWND dialog, int id)
 {
@@ -376,7 +337,7 @@ Figures RunImport(const DataSet& data, int count)
         selectionControls.push_back(kViewDetailsButton);
     HWND selection = nullptr;
     const int absentControl = data.speedDial ? 0 : kViewDetailsButton;
-    WaitFor([&] { return (selection = FindDialogWith(id, selectionControls, absentControl)); }, "the selection dialog");
+    WaitFor([&] { return (selection = FindDialogWithControls(id, selectionControls, absentControl)); }, "the selection dialog");
     figures[kFileToFilled] = step.Seconds();
     figures[kLaunchToFilled] = launch.Seconds();
     Expect(Count(selection, kSourceList) == count, "the source list does not hold every entry");
@@ -417,7 +378,7 @@ Figures RunImport(const DataSet& data, int count)
     step.Restart();
     PostClick(selection, IDOK);
     HWND confirmation = nullptr;
-    WaitFor([&] { return (confirmation = FindDialogWith(id, {kEntryList, kRejectedLabel})); }, "the confirmation");
+    WaitFor([&] { return (confirmation = FindDialogWithControls(id, {kEntryList, kRejectedLabel})); }, "the confirmation");
     figures[kOkToConfirmation] = step.Seconds();
     Expect(Count(confirmation, kEntryList) == count, "the confirmation does not list every entry");
 

@@ -139,35 +139,15 @@ private:
     std::string override_;
 };
 
-struct NoticeSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchProgressNotice(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<NoticeSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (owner != search->processId || !IsWindowVisible(window) || lstrcmpW(className, L"#32770") != 0)
-        return TRUE;
-    wchar_t text[64] = {};
-    GetWindowTextW(GetDlgItem(window, 0xFFFF), text, 64);
-    if (lstrcmpW(text, L"Retrieving and validating fax records...") != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// Whether the progress notice of the process is on screen. Read without
-// messages to the program: its thread is busy while the notice stands.
+// The progress notice of the process, found without messages to the
+// program: its thread is busy while the notice stands.
 HWND FindProgressNotice(DWORD processId)
 {
-    NoticeSearch search = {processId, nullptr};
-    EnumWindows(MatchProgressNotice, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindDialogWhere(processId, [](HWND dialog) {
+        wchar_t text[64] = {};
+        GetWindowTextW(GetDlgItem(dialog, kStaticTextId), text, 64);
+        return lstrcmpW(text, kProgressText) == 0;
+    });
 }
 
 bool ProgressNoticeShown(DWORD processId)
@@ -311,14 +291,8 @@ protected:
     // OK in the confirmation, then the export file must hold exactly entries.
     void ConfirmAndExpectExport(HWND confirmation, const std::string& exportPath, const std::vector<Entry>& entries)
     {
-        PostClick(confirmation, IDOK);
-        ExpectNoMessageUntilExit();
-        ExpectHandBack(kPlainExportCommand);
-        std::string written;
-        ASSERT_TRUE(ReadFileBytes(exportPath, written)) << "no export file at " << exportPath;
-        const std::string expected = ExpectedExport(entries);
-        EXPECT_EQ(written.size(), expected.size());
-        EXPECT_EQ(HexLayout(written), HexLayout(expected));
+        ConfirmAndExpectHandBack(confirmation);
+        ExpectExportHolds(exportPath, entries);
     }
 
     // The warning that ends a run which picked nothing.

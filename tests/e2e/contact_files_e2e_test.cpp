@@ -10,9 +10,6 @@ namespace {
 
 using namespace testkit;
 
-// The file type list of the open-file dialog.
-constexpr int kFileTypeCombo = 0x470;
-
 class ContactFileRun : public ImportRun {
 protected:
     void SetUp() override
@@ -42,12 +39,8 @@ protected:
         ASSERT_TRUE(confirmation) << "no confirmation dialog";
         EXPECT_EQ(ControlText(confirmation, kRejectedCount), std::to_string(rejected));
         EXPECT_EQ(ControlText(confirmation, kValidCount), std::to_string(expected.size()));
-        PostClick(confirmation, IDOK);
-        ExpectNoMessageUntilExit();
-        ExpectHandBack(kPlainExportCommand);
-        std::string written;
-        EXPECT_TRUE(ReadFileBytes(exportPath_, written)) << "no export file";
-        EXPECT_EQ(HexLayout(written), HexLayout(ExpectedExport(expected)));
+        ConfirmAndExpectHandBack(confirmation);
+        ExpectExportHolds(exportPath_, expected);
     }
 
     void ImportSample(const std::string& sample, const std::vector<Entry>& expected, int rejected)

@@ -13,13 +13,6 @@ using namespace testkit;
 
 using CsvImportRun = ImportRun;
 
-std::string ReadExport(const std::string& path)
-{
-    std::string bytes;
-    EXPECT_TRUE(ReadFileBytes(path, bytes)) << "no export file at " << path;
-    return bytes;
-}
-
 // Header with a name column and two fax columns; one row without any fax
 // number, one name in brackets, numbers that need cleaning.
 constexpr char kContacts[] =
@@ -69,10 +62,7 @@ TEST_F(CsvImportRun, AutomaticSearchImportsChosenEntriesToExportFile)
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "1");
     EXPECT_EQ(ControlText(confirmation, kValidCount), "4");
     EXPECT_EQ(ControlText(confirmation, kCapLine), "");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
+    ConfirmAndExpectHandBack(confirmation);
     const std::string written = ReadExport(exportPath);
     ASSERT_EQ(written.size(), 2u + 4u * 62u);
     EXPECT_EQ(written.substr(0, 2), std::string("\x04\x00", 2));
@@ -154,10 +144,7 @@ TEST_F(CsvImportRun, ManualMappingImportsMappedColumnsToExportFile)
     EXPECT_EQ(ControlText(confirmation, kSelectedCount), "2");
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "1");
     EXPECT_EQ(ControlText(confirmation, kValidCount), "2");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
+    ConfirmAndExpectHandBack(confirmation);
     EXPECT_EQ(HexLayout(ReadExport(exportPath)),
               HexLayout(ExpectedExport({{"Lee, Ann", "555-0201"}, {"Cruz, \"Kit\"", "555-0203"}})));
 }
@@ -289,10 +276,7 @@ TEST_F(CsvImportRun, HostWithCapControlLimitsImportToFiftyEntries)
     EXPECT_EQ(ListCount(confirmation, kEntryList), 50);
     EXPECT_EQ(ControlText(confirmation, kValidCount), "50");
     EXPECT_EQ(ControlText(confirmation, kCapLine), "");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
+    ConfirmAndExpectHandBack(confirmation);
     const std::string written = ReadExport(exportPath);
     EXPECT_EQ(written.substr(0, 2), std::string("\x32\x00", 2));
     EXPECT_EQ(HexLayout(written), HexLayout(ExpectedExport(People(50))));
@@ -313,10 +297,7 @@ TEST_F(CsvImportRun, HostWithoutCapControlTakesAllEntries)
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "60 fax entries will be imported:");
     EXPECT_EQ(ControlText(confirmation, kCapLine), "");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
+    ConfirmAndExpectHandBack(confirmation);
     const std::string written = ReadExport(exportPath);
     EXPECT_EQ(written.size(), 2u + 60u * 62u);
     EXPECT_EQ(HexLayout(written), HexLayout(ExpectedExport(People(60))));
@@ -447,10 +428,8 @@ TEST_F(CsvImportRun, DeletingMostLinesLeavesWhatDeletingThemOneByOneWould)
     PostClick(selection, IDOK);
     HWND confirmation = WaitForConfirmation();
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
-    PostClick(confirmation, IDOK);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
-    EXPECT_EQ(HexLayout(ReadExport(exportPath)), HexLayout(ExpectedExport(expected)));
+    ConfirmAndExpectHandBack(confirmation);
+    ExpectExportHolds(exportPath, expected);
 }
 
 } // namespace

@@ -202,6 +202,25 @@ MessageBoxInfo ImportRun::AnswerNextMessage()
     return box;
 }
 
+void ImportRun::ConfirmAndExpectHandBack(HWND confirmation, int command)
+{
+    PostClick(confirmation, IDOK);
+    ExpectNoMessageUntilExit();
+    ExpectHandBack(command);
+}
+
+std::string ImportRun::ReadExport(const std::string& path)
+{
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(path, bytes)) << "no export file at " << path;
+    return bytes;
+}
+
+void ImportRun::ExpectExportHolds(const std::string& path, const std::vector<Entry>& entries)
+{
+    EXPECT_EQ(HexLayout(ReadExport(path)), HexLayout(ExpectedExport(entries)));
+}
+
 void ImportRun::ExpectNoMessageUntilExit()
 {
     const bool ended = WaitUntil([&] {

@@ -90,6 +90,13 @@ protected:
     // The program has ended normally, the host is usable again and received
     // exactly one command, with that ID and lParam 0.
     void ExpectHandBack(int command);
+    // The usual end of an import: OK in the confirmation, no message until
+    // the program ends, the hand-back with command.
+    void ConfirmAndExpectHandBack(HWND confirmation, int command = kPlainExportCommand);
+    // The export file's bytes; a failure when there is none.
+    static std::string ReadExport(const std::string& path);
+    // The export file holds exactly these entries, byte for byte.
+    static void ExpectExportHolds(const std::string& path, const std::vector<Entry>& entries);
 
     std::unique_ptr<testkit::TestHost> host_;
     testkit::ChildProcess program_; // ended first, before the host goes

@@ -42,9 +42,7 @@ TEST_F(LargeInputRun, AllOf65535EntriesReachTheExportFile)
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "65535 fax entries will be imported:");
     EXPECT_EQ(ListCount(confirmation, kEntryList), kMostEntries);
-    PostClick(confirmation, IDOK);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
+    ConfirmAndExpectHandBack(confirmation);
 
     std::string written;
     ASSERT_TRUE(ReadFileBytes(exportPath, written));

@@ -16,20 +16,6 @@ namespace {
 
 using namespace testkit;
 
-// Selection dialog: its caption starts with this; only it has View Details.
-constexpr char kSpeedDialCaptionStart[] = "Speed Dial CSV Import - ";
-constexpr char kSpeedDialCaption[] = "Speed Dial CSV Import";
-constexpr int kHeadings = 1005;
-
-// Record dialog.
-constexpr char kRecordCaptionStart[] = "Speed Dial #";
-constexpr int kRecordName = 1060;
-constexpr int kRecordFax = 1061;
-constexpr int kRecordCommMode = 1062;
-constexpr int kRecordSecureFax = 1063;
-constexpr int kRecordRelayFax = 1064;
-constexpr int kRecordFCode = 1065;
-
 constexpr char kExactlyOneText[] =
     "You must select exactly one speed dial number from the list in order to view the details.";
 
@@ -116,13 +102,6 @@ std::string RecordLayout(const std::string& bytes)
             out += "  (record cut short: " + std::to_string(one.size()) + " bytes)\n";
     }
     return out;
-}
-
-std::string ReadExport(const std::string& path)
-{
-    std::string bytes;
-    EXPECT_TRUE(ReadFileBytes(path, bytes)) << "no export file at " << path;
-    return bytes;
 }
 
 // A button of a message box that the user can press.
@@ -257,10 +236,7 @@ TEST_F(SpeedDialRun, ImportsPickedRecordsInListOrderWithDecodedColumns)
     EXPECT_EQ(ControlText(confirmation, kRejectedLabel), "Rejected from database:");
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "2");
     EXPECT_EQ(ControlText(confirmation, kValidCount), "3");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
+    ConfirmAndExpectHandBack(confirmation, kSpeedDialExportCommand);
 
     ExpectedRecord eve;
     eve.name = "Eve (Sales)";
@@ -483,10 +459,7 @@ TEST_F(SpeedDialRun, SameNameAndNumberAsksBeforeReplacingAndDeleteFreesRecords)
                                                     "Ann Lee\t555-0101"};
     EXPECT_EQ(ListItems(confirmation, kEntryList), expectedLines);
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "0");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
+    ConfirmAndExpectHandBack(confirmation, kSpeedDialExportCommand);
     ExpectedRecord bobRecord;
     bobRecord.name = "Bob Stone";
     bobRecord.fax = "555-0104";
@@ -551,10 +524,7 @@ TEST_F(SpeedDialRun, HostWithCapControlLimitsSelectionToFiftyEntries)
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "50 fax entries will be imported:");
     EXPECT_EQ(ControlText(confirmation, kCapLine), "");
-    PostClick(confirmation, IDOK);
-
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
+    ConfirmAndExpectHandBack(confirmation, kSpeedDialExportCommand);
     std::vector<ExpectedRecord> records;
     for (int number = 101; number <= 150; ++number) {
         ExpectedRecord record;
