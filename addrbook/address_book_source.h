@@ -20,12 +20,12 @@ public:
 class AddressBookSource {
 public:
     virtual ~AddressBookSource() = default;
-    // 1 when the messaging address book is open; shows its own message when
+    // True when the messaging address book is open; shows its own message when
     // the MAPI library is missing.
-    virtual int StartMapiSession() = 0;
+    virtual bool StartMapiSession() = 0;
     virtual void EndMapiSession() = 0;
-    // 1 when the WAB at fileName ("" for the default one) is open.
-    virtual int OpenWab(const std::string& fileName) = 0;
+    // True when the WAB at fileName ("" for the default one) is open.
+    virtual bool OpenWab(const std::string& fileName) = 0;
     virtual void CloseWab() = 0;
     // Runs the address dialog; false after a failure or Cancel. The picked
     // entries come back as copies, the platform's list already freed.

@@ -24,7 +24,7 @@ void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked
     expandedLists_.clear();
 }
 
-int FaxExtraction::ExpandDistList(const EntryId& id)
+bool FaxExtraction::ExpandDistList(const EntryId& id)
 {
     int openedAs = 0;
     std::unique_ptr<MemberCursor> members = book_.OpenList(id, openedAs);
@@ -38,18 +38,18 @@ int FaxExtraction::ExpandDistList(const EntryId& id)
             entry.objectType = openedAs;
             TreatEntry(entry);
         }
-        return 0;
+        return false;
     }
     AddressEntryRef member;
     for (;;) {
         if (Stopping())
-            return 0;
+            return false;
         member = AddressEntryRef();
         switch (members->Next(member)) {
         case MemberCursor::Step::kFailed:
-            return 0;
+            return false;
         case MemberCursor::Step::kEnd:
-            return 1;
+            return true;
         case MemberCursor::Step::kMember:
             break;
         }

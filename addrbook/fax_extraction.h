@@ -27,8 +27,8 @@ public:
     // The whole walk over the picked entries.
     void ExtractFaxEntries(const std::vector<AddressEntryRef>& picked);
 
-    // One list's members; 1 when walked to the end, 0 when it failed.
-    int ExpandDistList(const EntryId& id);
+    // One list's members; true when walked to the end.
+    bool ExpandDistList(const EntryId& id);
     // Adds the person's usable numbers and counts the person.
     void EvaluateFaxProperties(const PersonFaxProperties& values);
 

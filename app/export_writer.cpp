@@ -47,8 +47,8 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, cons
             continue;
         // The table stays as the reader left it; the export gets a completed copy.
         SpeedDialRecord record = table[r];
-        const int relay = DecodeRelayFax(record, result.relayFaxTexts.At(r).c_str());
-        const int secure = DecodeSecureFax(record, result.secureFaxTexts.At(r).c_str());
+        const bool relay = DecodeRelayFax(record, result.relayFaxTexts.At(r).c_str());
+        const bool secure = DecodeSecureFax(record, result.secureFaxTexts.At(r).c_str());
         record.featureCode = FeatureCodeFor(relay, secure);
         DecodeFCode(record, result.fCodeTexts.At(r).c_str());
         const unsigned char* raw = reinterpret_cast<const unsigned char*>(&record);

@@ -93,7 +93,7 @@ void ImportSession::RunAddressBookSource(DataSourceKind kind)
 {
     AddressBookSource& source = platform_.AddressBooks();
     if (kind == kKindMapiAddressBook) {
-        if (source.StartMapiSession() == 1)
+        if (source.StartMapiSession())
             PickAndExtract(source);
         source.EndMapiSession();
         return;
@@ -101,7 +101,7 @@ void ImportSession::RunAddressBookSource(DataSourceKind kind)
     std::string wabFile;
     if (kind == kKindWabFile && !platform_.ChooseSourceFile(kind, wabFile))
         return;
-    if (source.OpenWab(wabFile) == 1)
+    if (source.OpenWab(wabFile))
         PickAndExtract(source);
     else
         platform_.ShowMessage(FillIn(msg::kWabOpenFailed, kind == kKindWabFile ? wabFile : "Default WAB File"),

@@ -162,7 +162,7 @@ std::uint16_t CommModeFromText(const char* text)
     return 0;
 }
 
-int DecodeRelayFax(SpeedDialRecord& record, const char* text)
+bool DecodeRelayFax(SpeedDialRecord& record, const char* text)
 {
     std::memset(record.relayNumber, 0, sizeof record.relayNumber);
     record.relayPFlag = '0';
@@ -171,7 +171,7 @@ int DecodeRelayFax(SpeedDialRecord& record, const char* text)
 
     std::string relay = std::string(text).substr(0, kRelayTextLimit);
     if (relay.empty())
-        return 0;
+        return false;
     if (relay[0] == 'P') {
         record.relayPFlag = '1';
         relay.erase(0, 1);
@@ -182,7 +182,7 @@ int DecodeRelayFax(SpeedDialRecord& record, const char* text)
     if (relayNumber >= 1 && relayNumber <= 99)
         StoreField(record.relayNumber, sizeof record.relayNumber, number, 2);
     if (slash == std::string::npos)
-        return 0;
+        return false;
 
     int stored = 0;
     std::size_t start = slash + 1;
@@ -199,18 +199,18 @@ int DecodeRelayFax(SpeedDialRecord& record, const char* text)
             std::memcpy(record.relayCodes[stored++], code, kRelayCodeBytes);
     }
     record.relayCount = static_cast<std::uint16_t>(stored);
-    return stored > 0 && record.relayNumber[0] != '\0' ? 1 : 0;
+    return stored > 0 && record.relayNumber[0] != '\0';
 }
 
-int DecodeSecureFax(SpeedDialRecord& record, const char* text)
+bool DecodeSecureFax(SpeedDialRecord& record, const char* text)
 {
     std::memset(record.secureFax1, 0, sizeof record.secureFax1);
     std::memset(record.secureFax2, 0, sizeof record.secureFax2);
     if (text[0] == '\0')
-        return 0;
+        return false;
     const std::string decoded = DecodeCodedText(text);
     if (decoded.empty())
-        return 0;
+        return false;
     const std::size_t colon = decoded.find(':');
     StoreField(record.secureFax1, sizeof record.secureFax1, decoded.substr(0, colon), 3);
     bool secondAcceptable = true;
@@ -219,7 +219,7 @@ int DecodeSecureFax(SpeedDialRecord& record, const char* text)
         secondAcceptable = second.empty() || second.size() >= 4;
         StoreField(record.secureFax2, sizeof record.secureFax2, second, 4);
     }
-    return record.secureFax1[0] != '\0' && secondAcceptable ? 1 : 0;
+    return record.secureFax1[0] != '\0' && secondAcceptable;
 }
 
 void DecodeFCode(SpeedDialRecord& record, const char* text)
@@ -237,9 +237,9 @@ void DecodeFCode(SpeedDialRecord& record, const char* text)
         StoreField(record.fCode2, sizeof record.fCode2, decoded.substr(colon + 1), 20);
 }
 
-char FeatureCodeFor(int relayResult, int secureResult)
+char FeatureCodeFor(bool relayUsable, bool secureUsable)
 {
-    if (relayResult == secureResult)
+    if (relayUsable == secureUsable)
         return '0';
-    return relayResult == 1 ? '1' : '4';
+    return relayUsable ? '1' : '4';
 }

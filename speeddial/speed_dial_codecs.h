@@ -18,11 +18,11 @@ void DecodeBase64(char* destination, const char* source);
 // The commMode code of a communication mode column text.
 std::uint16_t CommModeFromText(const char* text);
 
-// Each fills the fields it owns; the first two return 1 when their feature is
-// complete and usable.
-int DecodeRelayFax(SpeedDialRecord& record, const char* text);
-int DecodeSecureFax(SpeedDialRecord& record, const char* text);
+// Each fills the fields it owns; the first two return whether their feature
+// is complete and usable.
+bool DecodeRelayFax(SpeedDialRecord& record, const char* text);
+bool DecodeSecureFax(SpeedDialRecord& record, const char* text);
 void DecodeFCode(SpeedDialRecord& record, const char* text);
 
 // '0' when both features agree, '1' for relay only, '4' for secure only.
-char FeatureCodeFor(int relayResult, int secureResult);
+char FeatureCodeFor(bool relayUsable, bool secureUsable);

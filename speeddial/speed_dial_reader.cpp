@@ -43,18 +43,18 @@ void ReplaceLast(StringList& list, const char* text)
 
 } // namespace
 
-int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
-                       ImportResult& result, const LeadByteSet& leadBytes)
+bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
+                        ImportResult& result, const LeadByteSet& leadBytes)
 {
     if (columnCount <= kTypeColumn)
-        return 0;
+        return false;
     if (std::strcmp(columns[kTypeColumn], "X") != 0 && std::strcmp(columns[kTypeColumn], "P") != 0)
-        return 0;
+        return false;
     TrimSpaces(columns[kKeyColumn]);
     if (columns[kKeyColumn][0] == '\0')
-        return 0;
+        return false;
     if (columnCount <= kFaxColumn || CleanFaxNumber(columns[kFaxColumn]) == 0)
-        return 0;
+        return false;
 
     result.secureFaxTexts.Append("");
     result.relayFaxTexts.Append("");
@@ -91,7 +91,7 @@ int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialR
             break;
         }
     }
-    return 1;
+    return true;
 }
 
 namespace {
@@ -143,7 +143,7 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
                 break;
             SpeedDialRecord& slot = (*records)[accepted];
             slot = InitialSpeedDialRecord();
-            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result, leadBytes) == 1) {
+            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result, leadBytes)) {
                 if (++accepted > static_cast<std::size_t>(kMaxEntryCount))
                     return kReadTooManyEntries;
             } else {

@@ -21,8 +21,9 @@ public:
                                   ImportResult& result) = 0;
 };
 
-// Fills record and the five lists from one split data line; 1 accepted, 0 rejected.
-int ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
+// Fills record and the five lists from one split data line; false when the
+// line is rejected.
+bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
                        ImportResult& result, const LeadByteSet& leadBytes);
 
 // Returns the number of entries chosen, or a ReaderResult code. table receives

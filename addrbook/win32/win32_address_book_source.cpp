@@ -39,42 +39,42 @@ Win32AddressBookSource::~Win32AddressBookSource()
     CloseWab();
 }
 
-int Win32AddressBookSource::StartMapiSession()
+bool Win32AddressBookSource::StartMapiSession()
 {
     // Outlook's MAPI of the other bitness cannot load into this process: the
     // user learns which faximport to use instead of seeing the logon fail.
     if (ReportOutlookBitnessMismatch(context_.hostWindow, kMapiErrorCaption)) {
         context_.KeepHostDisabled();
-        return 0;
+        return false;
     }
     state_.mapiLibrary = LoadLibraryOutsideCurrentFolder(kMapiLibrary);
     if (!state_.mapiLibrary) {
         ShowMessageBox(context_.hostWindow, kMapiMissingText, kMapiErrorCaption, MB_OK | MB_ICONERROR);
         context_.KeepHostDisabled();
-        return 0;
+        return false;
     }
     // MAPI is used, and later uninitialised, only once it initialised.
     auto initialize = EntryPoint<MAPIINITIALIZE>(state_.mapiLibrary.get(), "MAPIInitialize");
     if (initialize == nullptr || FAILED(initialize(nullptr)))
-        return 0;
+        return false;
     state_.mapiInitialized = true;
 
     auto logon = EntryPoint<MAPILOGONEX>(state_.mapiLibrary.get(), "MAPILogonEx");
     if (logon == nullptr)
-        return 0;
+        return false;
     LPMAPISESSION session = nullptr;
     const HRESULT loggedOn = logon(UiParam(), nullptr, nullptr, MAPI_LOGON_UI | MAPI_EXTENDED | MAPI_NO_MAIL, &session);
     context_.KeepHostDisabled();
     state_.mapiSession.reset(session);
     if (FAILED(loggedOn) || !state_.mapiSession)
-        return 0;
+        return false;
 
     LPADRBOOK book = nullptr;
     const HRESULT opened = state_.mapiSession->OpenAddressBook(UiParam(), nullptr, 0, &book);
     context_.KeepHostDisabled();
     state_.addressBook.reset(book);
     // A warning still gives a usable address book.
-    return SUCCEEDED(opened) && state_.addressBook ? 1 : 0;
+    return SUCCEEDED(opened) && state_.addressBook;
 }
 
 void Win32AddressBookSource::EndMapiSession()
@@ -92,15 +92,15 @@ void Win32AddressBookSource::EndMapiSession()
     state_.mapiLibrary.reset();
 }
 
-int Win32AddressBookSource::OpenWab(const std::string& fileName)
+bool Win32AddressBookSource::OpenWab(const std::string& fileName)
 {
     const std::string& library = context_.wabLibrary.empty() ? kDefaultWabLibrary : context_.wabLibrary;
     state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library.c_str());
     if (!state_.wabLibrary)
-        return 0;
+        return false;
     auto open = EntryPoint<WABOPEN>(state_.wabLibrary.get(), "WABOpen");
     if (open == nullptr)
-        return 0;
+        return false;
 
     // The default WAB file is asked for with an empty name, not a null one.
     std::vector<char> name(fileName.begin(), fileName.end());
@@ -118,7 +118,7 @@ int Win32AddressBookSource::OpenWab(const std::string& fileName)
     state_.addressBook.reset(book);
     state_.wabObject.reset(object);
     // A warning is not good enough here: only a complete open is used.
-    return opened == S_OK && state_.addressBook ? 1 : 0;
+    return opened == S_OK && state_.addressBook;
 }
 
 void Win32AddressBookSource::CloseWab()

@@ -21,9 +21,9 @@ public:
     Win32AddressBookSource(const Win32AddressBookSource&) = delete;
     Win32AddressBookSource& operator=(const Win32AddressBookSource&) = delete;
 
-    int StartMapiSession() override;
+    bool StartMapiSession() override;
     void EndMapiSession() override;
-    int OpenWab(const std::string& fileName) override;
+    bool OpenWab(const std::string& fileName) override;
     void CloseWab() override;
     bool ShowAddressDialog(std::vector<AddressEntryRef>& picked) override;
     AddressBook& Book() override { return book_; }

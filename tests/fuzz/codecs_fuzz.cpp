@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memset(guarded.after, 0xA5, sizeof guarded.after);
     guarded.record = InitialSpeedDialRecord();
 
-    const int relay = DecodeRelayFax(guarded.record, text.data());
-    if (guarded.record.relayCount > kMaxRelayCodes || (relay != 0 && relay != 1))
+    const bool relay = DecodeRelayFax(guarded.record, text.data());
+    if (guarded.record.relayCount > kMaxRelayCodes)
         __builtin_trap();
-    const int secure = DecodeSecureFax(guarded.record, text.data());
+    const bool secure = DecodeSecureFax(guarded.record, text.data());
     guarded.record.featureCode = FeatureCodeFor(relay, secure);
     DecodeFCode(guarded.record, text.data());
     CommModeFromText(text.data());

@@ -91,21 +91,21 @@ public:
 // Address-book sources over a memory book; records the calls made.
 class FakeAddressBookSource : public AddressBookSource {
 public:
-    int startResult = 1;
-    int openResult = 1;
+    bool startResult = true;
+    bool openResult = true;
     bool dialogOk = true;
     std::vector<AddressEntryRef> picks;
     MemoryAddressBook book;
     std::vector<std::string> calls;
     std::string openedFile = "<none>";
 
-    int StartMapiSession() override
+    bool StartMapiSession() override
     {
         calls.push_back("start");
         return startResult;
     }
     void EndMapiSession() override { calls.push_back("end"); }
-    int OpenWab(const std::string& fileName) override
+    bool OpenWab(const std::string& fileName) override
     {
         calls.push_back("open");
         openedFile = fileName;

@@ -223,7 +223,7 @@ TEST_F(SessionTest, MapiImportPairsStartWithEnd)
 TEST_F(SessionTest, FailedOrCancelledAddressBookEndsWithNoEntry)
 {
     platform.dataType = kKindMapiAddressBook;
-    platform.addressBooks.startResult = 0;
+    platform.addressBooks.startResult = false;
     Run();
     EXPECT_EQ(platform.addressBooks.calls, (Texts{"start", "end"}));
     EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
@@ -240,7 +240,7 @@ TEST_F(SessionTest, WabOpenFailureNamesTheFile)
 {
     platform.dataType = kKindWabFile;
     platform.chosenFile = "C:\\books\\team.wab";
-    platform.addressBooks.openResult = 0;
+    platform.addressBooks.openResult = false;
     Run();
     EXPECT_EQ(platform.chooserKind, kKindWabFile);
     EXPECT_EQ(platform.addressBooks.calls, (Texts{"open", "close"}));
@@ -251,7 +251,7 @@ TEST_F(SessionTest, WabOpenFailureNamesTheFile)
 
     FakeSessionPlatform defaultWab;
     defaultWab.dataType = kKindDefaultWab;
-    defaultWab.addressBooks.openResult = 0;
+    defaultWab.addressBooks.openResult = false;
     ImportSession(defaultWab).Run();
     EXPECT_EQ(defaultWab.messages[0].text, "Fail to open Windows Address Book.\nCannot import data from Default WAB File.");
 }

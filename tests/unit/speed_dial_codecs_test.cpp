@@ -65,7 +65,7 @@ TEST(CommMode, ValuesTwoToFour)
 TEST(RelayFax, NumberFlagAndCodes)
 {
     SpeedDialRecord record = InitialSpeedDialRecord();
-    EXPECT_EQ(DecodeRelayFax(record, "P12/5/#3/*"), 1);
+    EXPECT_EQ(DecodeRelayFax(record, "P12/5/#3/*"), true);
     EXPECT_EQ(record.relayPFlag, '1');
     EXPECT_EQ(Field(record.relayNumber, 3), "12");
     ASSERT_EQ(record.relayCount, 3);
@@ -78,31 +78,31 @@ TEST(RelayFax, NumberFlagAndCodes)
 TEST(RelayFax, IncompleteTextsGiveZero)
 {
     SpeedDialRecord record = InitialSpeedDialRecord();
-    EXPECT_EQ(DecodeRelayFax(record, "12"), 0);
+    EXPECT_EQ(DecodeRelayFax(record, "12"), false);
     EXPECT_EQ(Field(record.relayNumber, 3), "12");
     EXPECT_EQ(record.relayCount, 0);
 
-    EXPECT_EQ(DecodeRelayFax(record, "0/5"), 0);
+    EXPECT_EQ(DecodeRelayFax(record, "0/5"), false);
     EXPECT_EQ(Field(record.relayNumber, 3), "");
     EXPECT_EQ(record.relayCount, 1);
 
-    EXPECT_EQ(DecodeRelayFax(record, "123/5"), 1);
+    EXPECT_EQ(DecodeRelayFax(record, "123/5"), true);
     EXPECT_EQ(Field(record.relayNumber, 3), "12");
 
-    EXPECT_EQ(DecodeRelayFax(record, "P"), 0);
+    EXPECT_EQ(DecodeRelayFax(record, "P"), false);
     EXPECT_EQ(record.relayPFlag, '1') << "the flag stays even when the codec fails";
-    EXPECT_EQ(DecodeRelayFax(record, ""), 0);
+    EXPECT_EQ(DecodeRelayFax(record, ""), false);
     EXPECT_EQ(record.relayPFlag, '0');
-    EXPECT_EQ(DecodeRelayFax(record, "p5/1"), 0) << "only an upper-case P is the flag";
+    EXPECT_EQ(DecodeRelayFax(record, "p5/1"), false) << "only an upper-case P is the flag";
 }
 
 TEST(RelayFax, CodeRules)
 {
     SpeedDialRecord record = InitialSpeedDialRecord();
-    EXPECT_EQ(DecodeRelayFax(record, "5/#0/#10/*5/AB/#//"), 0);
+    EXPECT_EQ(DecodeRelayFax(record, "5/#0/#10/*5/AB/#//"), false);
     EXPECT_EQ(record.relayCount, 0);
 
-    EXPECT_EQ(DecodeRelayFax(record, "5/5*/**/0/0123/123/#9"), 1);
+    EXPECT_EQ(DecodeRelayFax(record, "5/5*/**/0/0123/123/#9"), true);
     ASSERT_EQ(record.relayCount, 6);
     EXPECT_EQ(Code(record, 0), "05*");
     EXPECT_EQ(Code(record, 1), "0**");
@@ -118,7 +118,7 @@ TEST(RelayFax, AtMostTwentyCodes)
     for (int i = 1; i <= 25; ++i)
         text += "/" + std::to_string(i);
     SpeedDialRecord record = InitialSpeedDialRecord();
-    EXPECT_EQ(DecodeRelayFax(record, text.c_str()), 1);
+    EXPECT_EQ(DecodeRelayFax(record, text.c_str()), true);
     EXPECT_EQ(record.relayCount, 20);
     EXPECT_EQ(Code(record, 19), "020");
     EXPECT_EQ(record.reserved[0], 0) << "nothing is written past the last slot";
@@ -128,22 +128,22 @@ TEST(SecureFax, PartsAndAcceptance)
 {
     SpeedDialRecord record = InitialSpeedDialRecord();
     // "ABCDE": no colon, first part cut to 3.
-    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH="), 1);
+    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH="), true);
     EXPECT_EQ(Field(record.secureFax1, 4), "ABC");
     EXPECT_EQ(Field(record.secureFax2, 5), "");
     // "ABCDE:12": a second part of 2 characters is stored but not usable.
-    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH6ZGV="), 0);
+    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH6ZGV="), false);
     EXPECT_EQ(Field(record.secureFax2, 5), "12");
     // "ABCDE:123456": cut to 4.
-    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH6ZGVmAQH2"), 1);
+    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH6ZGVmAQH2"), true);
     EXPECT_EQ(Field(record.secureFax2, 5), "1234");
     // "a:": an empty second part is fine.
-    EXPECT_EQ(DecodeSecureFax(record, "LGb="), 1);
+    EXPECT_EQ(DecodeSecureFax(record, "LGb="), true);
     EXPECT_EQ(Field(record.secureFax1, 4), "a");
     // Not a multiple of 4 characters: nothing decodes.
-    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH"), 0);
+    EXPECT_EQ(DecodeSecureFax(record, "DHWQERH"), false);
     EXPECT_EQ(Field(record.secureFax1, 4), "");
-    EXPECT_EQ(DecodeSecureFax(record, ""), 0);
+    EXPECT_EQ(DecodeSecureFax(record, ""), false);
 }
 
 TEST(FCode, TwoPartsOfTwentyCharacters)
@@ -161,10 +161,10 @@ TEST(FCode, TwoPartsOfTwentyCharacters)
 
 TEST(FeatureCode, FromTheTwoResults)
 {
-    EXPECT_EQ(FeatureCodeFor(1, 1), '0');
-    EXPECT_EQ(FeatureCodeFor(0, 0), '0');
-    EXPECT_EQ(FeatureCodeFor(1, 0), '1');
-    EXPECT_EQ(FeatureCodeFor(0, 1), '4');
+    EXPECT_EQ(FeatureCodeFor(true, true), '0');
+    EXPECT_EQ(FeatureCodeFor(false, false), '0');
+    EXPECT_EQ(FeatureCodeFor(true, false), '1');
+    EXPECT_EQ(FeatureCodeFor(false, true), '4');
 }
 
 } // namespace
