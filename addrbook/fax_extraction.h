@@ -16,9 +16,10 @@ constexpr int kMaxExpandedLists = 256;
 class FaxExtraction {
 public:
     // Names are cut between the characters of the code page with leadBytes.
-    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters,
-                  const LeadByteSet& leadBytes)
-        : book_(book), result_(result), counters_(counters), leadBytes_(leadBytes) {}
+    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters, const LeadByteSet& leadBytes)
+        : book_(book), result_(result), counters_(counters), leadBytes_(leadBytes)
+    {
+    }
 
     // Asked before each entry and list member; once it answers true the walk
     // ends, keeping what it collected, and counters.walkStopped is set.

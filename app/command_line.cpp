@@ -4,7 +4,10 @@
 
 namespace {
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+bool IsBlankOrTab(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // The folder part of a path, with its final backslash; empty for a bare name.
 std::string FolderOf(const std::string& path)

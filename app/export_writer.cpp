@@ -59,8 +59,8 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, cons
     return bytes;
 }
 
-bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     DataSourceKind kind, const SpeedDialTable* table, std::string& error)
+bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result, DataSourceKind kind,
+                     const SpeedDialTable* table, std::string& error)
 {
     if (kind == kKindSpeedDial) {
         if (table == nullptr) {

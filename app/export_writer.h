@@ -24,5 +24,5 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, cons
 // Writes the export file for kind (the table only for speed-dial imports);
 // false (with error) when it could not be written, in which case any earlier
 // file at path is left as it was.
-bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result,
-                     DataSourceKind kind, const SpeedDialTable* table, std::string& error);
+bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result, DataSourceKind kind,
+                     const SpeedDialTable* table, std::string& error);

@@ -2,11 +2,11 @@
 
 #include "addrbook/address_book_source.h"
 #include "addrbook/fax_extraction.h"
-#include "core/ansi_code_page.h"
 #include "app/command_line.h"
 #include "app/export_writer.h"
-#include "core/file_system.h"
 #include "app/session_messages.h"
+#include "core/ansi_code_page.h"
+#include "core/file_system.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"
 
@@ -128,8 +128,8 @@ void ImportSession::RunFileSource(DataSourceKind kind)
     int rejected = 0;
     int read = 0;
     if (kind == kKindSpeedDial) {
-        read = ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, rejected, speedDialTable_,
-                                 platform_.CodePage().LeadBytes());
+        read = ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, rejected,
+                                 speedDialTable_, platform_.CodePage().LeadBytes());
     } else {
         read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,
                                  rejected, kind);
@@ -147,12 +147,23 @@ void ImportSession::ReportReaderError(int code, const std::string& sourcePath)
 {
     const char* format = msg::kCannotAccess;
     switch (code) {
-    case kReadNotSpeedDial: format = msg::kNotSpeedDial; break;
-    case kReadUnclosedQuote: format = msg::kUnclosedQuote; break;
-    case kReadNoFaxColumn: format = msg::kNoFaxColumn; break;
-    case kReadNoMemory: format = msg::kNoMemory; break;
-    case kReadTooManyEntries: format = msg::kTooManyEntries; break;
-    default: break;
+    case kReadNotSpeedDial:
+        format = msg::kNotSpeedDial;
+        break;
+    case kReadUnclosedQuote:
+        format = msg::kUnclosedQuote;
+        break;
+    case kReadNoFaxColumn:
+        format = msg::kNoFaxColumn;
+        break;
+    case kReadNoMemory:
+        format = msg::kNoMemory;
+        break;
+    case kReadTooManyEntries:
+        format = msg::kTooManyEntries;
+        break;
+    default:
+        break;
     }
     platform_.ShowMessage(FillIn(format, sourcePath, std::to_string(kMaxEntryCount)), msg::kCaptionCsvError,
                           MessageIcon::kError);

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "core/import_result.h"
 #include "app/session_platform.h"
+#include "core/import_result.h"
 #include "speeddial/speed_dial_record.h"
 
 // Commands posted to the host when the run ends.

@@ -7,8 +7,7 @@ constexpr const char* kCaptionCsvError = "CSV Import Error";
 constexpr const char* kCaptionWabError = "WAB Import Error";
 
 constexpr const char* kNoEntry = "No entry to be imported.";
-constexpr const char* kNoFaxInSelection =
-    "Cannot find fax number in all selected entries.\nNo entry will be imported.";
+constexpr const char* kNoFaxInSelection = "Cannot find fax number in all selected entries.\nNo entry will be imported.";
 constexpr const char* kNotSpeedDial = "Invalid Speed Dial EWS CSV data format!\nCannot import data from %s.";
 constexpr const char* kUnclosedQuote = "Invalid CSV data format!\nCannot import data from %s.";
 constexpr const char* kNoFaxColumn = "Cannot find fax number in %s.\nNo entry will be imported.";

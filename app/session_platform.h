@@ -17,7 +17,6 @@ class AnsiCodePage;
 
 enum class MessageIcon { kError, kWarning };
 
-
 class SessionPlatform {
 public:
     virtual ~SessionPlatform() = default;

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/import_result.h"
 #include "bench/median_time.h"
+#include "core/import_result.h"
 #include "csv/csv_reader.h"
 #include "support/windows_1252.h"
 
@@ -50,8 +50,8 @@ std::string GenerateCsv(std::size_t minimumBytes, const std::string& namePrefix)
         rest += ",\"value of field " + std::to_string(column) + ", quoted\"";
     text.reserve(minimumBytes + 4096);
     for (unsigned row = 0; text.size() < minimumBytes && row < 65535; ++row) {
-        text += "\"" + namePrefix + std::to_string(row) + ", Jr.\",Company " + std::to_string(row % 977) + ",+1 (555) " +
-                std::to_string(1000000 + row) + rest + "\r\n";
+        text += "\"" + namePrefix + std::to_string(row) + ", Jr.\",Company " + std::to_string(row % 977) +
+                ",+1 (555) " + std::to_string(1000000 + row) + rest + "\r\n";
     }
     return text;
 }
@@ -118,14 +118,15 @@ int main(int argc, char** argv)
 
     std::printf("file: %.1f MB, %zu lines (median of %d runs)\n", sizeMb, lines, runs);
     std::printf("memchr line count: %8.1f MB/s\n", sizeMb / memchrSeconds);
-    std::printf("CSV reader:        %8.1f MB/s (the whole file cut into lines and fields, %d)\n",
-                sizeMb / readerMedian, result);
+    std::printf("CSV reader:        %8.1f MB/s (the whole file cut into lines and fields, %d)\n", sizeMb / readerMedian,
+                result);
     std::printf("ratio reader/memchr time: %.1f\n", readerMedian / memchrSeconds);
 
     // The same rows in UTF-8, names with two-, three- and four-byte letters.
     std::vector<char> utf8;
     {
-        const std::string text = GenerateCsv(megabytes * 1000 * 1000, "Zo\xC3\xAB M\xC3\xBCller \xE5\xB1\xB1\xE7\x94\xB0 \xF0\x9F\x93\xA0 ");
+        const std::string text =
+            GenerateCsv(megabytes * 1000 * 1000, "Zo\xC3\xAB M\xC3\xBCller \xE5\xB1\xB1\xE7\x94\xB0 \xF0\x9F\x93\xA0 ");
         utf8.assign(text.begin(), text.end());
         utf8.push_back('\0');
     }

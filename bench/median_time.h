@@ -24,5 +24,6 @@ double MedianSeconds(int runs, Prepare prepare, Work work)
 template <typename Work>
 double MedianSeconds(int runs, Work work)
 {
-    return MedianSeconds(runs, [] {}, work);
+    return MedianSeconds(
+        runs, [] {}, work);
 }

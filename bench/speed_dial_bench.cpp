@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/median_time.h"
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
 #include "core/import_result.h"
-#include "bench/median_time.h"
 #include "csv/csv_reader.h"
 #include "speeddial/speed_dial_reader.h"
 #include "support/windows_1252.h"

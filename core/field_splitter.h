@@ -13,7 +13,7 @@ using CsvFieldTable = std::array<char*, kMaxCsvFields>;
 
 // Result of cutting one record into fields.
 struct CsvSplit {
-    int fieldCount = 0;         // fields found (at most kMaxCsvFields); with an unclosed quote, the open field is the last
+    int fieldCount = 0; // fields found (at most kMaxCsvFields); with an unclosed quote, the open field is the last
     bool unclosedQuote = false; // a quoted field had no closing quote before the end of the text
 };
 

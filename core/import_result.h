@@ -24,7 +24,7 @@ enum DataSourceKind : int {
 inline DataSourceKind ToDataSourceKind(long long number)
 {
     return number >= kKindMapiAddressBook && number <= kKindSpeedDial ? static_cast<DataSourceKind>(number)
-                                                                       : kKindCancelled;
+                                                                      : kKindCancelled;
 }
 
 // Entries one import may take when the host asks for a cap (control 1008).
@@ -36,10 +36,10 @@ constexpr int kMaxTextBytes = 30;
 constexpr int kTextFieldBytes = kMaxTextBytes + 1;
 
 struct ImportResult {
-    std::int32_t entryCap = 0;    // 0 = no limit
-    std::uint16_t entryCount = 0; // entries to import
-    StringList recipients;        // entry texts "name [fax]"
-    StringList speedDialKeys;                // one per record read, as the file has them
+    std::int32_t entryCap = 0;              // 0 = no limit
+    std::uint16_t entryCount = 0;           // entries to import
+    StringList recipients;                  // entry texts "name [fax]"
+    StringList speedDialKeys;               // one per record read, as the file has them
     std::vector<std::size_t> chosenRecords; // speed dial: the chosen records' indexes, in order
     StringList secureFaxTexts;
     StringList relayFaxTexts;

@@ -7,7 +7,10 @@
 
 namespace {
 
-bool IsHighByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+bool IsHighByte(char c)
+{
+    return static_cast<unsigned char>(c) >= 0x80;
+}
 
 } // namespace
 
@@ -135,8 +138,7 @@ int AddRecipientEntry(char* name, char* fax, ImportResult& result)
     if (result.recipients.FindFirst(text) >= 0)
         return kEntryNotAdded;
     // The 16-bit count cannot go past kMaxEntryCount, so that is a cap too.
-    if ((result.entryCap > 0 && result.entryCount == result.entryCap) ||
-        result.entryCount == kMaxEntryCount)
+    if ((result.entryCap > 0 && result.entryCount == result.entryCap) || result.entryCount == kMaxEntryCount)
         return kEntryCapReached;
     result.recipients.Append(std::move(text));
     ++result.entryCount;

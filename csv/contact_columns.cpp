@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "core/ansi_code_page.h"
-#include "csv/text_decoding.h"
 #include "core/text_routines.h"
+#include "csv/text_decoding.h"
 
 namespace {
 
@@ -12,8 +12,8 @@ namespace {
 // Excel exports write them (UTF-8 here, compared in the file's code page).
 const char* const kDisplayNames[] = {"Display Name", "Full Name"};
 const char* const kFirstNames[] = {"First Name", "Given Name", "Vorname", "Prénom", "Nombre", "Nome", "Voornaam"};
-const char* const kMiddleNames[] = {"Middle Name", "Additional Name", "Weitere Vornamen", "Deuxième prénom",
-                                    "Segundo nombre", "Secondo nome"};
+const char* const kMiddleNames[] = {"Middle Name",     "Additional Name", "Weitere Vornamen",
+                                    "Deuxième prénom", "Segundo nombre",  "Secondo nome"};
 const char* const kLastNames[] = {"Last Name", "Family Name", "Surname", "Nachname",
                                   "Nom",       "Apellidos",   "Cognome", "Achternaam"};
 const char* const kCompanies[] = {"Company", "Organization", "Organization Name", "Organization 1 - Name",
@@ -199,8 +199,8 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
     return choice;
 }
 
-bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice,
-                      const AnsiCodePage& codePage, CsvEntryTable& entries, std::string& scratch)
+bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, const AnsiCodePage& codePage,
+                      CsvEntryTable& entries, std::string& scratch)
 {
     RowName(fields, fieldCount, choice, scratch);
     bool usable = false;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "csv/csv_reader.h"
 #include "core/field_splitter.h"
+#include "csv/csv_reader.h"
 
 class AnsiCodePage;
 class LeadByteSet;
@@ -35,5 +35,5 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
 
 // Appends the entries of one data row; returns whether one of them has a
 // usable fax number. scratch is room the call may reuse from row to row.
-bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice,
-                      const AnsiCodePage& codePage, CsvEntryTable& entries, std::string& scratch);
+bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, const AnsiCodePage& codePage,
+                      CsvEntryTable& entries, std::string& scratch);

@@ -82,7 +82,8 @@ bool ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, Csv
 {
     std::uint64_t lines = 1;
     for (const char* p = records.next;
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(records.end - p)))) != nullptr; ++p)
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(records.end - p)))) != nullptr;
+         ++p)
         ++lines;
     const std::uint64_t columns = std::max<std::size_t>(choice.faxColumns.size(), 1);
     const std::uint64_t slots = lines > kMaxEntryCount / columns ? kMaxEntryCount : lines * columns;
@@ -96,8 +97,8 @@ bool ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, Csv
 
 // The CSV file's header and rows into entries. Returns 1 when there are
 // entries to select from, 0 on Cancel, or a ReaderResult code.
-int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                   const std::string& path, DataSourceKind kind, CsvEntryTable& entries, int& rejectedRows)
+int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
+                   DataSourceKind kind, CsvEntryTable& entries, int& rejectedRows)
 {
     char* const end = text.data() + (text.size() - 1);
     char* const headerLine = FirstNonEmptyLine(text.data(), end);
@@ -124,8 +125,8 @@ int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodeP
 
 } // namespace
 
-int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind)
+int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
+                ImportResult& result, int& rejectedRows, DataSourceKind kind)
 {
     CsvEntryTable entries;
     DecodeToAnsiCodePage(text, codePage);
@@ -147,8 +148,8 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage
     return result.entryCount;
 }
 
-int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                      const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind)
+int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
+                      ImportResult& result, int& rejectedRows, DataSourceKind kind)
 {
     std::vector<char> text;
     const int loaded = files.ReadWholeFile(path, text);

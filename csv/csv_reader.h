@@ -21,20 +21,19 @@ public:
     virtual ~CsvDialogs() = default;
     // Lets the user map header fields; on OK faxIndex is a field index and
     // nameIndex one or -1. Returns false on Cancel.
-    virtual bool MapFields(const std::string& path, const std::vector<const char*>& headerFields,
-                           int& nameIndex, int& faxIndex) = 0;
+    virtual bool MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
+                           int& faxIndex) = 0;
     // On entry result.entryCount is the table size. On OK recipients and
     // entryCount hold the choice; on Cancel both are empty. Returns OK.
-    virtual bool SelectRecipients(const std::string& path, const CsvEntryTable& entries,
-                                  ImportResult& result) = 0;
+    virtual bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) = 0;
 };
 
 // Runs the whole CSV source: load, cut, choose columns, build entries, select.
 // Returns the number of entries chosen, or a ReaderResult code.
-int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                      const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind);
+int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
+                      ImportResult& result, int& rejectedRows, DataSourceKind kind);
 
 // The same over text already loaded (text ends with one zero byte that is not
 // part of the file). The text is cut in place.
-int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
-                const std::string& path, ImportResult& result, int& rejectedRows, DataSourceKind kind);
+int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
+                ImportResult& result, int& rejectedRows, DataSourceKind kind);

@@ -181,8 +181,7 @@ void ConvertUtf8(const Byte* p, const Byte* end, const AnsiCodePage& codePage, A
     sink.Flush(reinterpret_cast<const char*>(end));
 }
 
-void ConvertUtf16(const Byte* p, const Byte* end, bool bigEndian, const AnsiCodePage& codePage,
-                  AnsiOutput& output)
+void ConvertUtf16(const Byte* p, const Byte* end, bool bigEndian, const AnsiCodePage& codePage, AnsiOutput& output)
 {
     Utf16Sink sink(codePage, output);
     for (; end - p >= 2; p += 2)
@@ -225,8 +224,7 @@ void DecodeToAnsiCodePage(std::vector<char>& text, const AnsiCodePage& codePage)
     text.push_back('\0');
 }
 
-void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage,
-                      std::vector<char>& out)
+void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage, std::vector<char>& out)
 {
     AnsiOutput output(out);
     const Byte* p = reinterpret_cast<const Byte*>(bytes);

@@ -25,5 +25,4 @@ void DecodeToAnsiCodePage(std::vector<char>& text, const AnsiCodePage& codePage)
 
 // Appends UTF-8 bytes in the code page; a byte that does not belong to a
 // valid sequence becomes '?'. Throws std::bad_alloc.
-void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage,
-                      std::vector<char>& out);
+void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage, std::vector<char>& out);

@@ -7,12 +7,15 @@
 
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
-#include "csv/text_decoding.h"
 #include "core/text_routines.h"
+#include "csv/text_decoding.h"
 
 namespace {
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // ASCII letters only; word is upper case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view word)
@@ -40,7 +43,10 @@ std::string_view Trimmed(std::string_view text, const char* drop)
 }
 
 // A parameter value without its blanks and quotes.
-std::string_view ParameterWord(std::string_view text) { return Trimmed(text, " \t\""); }
+std::string_view ParameterWord(std::string_view text)
+{
+    return Trimmed(text, " \t\"");
+}
 
 // Calls take with each piece of text between separators; with quotesGroup a
 // separator inside double quotes does not count.
@@ -78,7 +84,7 @@ PropertyKind KindOf(std::string_view name)
     static const struct {
         const char* name;
         PropertyKind kind;
-    } kKinds[] = {{"BEGIN", PropertyKind::kBegin}, {"END", PropertyKind::kEnd},
+    } kKinds[] = {{"BEGIN", PropertyKind::kBegin},      {"END", PropertyKind::kEnd},
                   {"FN", PropertyKind::kFormattedName}, {"N", PropertyKind::kName},
                   {"ORG", PropertyKind::kOrganization}, {"TEL", PropertyKind::kTelephone}};
     for (const auto& known : kKinds) {

@@ -15,6 +15,8 @@ scripts/bootstrap.sh
 
 jobs="$(nproc)"
 
+scripts/check-format.sh
+
 # Every build here treats warnings as errors, on a newcomer's machine as in CI.
 for preset in native native-asan fuzz windows windows-x64; do
     echo "== $preset: configure and build"

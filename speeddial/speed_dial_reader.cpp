@@ -43,8 +43,8 @@ void ReplaceLast(StringList& list, const char* text)
 
 } // namespace
 
-bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
-                        ImportResult& result, const LeadByteSet& leadBytes)
+bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
+                        const LeadByteSet& leadBytes)
 {
     if (columnCount <= kTypeColumn)
         return false;
@@ -161,9 +161,8 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
 
 } // namespace
 
-int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
-                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table,
-                      const LeadByteSet& leadBytes)
+int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
+                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const LeadByteSet& leadBytes)
 {
     try {
         return ReadSpeedDials(files, dialogs, path, result, rejectedLines, table, leadBytes);

@@ -17,18 +17,16 @@ public:
     // On entry result.entryCount is the number of records and the five
     // speed-dial lists hold one item per record. On OK recipients, entryCount
     // and chosenRecords hold the choice. Returns OK.
-    virtual bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table,
-                                  ImportResult& result) = 0;
+    virtual bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table, ImportResult& result) = 0;
 };
 
 // Fills record and the five lists from one split data line; false when the
 // line is rejected.
-bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record,
-                       ImportResult& result, const LeadByteSet& leadBytes);
+bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
+                        const LeadByteSet& leadBytes);
 
 // Returns the number of entries chosen, or a ReaderResult code. table receives
 // the record table once the header has passed; it outlives the call. Names
 // are cut between the characters of the code page with leadBytes.
-int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
-                      ImportResult& result, int& rejectedLines, std::unique_ptr<SpeedDialTable>& table,
-                      const LeadByteSet& leadBytes);
+int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
+                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const LeadByteSet& leadBytes);

@@ -16,8 +16,8 @@ constexpr int kRelayCodeBytes = 3;
 struct SpeedDialRecord {
     char name[31];
     char faxNumber[31];
-    std::uint16_t commMode;   // 0, 1 or 2
-    char featureCode;         // '0', '1' or '4'
+    std::uint16_t commMode; // 0, 1 or 2
+    char featureCode;       // '0', '1' or '4'
     char secureFax1[4];
     char secureFax2[5];
     char relayNumber[3];

@@ -44,9 +44,8 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes)
     if (!file)
         return false;
     DWORD written = 0;
-    return bytes.empty() ||
-           (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-            written == bytes.size());
+    return bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                             written == bytes.size());
 }
 
 bool FileExists(const std::string& path)

@@ -30,9 +30,9 @@ void RegisterHostClass(WNDPROC windowProc)
 HWND CreateChild(const wchar_t* windowClass, const std::string& text, DWORD style, int id, HWND parent,
                  int stockFont = DEFAULT_GUI_FONT)
 {
-    HWND child = CreateWindowExW(0, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
-                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                 nullptr);
+    HWND child =
+        CreateWindowExW(0, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(stockFont)), FALSE);
     return child;
 }
@@ -95,8 +95,8 @@ bool TestHost::CreateHostWindow()
                                     options_.actionButtonId, window);
     if (options_.outputPane) {
         // Fixed pitch, so that columns of text line up.
-        outputPane_ = CreateChild(L"EDIT", "", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER,
-                                  0, window, ANSI_FIXED_FONT);
+        outputPane_ = CreateChild(L"EDIT", "", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER, 0,
+                                  window, ANSI_FIXED_FONT);
     }
     window_ = window;
     Layout();

@@ -19,18 +19,18 @@ constexpr int kCapControlId = 1008;
 
 struct HostOptions {
     std::string title = "Fax Host";
-    bool capControl = false;      // give the window a child control 1008
-    int actionButtonId = 0;       // a push button with this ID; 0: none
+    bool capControl = false; // give the window a child control 1008
+    int actionButtonId = 0;  // a push button with this ID; 0: none
     std::string actionButtonText;
-    bool outputPane = false;      // a read-only text pane below the button
+    bool outputPane = false; // a read-only text pane below the button
     int width = 560;
     int height = 360;
 };
 
 // One WM_COMMAND as the host received it.
 struct ReceivedCommand {
-    int id;      // low word of wParam
-    int code;    // high word of wParam
+    int id;   // low word of wParam
+    int code; // high word of wParam
     LPARAM lParam;
 
     bool operator==(const ReceivedCommand& other) const

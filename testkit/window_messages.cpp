@@ -20,8 +20,8 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT answer = 0;
     if (!TrySend(window, message, wParam, lParam, &answer))
-        throw DriveError("window " + std::to_string(reinterpret_cast<UINT_PTR>(window)) +
-                         " did not answer message " + std::to_string(message));
+        throw DriveError("window " + std::to_string(reinterpret_cast<UINT_PTR>(window)) + " did not answer message " +
+                         std::to_string(message));
     return answer;
 }
 

@@ -19,10 +19,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaul
 // that belong to processId are considered.
 struct DialogQuery {
     DWORD processId = 0;
-    std::string caption;          // the exact caption, or its beginning
+    std::string caption; // the exact caption, or its beginning
     bool captionIsPrefix = false;
-    int requiredControl = 0;      // a control ID the dialog must have; 0: any
-    bool mustBeEnabled = true;    // a dialog under a message box is disabled
+    int requiredControl = 0;   // a control ID the dialog must have; 0: any
+    bool mustBeEnabled = true; // a dialog under a message box is disabled
 };
 
 std::vector<HWND> VisibleDialogsOf(DWORD processId);

@@ -6,6 +6,6 @@
 
 #include <windows.h>
 
-#include <mapix.h>
 #include <mapitags.h>
+#include <mapix.h>
 #include <wabapi.h>

@@ -63,11 +63,20 @@ PersonFaxProperties FaxPropertiesFromValues(const SPropValue* values, ULONG coun
     for (ULONG i = 0; i < count; ++i) {
         const SPropValue& value = values[i];
         switch (value.ulPropTag) {
-        case kTagDisplayName: TakeText(person.displayName, value); break;
-        case kTagPrimaryFax: TakeText(person.faxNumbers[0], value); break;
-        case kTagBusinessFax: TakeText(person.faxNumbers[1], value); break;
-        case kTagHomeFax: TakeText(person.faxNumbers[2], value); break;
-        default: break;
+        case kTagDisplayName:
+            TakeText(person.displayName, value);
+            break;
+        case kTagPrimaryFax:
+            TakeText(person.faxNumbers[0], value);
+            break;
+        case kTagBusinessFax:
+            TakeText(person.faxNumbers[1], value);
+            break;
+        case kTagHomeFax:
+            TakeText(person.faxNumbers[2], value);
+            break;
+        default:
+            break;
         }
     }
     return person;

@@ -21,7 +21,6 @@ const std::string kDefaultWabLibrary = "WAB32.DLL";
 constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
 constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
-
 class Win32ProgressNotice : public ProgressNotice {
 public:
     Win32ProgressNotice() { dialog_.Create(); }

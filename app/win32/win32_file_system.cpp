@@ -127,8 +127,9 @@ bool Win32FileSystem::FolderExists(const std::string& path)
 
 int Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& bytes)
 {
-    UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file =
+        OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return kReadCannotOpen;
 
@@ -186,8 +187,8 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::ve
     TemporaryFile temporary(temporaryPath); // GetTempFileName created it
 
     {
-        UniqueHandle file = OwnFileHandle(CreateFileA(temporary.Path(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueHandle file = OwnFileHandle(
+            CreateFileA(temporary.Path(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
             error = DescribeSystemError(GetLastError());
             return false;

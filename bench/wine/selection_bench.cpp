@@ -146,12 +146,11 @@ double FillBareList(const std::vector<std::string>& texts)
         windowClass.lpszClassName = "SelectionBenchFrame";
         frameClass = RegisterClassA(&windowClass);
     }
-    HWND frame = CreateWindowA("SelectionBenchFrame", "bare list box", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 480,
-                               360, nullptr, nullptr, instance, nullptr);
-    HWND list = CreateWindowA("LISTBOX", "",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_EXTENDEDSEL | LBS_USETABSTOPS |
-                                  LBS_NOTIFY,
-                              10, 10, 300, 280, frame, nullptr, instance, nullptr);
+    HWND frame = CreateWindowA("SelectionBenchFrame", "bare list box", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 480, 360,
+                               nullptr, nullptr, instance, nullptr);
+    HWND list = CreateWindowA(
+        "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_EXTENDEDSEL | LBS_USETABSTOPS | LBS_NOTIFY,
+        10, 10, 300, 280, frame, nullptr, instance, nullptr);
     Expect(frame && list, "cannot create the bare list box");
     UpdateWindow(frame);
     PumpMessages();
@@ -337,7 +336,8 @@ Figures RunImport(const DataSet& data, int count)
         selectionControls.push_back(kViewDetailsButton);
     HWND selection = nullptr;
     const int absentControl = data.speedDial ? 0 : kViewDetailsButton;
-    WaitFor([&] { return (selection = FindDialogWithControls(id, selectionControls, absentControl)); }, "the selection dialog");
+    WaitFor([&] { return (selection = FindDialogWithControls(id, selectionControls, absentControl)); },
+            "the selection dialog");
     figures[kFileToFilled] = step.Seconds();
     figures[kLaunchToFilled] = launch.Seconds();
     Expect(Count(selection, kSourceList) == count, "the source list does not hold every entry");
@@ -378,13 +378,17 @@ Figures RunImport(const DataSet& data, int count)
     step.Restart();
     PostClick(selection, IDOK);
     HWND confirmation = nullptr;
-    WaitFor([&] { return (confirmation = FindDialogWithControls(id, {kEntryList, kRejectedLabel})); }, "the confirmation");
+    WaitFor(
+        [&] {
+            return (confirmation = FindDialogWithControls(id, {kEntryList, kRejectedLabel}));
+        },
+        "the confirmation");
     figures[kOkToConfirmation] = step.Seconds();
     Expect(Count(confirmation, kEntryList) == count, "the confirmation does not list every entry");
 
     const long long exportBytes =
-        2 + static_cast<long long>(count) * static_cast<long long>(data.speedDial ? kSpeedDialRecordBytes
-                                                                                  : kPlainRecordBytes);
+        2 + static_cast<long long>(count) *
+                static_cast<long long>(data.speedDial ? kSpeedDialRecordBytes : kPlainRecordBytes);
     step.Restart();
     PostClick(confirmation, IDOK);
     WaitFor([&] { return FileSize(exportPath) == exportBytes; }, "the export file");
@@ -411,8 +415,8 @@ const char* WineVersion()
 struct Run {
     double baseline;    // seconds
     double emptyLaunch; // seconds to start a program that only shows a message box
-    Figures figures; // with all the entries
-    Figures small;   // the same steps with a handful of entries
+    Figures figures;    // with all the entries
+    Figures small;      // the same steps with a handful of entries
 };
 
 // Medians over the runs of each step's time as a ratio to the baseline of its

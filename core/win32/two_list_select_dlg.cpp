@@ -77,7 +77,8 @@ int CTwoListSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex
 void CTwoListSelectDlg::ShowLimitReached() const
 {
     const std::string text = "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
-                             "more than " + std::to_string(result.entryCap) + " recipients.";
+                             "more than " +
+                             std::to_string(result.entryCap) + " recipients.";
     ShowMessage(text.c_str(), settings.caption, MB_OK | MB_ICONWARNING);
 }
 

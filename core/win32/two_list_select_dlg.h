@@ -22,7 +22,7 @@ class CTwoListSelectDlg : public CDialog {
 protected:
     struct Settings {
         UINT templateId;
-        const char* caption;      // of the dialog's message boxes
+        const char* caption; // of the dialog's message boxes
         int helpButtonId;
         DWORD helpContext;
         std::size_t typeAheadChars; // type-ahead compares no more of the typed text

@@ -6,8 +6,8 @@
 
 #include <new>
 
-#include "core/win32/session_context.h"
 #include "core/win32/progress_dlg.h"
+#include "core/win32/session_context.h"
 #include "res/resource.h"
 
 namespace {
@@ -22,9 +22,7 @@ CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const s
                              const CsvEntryTable& entries, ImportResult& result, CRetiredLists& retiredLists)
     : CTwoListSelectDlg({IDD_CSV_SELECT, kCaption, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
                         context, result, retiredLists),
-      path(path),
-      entries(entries),
-      selection(entries, result.entryCap)
+      path(path), entries(entries), selection(entries, result.entryCap)
 {
 }
 

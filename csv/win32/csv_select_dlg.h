@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/import_result.h"
+#include "core/win32/two_list_select_dlg.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
-#include "core/win32/two_list_select_dlg.h"
 #include "framework/list_box.h"
 
 class CCsvSelectDlg : public CTwoListSelectDlg {

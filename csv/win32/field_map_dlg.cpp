@@ -10,9 +10,7 @@ constexpr const char* kUnmapCaption = "UnMap";
 } // namespace
 
 CFieldMapDlg::CFieldMapDlg(HWND parent, const std::string& path, const std::vector<const char*>& headerFields)
-    : CDialog(IDD_FIELD_MAP, parent),
-      path(path),
-      headerFields(headerFields),
+    : CDialog(IDD_FIELD_MAP, parent), path(path), headerFields(headerFields),
       mapping(static_cast<int>(headerFields.size()))
 {
 }

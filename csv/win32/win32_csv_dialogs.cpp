@@ -5,8 +5,8 @@
 #include "csv/win32/csv_select_dlg.h"
 #include "csv/win32/field_map_dlg.h"
 
-bool Win32CsvDialogs::MapFields(const std::string& path, const std::vector<const char*>& headerFields,
-                                int& nameIndex, int& faxIndex)
+bool Win32CsvDialogs::MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
+                                int& faxIndex)
 {
     CFieldMapDlg dialog(nullptr, path, headerFields);
     if (dialog.DoModal() != IDOK)

@@ -1,8 +1,8 @@
 // The CSV reader's two dialogs as modal Win32 dialogs.
 #pragma once
 
-#include "csv/csv_reader.h"
 #include "core/win32/session_context.h"
+#include "csv/csv_reader.h"
 #include "framework/retired_lists.h"
 
 class Win32CsvDialogs : public CsvDialogs {

@@ -13,13 +13,8 @@ constexpr int kFaxColumnTabStop = 148;
 CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount,
                          std::int32_t rejectedEntryCount, std::int32_t validFaxCount, bool walkStopped,
                          DataSourceKind kind)
-    : CDialog(IDD_CONFIRM, parent),
-      result(result),
-      selectedEntryCount(selectedEntryCount),
-      rejectedEntryCount(rejectedEntryCount),
-      validFaxCount(validFaxCount),
-      walkStopped(walkStopped),
-      kind(kind)
+    : CDialog(IDD_CONFIRM, parent), result(result), selectedEntryCount(selectedEntryCount),
+      rejectedEntryCount(rejectedEntryCount), validFaxCount(validFaxCount), walkStopped(walkStopped), kind(kind)
 {
 }
 

@@ -82,9 +82,7 @@ CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const SessionContext& cont
     : CTwoListSelectDlg(
           {IDD_SPEED_DIAL_SELECT, kCaption, IDC_SPEED_DIAL_HELP, kHelpSpeedDialSelection, kTypeAheadChars}, parent,
           context, result, retiredLists),
-      sourcePath(sourcePath),
-      recordTable(recordTable),
-      selection(recordTable, result.speedDialKeys, result.entryCap)
+      sourcePath(sourcePath), recordTable(recordTable), selection(recordTable, result.speedDialKeys, result.entryCap)
 {
 }
 
@@ -124,8 +122,8 @@ void CSpeedDialSelectDlg::FillAvailableList(int recordCount)
 {
     // The lists describe the same records index for index; never read past
     // the shorter of them.
-    const std::size_t count = std::min({static_cast<std::size_t>(recordCount > 0 ? recordCount : 0),
-                                        recordTable.size(), result.speedDialKeys.Count()});
+    const std::size_t count = std::min({static_cast<std::size_t>(recordCount > 0 ? recordCount : 0), recordTable.size(),
+                                        result.speedDialKeys.Count()});
     std::size_t textBytes = 0;
     for (std::size_t record = 0; record < count; ++record)
         textBytes += std::min(result.speedDialKeys.At(record).size(), kMaxTextChars) + 1;
@@ -259,8 +257,8 @@ bool CSpeedDialSelectDlg::AskReplace(const SpeedDialRecord& chosen)
 {
     // The user decides looking at the list as it stands.
     RedrawSelectedList();
-    const std::string question = "Name :  " + FieldText(chosen.name, sizeof chosen.name) + "\nFax # :  " +
-                                 FieldText(chosen.faxNumber, sizeof chosen.faxNumber) +
+    const std::string question = "Name :  " + FieldText(chosen.name, sizeof chosen.name) +
+                                 "\nFax # :  " + FieldText(chosen.faxNumber, sizeof chosen.faxNumber) +
                                  "\n\nThe recipient already exists in the current selection.\nDo you want to "
                                  "replace it?";
     return ShowMessage(question.c_str(), kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;

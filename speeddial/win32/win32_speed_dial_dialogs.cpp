@@ -4,8 +4,7 @@
 
 #include "speeddial/win32/speed_dial_select_dlg.h"
 
-bool Win32SpeedDialDialogs::SelectSpeedDials(const std::string& path, const SpeedDialTable& table,
-                                             ImportResult& result)
+bool Win32SpeedDialDialogs::SelectSpeedDials(const std::string& path, const SpeedDialTable& table, ImportResult& result)
 {
     CSpeedDialSelectDlg dialog(nullptr, context_, path, table, result, retiredLists_);
     if (dialog.DoModal() == IDOK)

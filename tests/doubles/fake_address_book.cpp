@@ -108,11 +108,16 @@ private:
     Text TextFor(ULONG tag) const
     {
         switch (PROP_ID(tag)) {
-        case PROP_ID(PR_DISPLAY_NAME_A): return person_.name;
-        case PROP_ID(PR_PRIMARY_FAX_NUMBER_A): return person_.fax[0];
-        case PROP_ID(PR_BUSINESS_FAX_NUMBER_A): return person_.fax[1];
-        case PROP_ID(PR_HOME_FAX_NUMBER_A): return person_.fax[2];
-        default: return Text();
+        case PROP_ID(PR_DISPLAY_NAME_A):
+            return person_.name;
+        case PROP_ID(PR_PRIMARY_FAX_NUMBER_A):
+            return person_.fax[0];
+        case PROP_ID(PR_BUSINESS_FAX_NUMBER_A):
+            return person_.fax[1];
+        case PROP_ID(PR_HOME_FAX_NUMBER_A):
+            return person_.fax[2];
+        default:
+            return Text();
         }
     }
 

@@ -70,8 +70,8 @@ HRESULT WINAPI MAPIInitialize(LPVOID init)
 void WINAPI MAPIUninitialize()
 {
     Log(std::string(initialized ? "" : "not initialized: ") + "MAPIUninitialize: objects left " +
-        std::to_string(LiveObjects()) + ", buffers left " + std::to_string(Allocator().Outstanding()) +
-        ", bad frees " + std::to_string(Allocator().BadFrees()));
+        std::to_string(LiveObjects()) + ", buffers left " + std::to_string(Allocator().Outstanding()) + ", bad frees " +
+        std::to_string(Allocator().BadFrees()));
     initialized = false;
 }
 

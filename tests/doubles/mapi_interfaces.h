@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include <mapix.h>
 #include <mapitags.h>
+#include <mapix.h>
 #include <wabapi.h>
 
 namespace doubles {
@@ -16,10 +16,10 @@ namespace doubles {
 // parameters go unused on purpose.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-parameter"
-#define DOUBLES_NOT_SUPPORTED \
-    override                  \
-    {                         \
-        return MAPI_E_NO_SUPPORT; \
+#define DOUBLES_NOT_SUPPORTED                                                                                          \
+    override                                                                                                           \
+    {                                                                                                                  \
+        return MAPI_E_NO_SUPPORT;                                                                                      \
     }
 
 struct AddrBookBase : IAddrBook {

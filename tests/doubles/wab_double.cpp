@@ -48,9 +48,9 @@ extern "C" HRESULT WINAPI WABOpen(LPADRBOOK* book, LPWABOBJECT* object, LPWAB_PA
     if (param == nullptr) {
         line += " param=null";
     } else {
-        line += " cbSize=" + std::to_string(param->cbSize) + " hwnd=" +
-                WindowValue(reinterpret_cast<ULONG_PTR>(param->hwnd)) + " file=" + QuotedOrNull(param->szFileName) +
-                " flags=" + std::to_string(param->ulFlags);
+        line += " cbSize=" + std::to_string(param->cbSize) +
+                " hwnd=" + WindowValue(reinterpret_cast<ULONG_PTR>(param->hwnd)) +
+                " file=" + QuotedOrNull(param->szFileName) + " flags=" + std::to_string(param->ulFlags);
     }
     line += " reserved=" + std::to_string(reserved);
     Log(line);

@@ -111,8 +111,7 @@ private:
         return found;
     }
 
-    static bool WriteValue(HKEY root, const char* keyName, const char* valueName, const char* text,
-                           DWORD type = REG_SZ)
+    static bool WriteValue(HKEY root, const char* keyName, const char* valueName, const char* text, DWORD type = REG_SZ)
     {
         HKEY key = nullptr;
         if (RegCreateKeyExA(root, keyName, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr) !=
@@ -312,13 +311,12 @@ protected:
 // Persons with one, three and no usable numbers, numbers that need cleaning,
 // and picked entries the walk cannot use: a person the address book cannot
 // open, an entry without identifier, one without object type and a container.
-constexpr char kMixedBook[] =
-    "person\tann\tAnn Lee\t555-0101\t-\t-\n"
-    "person\tbob\tBob Stone\t+49 (30) 123-45\t555-0202\t555-0203\n"
-    "person\tcy\tCy [HQ] Dyer\t-\tn/a\t-\n"
-    "person\tdee\tDee Moss\t-\t-\t-\n"
-    "person\teve\tEve Hart\t , []\t-\t-\n"
-    "pick\tann bob cy dee eve ghost:6 -:6 ann:- box:3\n";
+constexpr char kMixedBook[] = "person\tann\tAnn Lee\t555-0101\t-\t-\n"
+                              "person\tbob\tBob Stone\t+49 (30) 123-45\t555-0202\t555-0203\n"
+                              "person\tcy\tCy [HQ] Dyer\t-\tn/a\t-\n"
+                              "person\tdee\tDee Moss\t-\t-\t-\n"
+                              "person\teve\tEve Hart\t , []\t-\t-\n"
+                              "pick\tann bob cy dee eve ghost:6 -:6 ann:- box:3\n";
 
 const std::vector<Entry> kMixedEntries = {{"Ann Lee", "555-0101"},
                                           {"Bob Stone", "+49(30)123-45"},
@@ -510,8 +508,9 @@ public:
                 break;
         }
         HKEY opened = nullptr;
-        if (created_.empty() || RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
-                                                KEY_WRITE | KEY_WOW64_64KEY, nullptr, &opened, nullptr) != ERROR_SUCCESS)
+        if (created_.empty() ||
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY, nullptr,
+                            &opened, nullptr) != ERROR_SUCCESS)
             return;
         const UniqueRegistryKey key(opened);
         written_ = RegSetValueExA(key.get(), "Bitness", 0, REG_SZ, reinterpret_cast<const BYTE*>(bitness),
@@ -580,15 +579,14 @@ TEST_F(AddressBookRun, OutlookOfTheProgramsOwnBitnessInClickToRunOutranksAnOlder
 
 // Everyone contains Sales and itself; Sales contains Support, which contains
 // Sales and Everyone again. Sales is also picked on its own.
-constexpr char kListBook[] =
-    "person\tann\tAnn Lee\t555-0101\t-\t-\n"
-    "person\tbob\tBob Stone\t-\t555-0102\t-\n"
-    "person\tcy\tCy Dyer\t-\t-\t555-0103\n"
-    "person\tdee\tDee Moss\t-\t-\t-\n"
-    "list\tall\tEveryone\tann sales all\n"
-    "list\tsales\tSales\tbob support dee\n"
-    "list\tsupport\tSupport\tcy sales all\n"
-    "pick\tall ann sales\n";
+constexpr char kListBook[] = "person\tann\tAnn Lee\t555-0101\t-\t-\n"
+                             "person\tbob\tBob Stone\t-\t555-0102\t-\n"
+                             "person\tcy\tCy Dyer\t-\t-\t555-0103\n"
+                             "person\tdee\tDee Moss\t-\t-\t-\n"
+                             "list\tall\tEveryone\tann sales all\n"
+                             "list\tsales\tSales\tbob support dee\n"
+                             "list\tsupport\tSupport\tcy sales all\n"
+                             "pick\tall ann sales\n";
 
 TEST_F(AddressBookRun, DefaultWabExpandsNestedAndSelfContainingListsOnce)
 {
@@ -788,8 +786,7 @@ TEST_F(AddressBookRun, WithoutRegisteredPathTheWab32BesideTheProgramIsUsed)
     ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}});
 
     const std::vector<std::string> calls = Calls();
-    EXPECT_NE(std::find(calls.begin(), calls.end(), ExpectedWabOpenCall("")),
-              calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), ExpectedWabOpenCall("")), calls.end());
     EXPECT_TRUE(RemoveFile(program));
     EXPECT_TRUE(RemoveFile(folder + "\\WAB32.DLL"));
     RemoveDirectoryA(folder.c_str());
@@ -842,8 +839,8 @@ TEST_F(AddressBookRun, LibraryInTheCurrentFolderIsNeverLoaded)
 // The data type dialog with the two address-book probes in each state.
 struct OfferCase {
     const char* name;
-    const char* mapix;  // the [Mail] MAPIX entry; nullptr: none
-    bool wabLibrary;    // the WAB double registered
+    const char* mapix; // the [Mail] MAPIX entry; nullptr: none
+    bool wabLibrary;   // the WAB double registered
     std::vector<ComboItem> items;
     bool defaultWabVisible;
 };

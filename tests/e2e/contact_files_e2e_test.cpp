@@ -55,8 +55,12 @@ TEST_F(ContactFileRun, OutlookExportWithMultiLineNotesAndNameParts)
 {
     ImportSample("outlook_contacts.csv",
                  {{"Zo\xEB M\xFCller", "+49301234567"},
-                  {"Fran\xE7ois Xavier \xC7" "elik", "+33478112233"},
-                  {"B\xE4" "ckerei Gro\xDF", "+492215550199"}},
+                  {"Fran\xE7ois Xavier \xC7"
+                   "elik",
+                   "+33478112233"},
+                  {"B\xE4"
+                   "ckerei Gro\xDF",
+                   "+492215550199"}},
                  1);
 }
 
@@ -75,7 +79,9 @@ TEST_F(ContactFileRun, ExcelSemicolonFileFromAGermanLocale)
     ImportSample("excel_semicolon.csv",
                  {{"Zo\xEB M\xFCller", "+49301234567"},
                   {"J\xFCrgen Wei\xDF", "+49307654321"},
-                  {"Stra\xDF" "enbau AG", "+49405550100"}},
+                  {"Stra\xDF"
+                   "enbau AG",
+                   "+49405550100"}},
                  0);
 }
 
@@ -83,7 +89,9 @@ TEST_F(ContactFileRun, AppleVCardFile)
 {
     ImportSample("apple_contacts.vcf",
                  {{"Zo\xEB M\xFCller", "+49301234567"},
-                  {"Fran\xE7ois \xC7" "elik", "+33142685300"},
+                  {"Fran\xE7ois \xC7"
+                   "elik",
+                   "+33142685300"},
                   {"Brightline Logistics", "+442079460958"}},
                  1);
 }
@@ -110,8 +118,8 @@ TEST_F(ContactFileRun, TheChooserOffersVCardFiles)
     std::vector<std::string> types;
     for (const ComboItem& item : ComboItems(chooser, kFileTypeCombo))
         types.push_back(item.text);
-    EXPECT_EQ(types, (std::vector<std::string>{"Comma Separated Values (*.CSV)", "vCard Files (*.VCF)",
-                                               "All Files (*.*)"}));
+    EXPECT_EQ(types,
+              (std::vector<std::string>{"Comma Separated Values (*.CSV)", "vCard Files (*.VCF)", "All Files (*.*)"}));
     EnterFileName(chooser, path);
     PostClick(chooser, IDOK);
     // Manual mode: the header as a person reads it, without the byte-order mark.

@@ -15,13 +15,12 @@ using CsvImportRun = ImportRun;
 
 // Header with a name column and two fax columns; one row without any fax
 // number, one name in brackets, numbers that need cleaning.
-constexpr char kContacts[] =
-    "Name,Company,Fax,Home Fax\r\n"
-    "Ann Lee,Northwind,555-0101,\r\n"
-    "Bob Stone,Acme,\"+1 (555) 0102\",555 0199\r\n"
-    "[Sales] Desk,Acme,555-0103,\r\n"
-    "Carl Dyer,Initech,,\r\n"
-    "Dora Ames,Globex,555 0105 ext 7,\r\n";
+constexpr char kContacts[] = "Name,Company,Fax,Home Fax\r\n"
+                             "Ann Lee,Northwind,555-0101,\r\n"
+                             "Bob Stone,Acme,\"+1 (555) 0102\",555 0199\r\n"
+                             "[Sales] Desk,Acme,555-0103,\r\n"
+                             "Carl Dyer,Initech,,\r\n"
+                             "Dora Ames,Globex,555 0105 ext 7,\r\n";
 
 TEST_F(CsvImportRun, AutomaticSearchImportsChosenEntriesToExportFile)
 {
@@ -34,9 +33,16 @@ TEST_F(CsvImportRun, AutomaticSearchImportsChosenEntriesToExportFile)
 
     // One entry per data row and fax column, in file order.
     const std::vector<std::string> expectedSource = {
-        "Ann Lee [555-0101]",      "Ann Lee []",      "Bob Stone [+1(555)0102]", "Bob Stone [5550199]",
-        "(Sales) Desk [555-0103]", "(Sales) Desk []", "Carl Dyer []",            "Carl Dyer []",
-        "Dora Ames [5550105EXT7]", "Dora Ames []",
+        "Ann Lee [555-0101]",
+        "Ann Lee []",
+        "Bob Stone [+1(555)0102]",
+        "Bob Stone [5550199]",
+        "(Sales) Desk [555-0103]",
+        "(Sales) Desk []",
+        "Carl Dyer []",
+        "Carl Dyer []",
+        "Dora Ames [5550105EXT7]",
+        "Dora Ames []",
     };
     EXPECT_EQ(ListItems(selection, kSourceList), expectedSource);
     EXPECT_EQ(ListCount(selection, kSelectedList), 0);
@@ -46,16 +52,16 @@ TEST_F(CsvImportRun, AutomaticSearchImportsChosenEntriesToExportFile)
     for (int index : {0, 3, 4, 6, 8})
         ListSelect(selection, kSourceList, index);
     SendClick(selection, kAddButton);
-    const std::vector<std::string> expectedSelected = {
-        "Ann Lee [555-0101]", "Bob Stone [5550199]", "(Sales) Desk [555-0103]", "Dora Ames [5550105EXT7]"};
+    const std::vector<std::string> expectedSelected = {"Ann Lee [555-0101]", "Bob Stone [5550199]",
+                                                       "(Sales) Desk [555-0103]", "Dora Ames [5550105EXT7]"};
     EXPECT_EQ(ListItems(selection, kSelectedList), expectedSelected);
     PostClick(selection, IDOK);
 
     HWND confirmation = WaitForConfirmation();
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "4 fax entries will be imported:");
-    const std::vector<std::string> expectedLines = {
-        "Ann Lee\t555-0101", "Bob Stone\t5550199", "(Sales) Desk\t555-0103", "Dora Ames\t5550105EXT7"};
+    const std::vector<std::string> expectedLines = {"Ann Lee\t555-0101", "Bob Stone\t5550199", "(Sales) Desk\t555-0103",
+                                                    "Dora Ames\t5550105EXT7"};
     EXPECT_EQ(ListItems(confirmation, kEntryList), expectedLines);
     EXPECT_EQ(ControlText(confirmation, kSelectedCount), "4");
     EXPECT_EQ(ControlText(confirmation, kRejectedLabel), "Rejected from database:");
@@ -75,12 +81,11 @@ TEST_F(CsvImportRun, AutomaticSearchImportsChosenEntriesToExportFile)
 TEST_F(CsvImportRun, ManualMappingImportsMappedColumnsToExportFile)
 {
     const std::string exportPath = WorkPath("manual-export.dat");
-    const std::string csvPath = WriteWorkFile("manual.csv",
-                                              "\"Full Name\",Company,Office Fax,Home Fax\n"
-                                              "\"Lee, Ann\",Northwind,555-0101,555-0201\n"
-                                              "Bob Stone,Acme,555-0102,\n"
-                                              "\n"
-                                              "\"Cruz, \"\"Kit\"\"\",Globex,,555-0203\n");
+    const std::string csvPath = WriteWorkFile("manual.csv", "\"Full Name\",Company,Office Fax,Home Fax\n"
+                                                            "\"Lee, Ann\",Northwind,555-0101,555-0201\n"
+                                                            "Bob Stone,Acme,555-0102,\n"
+                                                            "\n"
+                                                            "\"Cruz, \"\"Kit\"\"\",Globex,,555-0203\n");
     Start(exportPath);
     ASSERT_FALSE(HasFatalFailure());
     ChooseCsv(false);
@@ -152,14 +157,13 @@ TEST_F(CsvImportRun, ManualMappingImportsMappedColumnsToExportFile)
 TEST_F(CsvImportRun, SelectionDialogTypeAheadDuplicatesDeleteAndCancel)
 {
     const std::string exportPath = WorkPath("export.dat");
-    const std::string csvPath = WriteWorkFile("selection.csv",
-                                              "Name,Fax\n"
-                                              "Ann Lee,555-0101\n"
-                                              "Bob Stone,555-0102\n"
-                                              "Ann Lee,555-0101\n"
-                                              "Anna Berg,555-0101\n"
-                                              "Carl Dyer,\n"
-                                              "Dora Ames,555-0105\n");
+    const std::string csvPath = WriteWorkFile("selection.csv", "Name,Fax\n"
+                                                               "Ann Lee,555-0101\n"
+                                                               "Bob Stone,555-0102\n"
+                                                               "Ann Lee,555-0101\n"
+                                                               "Anna Berg,555-0101\n"
+                                                               "Carl Dyer,\n"
+                                                               "Dora Ames,555-0105\n");
     HWND selection = OpenSelection(exportPath, csvPath);
     ASSERT_TRUE(selection) << "no selection dialog";
     ASSERT_EQ(ListCount(selection, kSourceList), 6);
@@ -335,8 +339,8 @@ ListPlaces PlacesAfterDeletingOneByOne(HWND like, int count, const std::vector<i
 {
     RECT client = {};
     GetClientRect(like, &client);
-    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, 0, 0,
-                                client.right, client.bottom, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, 0, 0, client.right,
+                                client.bottom, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     EXPECT_TRUE(list) << "no list box of our own";
     if (!list)
         return {};

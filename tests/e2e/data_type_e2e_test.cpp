@@ -15,8 +15,8 @@ TEST_F(DataTypeRun, HostIsTheStartingProgramsWindowWhateverIsInFront)
 {
     // Another program's window comes to the front before faximport looks.
     ChildProcess other;
-    HWND otherWindow = StartWithOtherProgramInFront(other, "C:\\windows\\system32\\notepad.exe",
-                                                    WorkPath("export.dat"));
+    HWND otherWindow =
+        StartWithOtherProgramInFront(other, "C:\\windows\\system32\\notepad.exe", WorkPath("export.dat"));
     ASSERT_TRUE(otherWindow);
     HWND dialog = WaitForDataTypeDialog();
     ASSERT_TRUE(dialog) << "no data type dialog";

@@ -58,8 +58,8 @@ protected:
         const std::string exportPath = WorkPath("keep me\\export.dat");
         RemoveFile(exportPath);
         WriteWorkFile("keep", "not an export");
-        HWND selection = OpenSelection(quoted ? "\"" + exportPath + "\"" : exportPath,
-                                       WriteWorkFile("people.csv", kTwoPeople));
+        HWND selection =
+            OpenSelection(quoted ? "\"" + exportPath + "\"" : exportPath, WriteWorkFile("people.csv", kTwoPeople));
         ASSERT_TRUE(selection) << "no selection dialog";
         ChooseAnnOnly(selection);
         HWND confirmation = WaitForConfirmation();
@@ -72,9 +72,15 @@ protected:
     }
 };
 
-TEST_F(BlankExportPathRun, UnquotedPathWithBlanks) { ExportToPathWithBlanks(false); }
+TEST_F(BlankExportPathRun, UnquotedPathWithBlanks)
+{
+    ExportToPathWithBlanks(false);
+}
 
-TEST_F(BlankExportPathRun, QuotedPathWithBlanks) { ExportToPathWithBlanks(true); }
+TEST_F(BlankExportPathRun, QuotedPathWithBlanks)
+{
+    ExportToPathWithBlanks(true);
+}
 
 TEST_F(BlankExportPathRun, PathThatCannotBeToldApartIsRefusedBeforeAnyDialog)
 {
@@ -167,8 +173,8 @@ TEST_F(BlockedExportRun, ExportFileHeldOpenByAnotherProgramIsReportedAndKept)
 {
     const std::string exportPath = WriteWorkFile("export.dat", "earlier export");
     // Another program reads the file and lets nobody else in.
-    HANDLE held = CreateFileA(exportPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE held =
+        CreateFileA(exportPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     RunImportThatCannotBeWritten(exportPath);
     CloseHandle(held);

@@ -54,7 +54,7 @@ TEST_F(HostFilesRun, OnlyOwnTemporaryFilesOlderThanAnHourAreRemoved)
         const char* name;
         int minutes;
         bool removed;
-    } files[] = {{"fxi1A2B.tmp", 120, true}, {"FXI7.TMP", 61, true}, {"fxi3C4D.tmp", 30, false},
+    } files[] = {{"fxi1A2B.tmp", 120, true},   {"FXI7.TMP", 61, true},       {"fxi3C4D.tmp", 30, false},
                  {"fxinotes.tmp", 120, false}, {"fxi12345.tmp", 120, false}, {"other.tmp", 120, false}};
     for (const auto& file : files) {
         WriteWorkFile(file.name, "left behind");

@@ -85,9 +85,9 @@ std::string RecordLayout(const std::string& bytes)
         const char* name;
         std::size_t offset;
         std::size_t width;
-    } kFields[] = {{"name", 0, 31},       {"faxNumber", 31, 31},   {"commMode", 62, 2},    {"featureCode", 64, 1},
-                   {"secureFax1", 65, 4}, {"secureFax2", 69, 5},   {"relayNumber", 74, 3}, {"relayPFlag", 77, 1},
-                   {"relayCount", 78, 2}, {"relayCodes", 80, 60},  {"reserved", 140, 2},   {"fCode1", 142, 21},
+    } kFields[] = {{"name", 0, 31},       {"faxNumber", 31, 31},  {"commMode", 62, 2},    {"featureCode", 64, 1},
+                   {"secureFax1", 65, 4}, {"secureFax2", 69, 5},  {"relayNumber", 74, 3}, {"relayPFlag", 77, 1},
+                   {"relayCount", 78, 2}, {"relayCodes", 80, 60}, {"reserved", 140, 2},   {"fCode1", 142, 21},
                    {"fCode2", 163, 21}};
     std::string out = "count: " + Hex(bytes.substr(0, 2)) + "\n";
     std::size_t at = 2;
@@ -126,19 +126,18 @@ bool HasButton(HWND box, int id)
 //   4  015  Fay Wu       comm 0                           relay 9/1
 //   5  001  Eve [Sales]  comm 3      secure 98765:123456                     F code ABC...VW
 // Sorted, the list shows 001 002 007 010 015 020 = records 5 1 3 0 4 2.
-constexpr char kDevice[] =
-    "*,1,0,2\r\n"
-    "010,X,555-0100,Ann Lee,,, 2 ,,,,,ZGVmBwD1Awp=,P12/5/#3/*,,EwRlZmD6pTSmpj==\r\n"
-    "011,x,555-0111,Lower Case Type\r\n"
-    "002,P,555-0102,Bob Stone\r\n"
-    "\r\n"
-    "020,P,555-0200,Cy Park,,,4,,,,,,05/123/#10/7\r\n"
-    "007,X,555-0700,Dan Cole,,,1\r\n"
-    "015,X,555-0150,Fay Wu,,,0,,,,,,9/1\r\n"
-    "001,X,555-0500,Eve [Sales],,,3,,,,,BGt3AwH6ZGVmAQH2,,,DHWQERITE0uWFxgZGH5CHSSFH1EIIyp=\r\n"
-    "  ,X,555-0999,No Number\r\n"
-    "*\r\n"
-    "030,X,555-0300,After The End\r\n";
+constexpr char kDevice[] = "*,1,0,2\r\n"
+                           "010,X,555-0100,Ann Lee,,, 2 ,,,,,ZGVmBwD1Awp=,P12/5/#3/*,,EwRlZmD6pTSmpj==\r\n"
+                           "011,x,555-0111,Lower Case Type\r\n"
+                           "002,P,555-0102,Bob Stone\r\n"
+                           "\r\n"
+                           "020,P,555-0200,Cy Park,,,4,,,,,,05/123/#10/7\r\n"
+                           "007,X,555-0700,Dan Cole,,,1\r\n"
+                           "015,X,555-0150,Fay Wu,,,0,,,,,,9/1\r\n"
+                           "001,X,555-0500,Eve [Sales],,,3,,,,,BGt3AwH6ZGVmAQH2,,,DHWQERITE0uWFxgZGH5CHSSFH1EIIyp=\r\n"
+                           "  ,X,555-0999,No Number\r\n"
+                           "*\r\n"
+                           "030,X,555-0300,After The End\r\n";
 const std::vector<std::string> kDeviceNumbers = {"001", "002", "007", "010", "015", "020"};
 
 class SpeedDialRun : public ImportRun {
@@ -220,8 +219,8 @@ TEST_F(SpeedDialRun, ImportsPickedRecordsInListOrderWithDecodedColumns)
     for (int item : {0, 3, 5})
         ListSelect(selection, kSourceList, item);
     SendClick(selection, kAddButton);
-    const std::vector<std::string> expectedSelected = {
-        "001\tEve (Sales) [555-0500]", "010\tAnn Lee [555-0100]", "020\tCy Park [555-0200]"};
+    const std::vector<std::string> expectedSelected = {"001\tEve (Sales) [555-0500]", "010\tAnn Lee [555-0100]",
+                                                       "020\tCy Park [555-0200]"};
     EXPECT_EQ(ListItems(selection, kSelectedList), expectedSelected);
     EXPECT_EQ(ListSelection(selection, kSourceList), (std::vector<int>{0, 3, 5}));
     PostClick(selection, IDOK);
@@ -229,8 +228,7 @@ TEST_F(SpeedDialRun, ImportsPickedRecordsInListOrderWithDecodedColumns)
     HWND confirmation = WaitForConfirmation();
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "3 fax entries will be imported:");
-    const std::vector<std::string> expectedLines = {"Eve (Sales)\t555-0500", "Ann Lee\t555-0100",
-                                                    "Cy Park\t555-0200"};
+    const std::vector<std::string> expectedLines = {"Eve (Sales)\t555-0500", "Ann Lee\t555-0100", "Cy Park\t555-0200"};
     EXPECT_EQ(ListItems(confirmation, kEntryList), expectedLines);
     EXPECT_EQ(ControlText(confirmation, kSelectedCount), "3");
     EXPECT_EQ(ControlText(confirmation, kRejectedLabel), "Rejected from database:");
@@ -371,12 +369,11 @@ TEST_F(SpeedDialRun, TypeAheadAndDetailsThenCancelImportsNothing)
 // One recipient under two numbers (002 and 001), the same number under
 // another name (003), and someone else (004). File order differs from the
 // sorted order: the list shows 001 002 003 004 = records 3 1 2 0.
-constexpr char kTwoNumbersForOne[] =
-    "*,1,0,0\n"
-    "004,X,555-0104,Bob Stone\n"
-    "002,X,555-0101,Ann Lee\n"
-    "003,P,555-0101,Ann Leigh\n"
-    "001,X,555-0101,Ann Lee\n";
+constexpr char kTwoNumbersForOne[] = "*,1,0,0\n"
+                                     "004,X,555-0104,Bob Stone\n"
+                                     "002,X,555-0101,Ann Lee\n"
+                                     "003,P,555-0101,Ann Leigh\n"
+                                     "001,X,555-0101,Ann Lee\n";
 
 TEST_F(SpeedDialRun, SameNameAndNumberAsksBeforeReplacingAndDeleteFreesRecords)
 {
@@ -455,8 +452,7 @@ TEST_F(SpeedDialRun, SameNameAndNumberAsksBeforeReplacingAndDeleteFreesRecords)
 
     HWND confirmation = WaitForConfirmation();
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
-    const std::vector<std::string> expectedLines = {"Bob Stone\t555-0104", "Ann Leigh\t555-0101",
-                                                    "Ann Lee\t555-0101"};
+    const std::vector<std::string> expectedLines = {"Bob Stone\t555-0104", "Ann Leigh\t555-0101", "Ann Lee\t555-0101"};
     EXPECT_EQ(ListItems(confirmation, kEntryList), expectedLines);
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "0");
     ConfirmAndExpectHandBack(confirmation, kSpeedDialExportCommand);

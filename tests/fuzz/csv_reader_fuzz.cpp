@@ -12,8 +12,7 @@ class ScriptedDialogs : public CsvDialogs {
 public:
     explicit ScriptedDialogs(std::uint8_t choice) : choice_(choice) {}
 
-    bool MapFields(const std::string&, const std::vector<const char*>& fields, int& nameIndex,
-                   int& faxIndex) override
+    bool MapFields(const std::string&, const std::vector<const char*>& fields, int& nameIndex, int& faxIndex) override
     {
         if (fields.empty())
             return false;

@@ -15,4 +15,7 @@ inline std::vector<char> TextOf(const std::uint8_t* data, std::size_t size)
 }
 
 // The bytes as a loaded file: all of them, then the reader's terminator.
-inline std::vector<char> FileOf(const std::uint8_t* data, std::size_t size) { return TextOf(data, size); }
+inline std::vector<char> FileOf(const std::uint8_t* data, std::size_t size)
+{
+    return TextOf(data, size);
+}

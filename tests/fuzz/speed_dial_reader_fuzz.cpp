@@ -1,7 +1,7 @@
 // The speed-dial reader on arbitrary files, then the export of the chosen
 // records, which runs every field codec over the column texts.
-#include "core/ansi_code_page.h"
 #include "app/export_writer.h"
+#include "core/ansi_code_page.h"
 #include "core/file_system.h"
 #include "fuzz_input.h"
 #include "speeddial/speed_dial_reader.h"

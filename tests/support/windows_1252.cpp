@@ -45,8 +45,7 @@ void Windows1252::AppendFromUtf16(const char16_t* text, std::size_t count, std::
             continue;
         }
         // A surrogate pair is one character the code page lacks.
-        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < count && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF)
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < count && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
             ++i;
         out.push_back(ToWindows1252(text[i]));
     }

@@ -22,7 +22,8 @@ protected:
     {
         files.files[kPath] = content;
         ReadOutcome outcome;
-        outcome.result = ReadCsvRecipients(files, dialogs, codePage, kPath, outcome.importResult, outcome.rejected, kind);
+        outcome.result =
+            ReadCsvRecipients(files, dialogs, codePage, kPath, outcome.importResult, outcome.rejected, kind);
         return outcome;
     }
 
@@ -45,11 +46,13 @@ using Texts = std::vector<std::string>;
 TEST_F(CsvReaderTest, FileFailuresComeBackAsCodes)
 {
     ReadOutcome outcome;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", outcome.importResult, outcome.rejected, kKindCsvAuto),
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", outcome.importResult, outcome.rejected,
+                                kKindCsvAuto),
               kReadCannotOpen);
     EXPECT_EQ(Read("").result, kReadNothing);
     files.readFailures["C:\\big.csv"] = kReadNoMemory;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected, kKindCsvAuto),
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected,
+                                kKindCsvAuto),
               kReadNoMemory);
     EXPECT_EQ(dialogs.selectCalls, 0);
 }
@@ -271,9 +274,16 @@ TEST_F(CsvReaderTest, ContactProgramExports)
     };
     const Sample samples[] = {
         {"outlook_contacts.csv",
-         {"Zo\xEB M\xFCller|+49301234567", "Zo\xEB M\xFCller|", "Fran\xE7ois Xavier \xC7" "elik|",
-          "Fran\xE7ois Xavier \xC7" "elik|+33478112233", "B\xE4" "ckerei Gro\xDF|+492215550199",
-          "B\xE4" "ckerei Gro\xDF|", "Ann Lee|", "Ann Lee|"},
+         {"Zo\xEB M\xFCller|+49301234567", "Zo\xEB M\xFCller|",
+          "Fran\xE7ois Xavier \xC7"
+          "elik|",
+          "Fran\xE7ois Xavier \xC7"
+          "elik|+33478112233",
+          "B\xE4"
+          "ckerei Gro\xDF|+492215550199",
+          "B\xE4"
+          "ckerei Gro\xDF|",
+          "Ann Lee|", "Ann Lee|"},
          1},
         {"google_contacts.csv",
          {"Zo\xEB M\xFCller|+49301234567", "Lukasz Nowak|+48227654321", "Lukasz Nowak|+48227654322",
@@ -281,11 +291,19 @@ TEST_F(CsvReaderTest, ContactProgramExports)
          1},
         {"thunderbird_contacts.csv", {"Zo\xEB M\xFCller|+49301234567", "?? ??|+81312345678", "Ann Lee|"}, 1},
         {"excel_semicolon.csv",
-         {"Zo\xEB M\xFCller|+49301234567", "J\xFCrgen Wei\xDF|+49307654321", "Stra\xDF" "enbau AG|+49405550100"},
+         {"Zo\xEB M\xFCller|+49301234567", "J\xFCrgen Wei\xDF|+49307654321",
+          "Stra\xDF"
+          "enbau AG|+49405550100"},
          0},
-        {"excel_utf8.csv", {"Zo\xEB M\xFCller|+49301234567", "Fran\xE7ois \xC7" "elik|+33478112233"}, 0},
+        {"excel_utf8.csv",
+         {"Zo\xEB M\xFCller|+49301234567", "Fran\xE7ois \xC7"
+                                           "elik|+33478112233"},
+         0},
         {"excel_unicode.txt", {"Zo\xEB M\xFCller|+49301234567", "Lukasz Nowak|+48227654321"}, 0},
-        {"notepad_utf8.csv", {"Zo\xEB M\xFCller|+49301234567", "Jos\xE9 N\xFA\xF1" "ez|+34911234567"}, 0},
+        {"notepad_utf8.csv",
+         {"Zo\xEB M\xFCller|+49301234567", "Jos\xE9 N\xFA\xF1"
+                                           "ez|+34911234567"},
+         0},
         {"no_final_line_break.csv", {"Ann Lee|+15550100", "Bea Stone|+15550102"}, 0},
     };
     for (const Sample& sample : samples) {
@@ -306,7 +324,8 @@ TEST_F(CsvReaderTest, NameColumnsOfContactExports)
     Read("Given Name,Additional Name,Family Name,Fax\n Ann , ,Lee,1\nAnn,B.,Lee,2\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann Lee|1", "Ann B. Lee|2"}));
     // Localised exports, compared with the code page's letters.
-    Read("PR\xC9NOM;Nom;Soci\xE9t\xE9;T\xE9l\xE9" "copie bureau\nZo\xEB;M\xFCller;;1\n;;Acme;2\n");
+    Read("PR\xC9NOM;Nom;Soci\xE9t\xE9;T\xE9l\xE9"
+         "copie bureau\nZo\xEB;M\xFCller;;1\n;;Acme;2\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Zo\xEB M\xFCller|1", "Acme|2"}));
     Read("Nome,Cognome,Societ\xE0,Fax\nLuca,Rossi,,1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Luca Rossi|1"}));
@@ -320,11 +339,10 @@ TEST_F(CsvReaderTest, NameColumnsOfContactExports)
 
 TEST_F(CsvReaderTest, LabelledPhoneNumbersGiveOnlyTheirFaxNumbers)
 {
-    const ReadOutcome outcome = Read(
-        "Name,Phone 1 - Type,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value,Fax\n"
-        "Ann,Mobile,111,work fax,222 ::: 333,444\n"
-        "Bea,Home,555,Pager,666,\n"
-        "Cy,Work Fax,,Fax,777,\n");
+    const ReadOutcome outcome = Read("Name,Phone 1 - Type,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value,Fax\n"
+                                     "Ann,Mobile,111,work fax,222 ::: 333,444\n"
+                                     "Bea,Home,555,Pager,666,\n"
+                                     "Cy,Work Fax,,Fax,777,\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|222", "Ann|333", "Ann|444", "Bea|", "Cy|777", "Cy|"}));
     EXPECT_EQ(outcome.rejected, 1);
     // Columns whose own headers say fax stay plain fax columns, taken once.

@@ -30,9 +30,8 @@ TEST(PlainExport, OneEntryIsSixtyFourBytes)
     ImportResult result;
     result.recipients.Append("ABC [123]");
     result.entryCount = 1;
-    const Bytes expected = Concat({{0x01, 0x00},
-                                   {0x41, 0x42, 0x43, 0x00}, Bytes(27, 0),
-                                   {0x31, 0x32, 0x33, 0x00}, Bytes(27, 0)});
+    const Bytes expected =
+        Concat({{0x01, 0x00}, {0x41, 0x42, 0x43, 0x00}, Bytes(27, 0), {0x31, 0x32, 0x33, 0x00}, Bytes(27, 0)});
     EXPECT_EQ(BuildPlainExport(result), expected);
 }
 
@@ -100,8 +99,8 @@ Bytes HandRecord(const std::string& name, const std::string& fax, unsigned commM
 
 class SpeedDialExportTest : public ::testing::Test {
 protected:
-    void AddRecord(const std::string& name, const std::string& fax, unsigned commMode,
-                   const std::string& secure = "", const std::string& relay = "", const std::string& fcode = "")
+    void AddRecord(const std::string& name, const std::string& fax, unsigned commMode, const std::string& secure = "",
+                   const std::string& relay = "", const std::string& fcode = "")
     {
         SpeedDialRecord record = InitialSpeedDialRecord();
         std::copy(name.begin(), name.end(), record.name);
@@ -128,7 +127,9 @@ TEST_F(SpeedDialExportTest, RecordsInSelectionOrder)
     for (int i = 0; i < 6; ++i)
         AddRecord("R" + std::to_string(i), std::to_string(500 + i), i % 3);
     Choose({5, 0, 2});
-    const Bytes expected = Concat({{0x03, 0x00}, HandRecord("R5", "505", 2, '0'), HandRecord("R0", "500", 0, '0'),
+    const Bytes expected = Concat({{0x03, 0x00},
+                                   HandRecord("R5", "505", 2, '0'),
+                                   HandRecord("R0", "500", 0, '0'),
                                    HandRecord("R2", "502", 2, '0')});
     EXPECT_EQ(BuildSpeedDialExport(result, table), expected);
 }

@@ -3,8 +3,8 @@
 #include "csv/csv_selection.h"
 #include "speeddial/speed_dial_selection.h"
 
-bool FakeCsvDialogs::MapFields(const std::string&, const std::vector<const char*>& headerFields,
-                               int& nameIndex, int& faxIndex)
+bool FakeCsvDialogs::MapFields(const std::string&, const std::vector<const char*>& headerFields, int& nameIndex,
+                               int& faxIndex)
 {
     ++mapCalls;
     seenHeader.assign(headerFields.begin(), headerFields.end());

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "addrbook/address_book_source.h"
-#include "core/file_system.h"
 #include "app/session_platform.h"
+#include "core/file_system.h"
 #include "csv/csv_reader.h"
-#include "speeddial/speed_dial_reader.h"
 #include "memory_address_book.h"
+#include "speeddial/speed_dial_reader.h"
 #include "support/windows_1252.h"
 
 // Files held in memory; a path can be made to fail with a reader code.
@@ -223,4 +223,3 @@ public:
     AddressBookSource& AddressBooks() override { return addressBooks; }
     SpeedDialDialogs& SpeedDialUi() override { return speedDials; }
 };
-

@@ -5,12 +5,24 @@
 
 namespace {
 
-EntryId Id(int n) { return EntryId{static_cast<std::uint8_t>(n)}; }
+EntryId Id(int n)
+{
+    return EntryId{static_cast<std::uint8_t>(n)};
+}
 
-AddressEntryRef Person(int n) { return {true, Id(n), true, kObjectMailUser}; }
-AddressEntryRef DistList(int n) { return {true, Id(n), true, kObjectDistList}; }
+AddressEntryRef Person(int n)
+{
+    return {true, Id(n), true, kObjectMailUser};
+}
+AddressEntryRef DistList(int n)
+{
+    return {true, Id(n), true, kObjectDistList};
+}
 
-OptionalText Text(const std::string& text) { return {true, text}; }
+OptionalText Text(const std::string& text)
+{
+    return {true, text};
+}
 
 class FaxExtractionTest : public ::testing::Test {
 protected:

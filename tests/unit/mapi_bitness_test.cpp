@@ -36,10 +36,12 @@ TEST(MapiBitness, MismatchNamesThePackageOfOutlooksBitness)
     const std::string version = FAXIMPORT_RELEASE_VERSION;
     EXPECT_EQ(BitnessMismatchText(Bitness::Bits64, Bitness::Bits32),
               "Outlook on this computer is a 64-bit program, and this 32-bit faximport cannot use its address "
-              "book.\nUse the 64-bit faximport (faximport-" + version + "-x64.zip) to import from it.");
+              "book.\nUse the 64-bit faximport (faximport-" +
+                  version + "-x64.zip) to import from it.");
     EXPECT_EQ(BitnessMismatchText(Bitness::Bits32, Bitness::Bits64),
               "Outlook on this computer is a 32-bit program, and this 64-bit faximport cannot use its address "
-              "book.\nUse the 32-bit faximport (faximport-" + version + "-x86.zip) to import from it.");
+              "book.\nUse the 32-bit faximport (faximport-" +
+                  version + "-x86.zip) to import from it.");
     EXPECT_EQ(BitnessMismatchText(Bitness::Bits32, Bitness::Bits32), "");
     EXPECT_EQ(BitnessMismatchText(Bitness::Bits64, Bitness::Bits64), "");
     EXPECT_EQ(BitnessMismatchText(Bitness::Unknown, Bitness::Bits32), "");

@@ -36,8 +36,7 @@ using Texts = std::vector<std::string>;
 TEST_F(SessionTest, CsvImportRunsToTheExportFile)
 {
     Run();
-    EXPECT_EQ(platform.events,
-              (Texts{"disable", "datatype", "chooser", "confirm", "handback"}));
+    EXPECT_EQ(platform.events, (Texts{"disable", "datatype", "chooser", "confirm", "handback"}));
     EXPECT_EQ(platform.chooserKind, kKindCsvAuto);
     EXPECT_EQ(platform.confirmedEntryCount, 2);
     EXPECT_EQ(platform.confirmedCounters.selectedEntryCount, 2);
@@ -246,14 +245,16 @@ TEST_F(SessionTest, WabOpenFailureNamesTheFile)
     EXPECT_EQ(platform.addressBooks.calls, (Texts{"open", "close"}));
     EXPECT_EQ(platform.addressBooks.openedFile, "C:\\books\\team.wab");
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].text, "Fail to open Windows Address Book.\nCannot import data from C:\\books\\team.wab.");
+    EXPECT_EQ(platform.messages[0].text,
+              "Fail to open Windows Address Book.\nCannot import data from C:\\books\\team.wab.");
     EXPECT_EQ(platform.messages[0].caption, "WAB Import Error");
 
     FakeSessionPlatform defaultWab;
     defaultWab.dataType = kKindDefaultWab;
     defaultWab.addressBooks.openResult = false;
     ImportSession(defaultWab).Run();
-    EXPECT_EQ(defaultWab.messages[0].text, "Fail to open Windows Address Book.\nCannot import data from Default WAB File.");
+    EXPECT_EQ(defaultWab.messages[0].text,
+              "Fail to open Windows Address Book.\nCannot import data from Default WAB File.");
 }
 
 TEST_F(SessionTest, CancelledWabChooserOpensNothing)

@@ -122,9 +122,12 @@ TEST(SortedListOrder, TextsOrderedByTheirBytes)
             texts.push_back(text);
         }
         const std::vector<int> byBytes = SortedListOrderOfBytes(texts);
-        ASSERT_EQ(byBytes, SortedListOrder(count, [&](int a, int b) {
-                      return texts[static_cast<std::size_t>(a)].compare(texts[static_cast<std::size_t>(b)]);
-                  })) << "round " << round;
+        ASSERT_EQ(byBytes, SortedListOrder(count,
+                                           [&](int a, int b) {
+                                               return texts[static_cast<std::size_t>(a)].compare(
+                                                   texts[static_cast<std::size_t>(b)]);
+                                           }))
+            << "round " << round;
     }
     EXPECT_EQ(SortedListOrderOfBytes({"10", "9", "1", "100000000", "10000000"}), (std::vector<int>{2, 0, 4, 3, 1}));
 }

@@ -7,7 +7,10 @@
 
 namespace {
 
-std::string Field(const char* field, std::size_t bytes) { return std::string(field, strnlen(field, bytes)); }
+std::string Field(const char* field, std::size_t bytes)
+{
+    return std::string(field, strnlen(field, bytes));
+}
 
 std::string Code(const SpeedDialRecord& record, int slot)
 {

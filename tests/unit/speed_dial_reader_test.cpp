@@ -191,9 +191,9 @@ TEST_F(SpeedDialReaderTest, TenThousandLinesAndLongFields)
 {
     std::string content = "*,1,0,2\n";
     for (int i = 0; i < 10000; ++i)
-        content += std::to_string(i) + ",X," + std::to_string(5550000 + i) + "," + std::string(1000, 'n') +
-                   ",,," + std::to_string(i % 5) + ",,,,," + std::string(1000, 'S') + "," +
-                   std::string(1000, '1') + ",," + std::string(1000, 'F') + "\n";
+        content += std::to_string(i) + ",X," + std::to_string(5550000 + i) + "," + std::string(1000, 'n') + ",,," +
+                   std::to_string(i % 5) + ",,,,," + std::string(1000, 'S') + "," + std::string(1000, '1') + ",," +
+                   std::string(1000, 'F') + "\n";
     EXPECT_EQ(Read(content), 0);
     ASSERT_EQ(table->size(), 10000u);
     EXPECT_EQ(Name(9999), std::string(30, 'n'));

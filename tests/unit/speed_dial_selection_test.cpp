@@ -73,8 +73,7 @@ TEST_F(SpeedDialSelectionTest, SameNameAndNumberAsksBeforeReplacing)
     view.answer = true;
     selection.AddRecords({2, 3}, view);
     EXPECT_EQ(selection.Chosen(), (std::vector<int>{1, 2, 3})) << "the replacement moves to the end";
-    EXPECT_EQ(view.items,
-              (std::vector<std::string>{"002\tBea [222]", "003\tAnn [111]", "004\tCid [111]"}));
+    EXPECT_EQ(view.items, (std::vector<std::string>{"002\tBea [222]", "003\tAnn [111]", "004\tCid [111]"}));
     EXPECT_EQ(view.asked.size(), 2u) << "same number, other name: no question";
 
     // The replaced record may come back, and now record 2 is the one asked about.

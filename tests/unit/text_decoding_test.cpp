@@ -44,14 +44,20 @@ TEST(TextEncoding, DecidedOncePerFile)
 TEST(TextEncoding, UnicodeFilesArriveInTheCodePageWithoutTheirMark)
 {
     EXPECT_EQ(Decoded("\xEF\xBB\xBFName,Fax\r\nZo\xC3\xAB M\xC3\xBCller,1\r\n"), "Name,Fax\r\nZo\xEB M\xFCller,1\r\n");
-    EXPECT_EQ(Decoded("Fran\xC3\xA7ois \xE2\x82\xAC \xC5\x81\xC3\xB3" "d\xC5\xBA"), "Fran\xE7ois \x80 L\xF3" "d?")
+    EXPECT_EQ(Decoded("Fran\xC3\xA7ois \xE2\x82\xAC \xC5\x81\xC3\xB3"
+                      "d\xC5\xBA"),
+              "Fran\xE7ois \x80 L\xF3"
+              "d?")
         << "code page letter, best fit, else '?'";
     EXPECT_EQ(Decoded("\xE5\xB1\xB1\xE7\x94\xB0 \xF0\x9F\x93\xA0"), "?? ?") << "a surrogate pair is one character";
     EXPECT_EQ(Decoded(Utf16(u"Name\tFax\r\nZo\u00EB\t1\r\n", false)), "Name\tFax\r\nZo\xEB\t1\r\n");
     EXPECT_EQ(Decoded(Utf16(u"\u0141ukasz", true)), "Lukasz");
     EXPECT_EQ(Decoded(std::string("\xFF\xFEN\0a\0m", 7)), "Na") << "an odd last byte is no character";
     // ANSI files are left exactly as they are.
-    EXPECT_EQ(Decoded("Zo\xEB,\xC3" "\n"), "Zo\xEB,\xC3" "\n");
+    EXPECT_EQ(Decoded("Zo\xEB,\xC3"
+                      "\n"),
+              "Zo\xEB,\xC3"
+              "\n");
 }
 
 TEST(TextEncoding, LongFilesAreConvertedAcrossBlocks)

@@ -29,7 +29,10 @@ VCardRead Read(const std::string& text, const AnsiCodePage& codePage = Windows12
     return read;
 }
 
-std::string Card(const std::string& lines) { return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines + "END:VCARD\r\n"; }
+std::string Card(const std::string& lines)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines + "END:VCARD\r\n";
+}
 
 TEST(VCardReader, EverySpellingOfTheFaxTypeCounts)
 {
@@ -160,14 +163,16 @@ VCardRead ReadSample(const char* name)
 TEST(VCardReader, SampleFiles)
 {
     const VCardRead apple = ReadSample("apple_contacts.vcf");
-    EXPECT_EQ(apple.entries, (Texts{"Zo\xEB M\xFCller|+49301234567", "Fran\xE7ois \xC7" "elik|+33142685300",
+    EXPECT_EQ(apple.entries, (Texts{"Zo\xEB M\xFCller|+49301234567",
+                                    "Fran\xE7ois \xC7"
+                                    "elik|+33142685300",
                                     "Brightline Logistics|+442079460958"}));
     const VCardRead android = ReadSample("android_contacts.vcf");
     EXPECT_EQ(android.entries, (Texts{"J\xFCrgen Wei\xDF-\xD6stergaard|0305550142", "H\xE9l\xE8ne Dubois|+33478550110",
                                       "H\xE9l\xE8ne Dubois|+33478550111"}));
     const VCardRead google = ReadSample("google_contacts.vcf");
-    EXPECT_EQ(google.entries, (Texts{"Priya Raman|+918041234567", "Hartley, Moss & Co.|+441615550199",
-                                     "Sven Lindqvist|+46855512345"}));
+    EXPECT_EQ(google.entries,
+              (Texts{"Priya Raman|+918041234567", "Hartley, Moss & Co.|+441615550199", "Sven Lindqvist|+46855512345"}));
     const VCardRead v4 = ReadSample("contacts_v4.vcf");
     EXPECT_EQ(v4.entries, (Texts{"Jordan Ellis|+1-555-0100", "?? ??|+81-3-5555-0123"}));
     for (const VCardRead* read : {&apple, &android, &google, &v4}) {
