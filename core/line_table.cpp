@@ -3,16 +3,22 @@
 #include <cstring>
 #include <new>
 
+std::size_t CountLineFeeds(const char* begin, const char* end)
+{
+    std::size_t lineFeeds = 0;
+    for (const char* p = begin;
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr; ++p)
+        ++lineFeeds;
+    return lineFeeds;
+}
+
 bool LineTable::Cut(std::vector<char>& text)
 {
     char* const begin = text.data();
     char* const end = begin + (text.size() - 1);
-    std::size_t lineFeeds = 0;
-    for (char* p = begin; (p = static_cast<char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p)
-        ++lineFeeds;
     try {
         lines_.clear();
-        lines_.reserve(lineFeeds + 1);
+        lines_.reserve(CountLineFeeds(begin, end) + 1);
     } catch (const std::bad_alloc&) {
         return false;
     }

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <vector>
 
+// The line feeds between begin and end.
+std::size_t CountLineFeeds(const char* begin, const char* end);
+
 class LineTable {
 public:
     // text holds the file's bytes and one final zero byte. Returns false when

@@ -14,19 +14,8 @@ enum ReaderResult : int {
     kReadTooManyEntries = -8, // more entries than the 16-bit export count can hold
 };
 
+// Every code is below zero; counts of entries are not.
 inline bool IsReaderError(int result)
 {
-    switch (result) {
-    case kReadCannotOpen:
-    case kReadNoSize:
-    case kReadNoMemory:
-    case kReadNothing:
-    case kReadNoFaxColumn:
-    case kReadUnclosedQuote:
-    case kReadNotSpeedDial:
-    case kReadTooManyEntries:
-        return true;
-    default:
-        return false;
-    }
+    return result < 0;
 }

@@ -1,5 +1,6 @@
 #include "csv/contact_columns.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/ansi_code_page.h"
@@ -35,14 +36,19 @@ std::string InCodePage(const char* utf8, const AnsiCodePage& codePage)
     return text.data();
 }
 
+// A list of names in the code page, converted once per file.
 template <std::size_t N>
-bool IsOneOf(const std::string& field, const char* const (&names)[N], const AnsiCodePage& codePage)
+std::vector<std::string> InCodePage(const char* const (&utf8Names)[N], const AnsiCodePage& codePage)
 {
-    for (const char* name : names) {
-        if (field == InCodePage(name, codePage))
-            return true;
-    }
-    return false;
+    std::vector<std::string> names;
+    for (const char* name : utf8Names)
+        names.push_back(InCodePage(name, codePage));
+    return names;
+}
+
+bool IsOneOf(const std::string& field, const std::vector<std::string>& names)
+{
+    return std::find(names.begin(), names.end(), field) != names.end();
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -70,9 +76,9 @@ bool IsFaxColumn(const ColumnChoice& choice, int column)
 void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& choice, const AnsiCodePage& codePage)
 {
     const std::string valueEnd = InCodePage(kValueEnd, codePage);
+    const std::vector<std::string> labelEnds = InCodePage(kLabelEnds, codePage);
     for (std::size_t label = 0; label < names.size(); ++label) {
-        for (const char* labelEndUtf8 : kLabelEnds) {
-            const std::string labelEnd = InCodePage(labelEndUtf8, codePage);
+        for (const std::string& labelEnd : labelEnds) {
             if (!EndsWith(names[label], labelEnd))
                 continue;
             const std::string valueName = names[label].substr(0, names[label].size() - labelEnd.size()) + valueEnd;
@@ -83,14 +89,6 @@ void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& ch
                 }
             }
         }
-    }
-}
-
-void SortByValueColumn(std::vector<FaxColumn>& columns)
-{
-    for (std::size_t i = 1; i < columns.size(); ++i) {
-        for (std::size_t j = i; j > 0 && columns[j].valueColumn < columns[j - 1].valueColumn; --j)
-            std::swap(columns[j], columns[j - 1]);
     }
 }
 
@@ -114,14 +112,15 @@ void RowName(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, 
             name += text;
         }
     }
-    name += '\0'; // room for the routines below, which work on terminated text
-    BlankLineBreaks(&name[0]);
-    TrimSpaces(&name[0]);
-    if (name[0] == '\0' && choice.nameColumn == kNoColumn) {
-        name = cell(choice.companyColumn);
-        name += '\0';
+    const auto tidy = [&name] {
+        name += '\0'; // room for the routines below, which work on terminated text
         BlankLineBreaks(&name[0]);
         TrimSpaces(&name[0]);
+    };
+    tidy();
+    if (name[0] == '\0' && choice.nameColumn == kNoColumn) {
+        name = cell(choice.companyColumn);
+        tidy();
     }
     ReplaceBrackets(&name[0]);
 }
@@ -159,35 +158,42 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
 {
     ColumnChoice choice;
     std::vector<std::string> names;
+    const std::vector<std::string> faxWords = InCodePage(kFaxWords, codePage);
     for (int i = 0; i < fieldCount; ++i) {
         codePage.UpperCase(header[i]);
         names.push_back(Trimmed(header[i]));
         if (choice.nameColumn == kNoColumn && std::strcmp(header[i], "NAME") == 0)
             choice.nameColumn = i;
-        for (const char* word : kFaxWords) {
-            if (std::strstr(header[i], InCodePage(word, codePage).c_str()) != nullptr) {
+        for (const std::string& word : faxWords) {
+            if (std::strstr(header[i], word.c_str()) != nullptr) {
                 choice.faxColumns.push_back({i, kNoColumn});
                 break;
             }
         }
     }
     FindLabelValuePairs(names, choice, codePage);
-    SortByValueColumn(choice.faxColumns);
+    std::stable_sort(choice.faxColumns.begin(), choice.faxColumns.end(),
+                     [](const FaxColumn& a, const FaxColumn& b) { return a.valueColumn < b.valueColumn; });
     if (choice.nameColumn != kNoColumn)
         return choice;
 
+    const std::vector<std::string> displayNames = InCodePage(kDisplayNames, codePage);
+    const std::vector<std::string> firstNames = InCodePage(kFirstNames, codePage);
+    const std::vector<std::string> middleNames = InCodePage(kMiddleNames, codePage);
+    const std::vector<std::string> lastNames = InCodePage(kLastNames, codePage);
+    const std::vector<std::string> companies = InCodePage(kCompanies, codePage);
     int first = kNoColumn, middle = kNoColumn, last = kNoColumn;
     for (int i = 0; i < fieldCount; ++i) {
         const std::string& name = names[static_cast<std::size_t>(i)];
-        if (choice.nameColumn == kNoColumn && IsOneOf(name, kDisplayNames, codePage))
+        if (choice.nameColumn == kNoColumn && IsOneOf(name, displayNames))
             choice.nameColumn = i;
-        else if (first == kNoColumn && IsOneOf(name, kFirstNames, codePage))
+        else if (first == kNoColumn && IsOneOf(name, firstNames))
             first = i;
-        else if (middle == kNoColumn && IsOneOf(name, kMiddleNames, codePage))
+        else if (middle == kNoColumn && IsOneOf(name, middleNames))
             middle = i;
-        else if (last == kNoColumn && IsOneOf(name, kLastNames, codePage))
+        else if (last == kNoColumn && IsOneOf(name, lastNames))
             last = i;
-        else if (choice.companyColumn == kNoColumn && IsOneOf(name, kCompanies, codePage))
+        else if (choice.companyColumn == kNoColumn && IsOneOf(name, companies))
             choice.companyColumn = i;
     }
     if (choice.nameColumn == kNoColumn) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <new>
 
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
+#include "core/line_table.h"
 #include "csv/contact_columns.h"
 #include "csv/text_decoding.h"
 #include "csv/vcard_reader.h"
@@ -80,11 +80,7 @@ int BuildEntries(RecordCursor& records, const ColumnChoice& choice, const AnsiCo
 // than an import can take; checked against overflow first.
 bool ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, CsvEntryTable& entries)
 {
-    std::uint64_t lines = 1;
-    for (const char* p = records.next;
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(records.end - p)))) != nullptr;
-         ++p)
-        ++lines;
+    const std::uint64_t lines = CountLineFeeds(records.next, records.end) + 1;
     const std::uint64_t columns = std::max<std::size_t>(choice.faxColumns.size(), 1);
     const std::uint64_t slots = lines > kMaxEntryCount / columns ? kMaxEntryCount : lines * columns;
     try {
