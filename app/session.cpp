@@ -34,6 +34,26 @@ int HandBackCommand(DataSourceKind kind)
     return kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport;
 }
 
+// The message of a reader's error code; files that cannot be read give the
+// access message.
+const char* ReaderErrorFormat(int code)
+{
+    switch (code) {
+    case kReadNotSpeedDial:
+        return msg::kNotSpeedDial;
+    case kReadUnclosedQuote:
+        return msg::kUnclosedQuote;
+    case kReadNoFaxColumn:
+        return msg::kNoFaxColumn;
+    case kReadNoMemory:
+        return msg::kNoMemory;
+    case kReadTooManyEntries:
+        return msg::kTooManyEntries;
+    default:
+        return msg::kCannotAccess;
+    }
+}
+
 } // namespace
 
 void ImportSession::Run()
@@ -145,28 +165,8 @@ void ImportSession::RunFileSource(DataSourceKind kind)
 
 void ImportSession::ReportReaderError(int code, const std::string& sourcePath)
 {
-    const char* format = msg::kCannotAccess;
-    switch (code) {
-    case kReadNotSpeedDial:
-        format = msg::kNotSpeedDial;
-        break;
-    case kReadUnclosedQuote:
-        format = msg::kUnclosedQuote;
-        break;
-    case kReadNoFaxColumn:
-        format = msg::kNoFaxColumn;
-        break;
-    case kReadNoMemory:
-        format = msg::kNoMemory;
-        break;
-    case kReadTooManyEntries:
-        format = msg::kTooManyEntries;
-        break;
-    default:
-        break;
-    }
-    platform_.ShowMessage(FillIn(format, sourcePath, std::to_string(kMaxEntryCount)), msg::kCaptionCsvError,
-                          MessageIcon::kError);
+    platform_.ShowMessage(FillIn(ReaderErrorFormat(code), sourcePath, std::to_string(kMaxEntryCount)),
+                          msg::kCaptionCsvError, MessageIcon::kError);
 }
 
 void ImportSession::ConfirmAndExport(DataSourceKind kind)

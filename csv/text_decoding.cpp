@@ -77,7 +77,7 @@ bool IsMultiByteUtf8(const Byte* p, const Byte* end)
         const int length = DecodeUtf8(p, end, codePoint);
         if (length == 0)
             return false;
-        multiByte = multiByte || length > 1;
+        multiByte = true; // past an ASCII run, a valid sequence is a multi-byte one
         p += length;
     }
     return multiByte;

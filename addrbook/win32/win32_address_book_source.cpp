@@ -17,7 +17,6 @@
 namespace {
 
 constexpr char kMapiLibrary[] = "MAPI32.DLL";
-const std::string kDefaultWabLibrary = "WAB32.DLL";
 constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
 constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
@@ -93,8 +92,8 @@ void Win32AddressBookSource::EndMapiSession()
 
 bool Win32AddressBookSource::OpenWab(const std::string& fileName)
 {
-    const std::string& library = context_.wabLibrary.empty() ? kDefaultWabLibrary : context_.wabLibrary;
-    state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library.c_str());
+    const char* library = context_.wabLibrary.empty() ? kDefaultWabLibrary : context_.wabLibrary.c_str();
+    state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library);
     if (!state_.wabLibrary)
         return false;
     auto open = EntryPoint<WABOPEN>(state_.wabLibrary.get(), "WABOpen");

@@ -105,9 +105,10 @@ void Win32FileSystem::RemoveLeftoverTemporaryFiles(const std::string& exportPath
     if (folder.back() != '\\' && folder.back() != '/')
         folder += '\\';
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + kTemporaryPrefix + "*.tmp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const HANDLE first = FindFirstFileA((folder + kTemporaryPrefix + "*.tmp").c_str(), &found);
+    if (first == INVALID_HANDLE_VALUE)
         return;
+    const UniqueFindHandle search(first);
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     constexpr std::uint64_t kOneHour = 60ULL * 60 * 10000000; // in 100 ns steps
@@ -115,8 +116,7 @@ void Win32FileSystem::RemoveLeftoverTemporaryFiles(const std::string& exportPath
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsOwnTemporaryName(found.cFileName) &&
             FileTimeValue(now) - FileTimeValue(found.ftLastWriteTime) > kOneHour)
             DeleteFileA((folder + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.get(), &found));
 }
 
 bool Win32FileSystem::FolderExists(const std::string& path)

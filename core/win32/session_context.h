@@ -13,6 +13,9 @@ constexpr DWORD kHelpDataType = 15510;
 constexpr DWORD kHelpCsvSelection = 15511;
 constexpr DWORD kHelpSpeedDialSelection = 15514;
 
+// The WAB library loaded when none is registered.
+constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
+
 struct SessionContext {
     HWND hostWindow = nullptr; // while the run holds it
     std::string helpFile;      // empty: Help does nothing

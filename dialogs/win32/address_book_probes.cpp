@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "core/win32/session_context.h"
 #include "framework/handles.h"
 #include "framework/library_loading.h"
 
@@ -51,7 +52,7 @@ std::string LoadableWabLibrary()
 {
     std::string path = RegisteredWabPath();
     if (path.empty())
-        path = "WAB32.DLL";
+        path = kDefaultWabLibrary;
     const UniqueModule library = LoadLibraryOutsideCurrentFolder(path.c_str());
     return library ? path : std::string();
 }
