@@ -37,7 +37,7 @@ target_compile_definitions(faximport_win32 PUBLIC
     _WIN32_WINNT=0x0502
     WINVER=0x0502
 )
-target_link_libraries(faximport_win32 PUBLIC faximport_core comdlg32 user32 gdi32 advapi32)
+target_link_libraries(faximport_win32 PUBLIC faximport_core comctl32 comdlg32 user32 gdi32 advapi32)
 
 # Templates, string table, icon, version and manifest. The version resource
 # and the manifest take the project version; the manifest also names the

@@ -3,6 +3,8 @@
 // framework library also links the entry point.
 #include "framework/application.h"
 
+#include <commctrl.h>
+
 CApplication* CApplication::current_ = nullptr;
 
 CApplication::CApplication()
@@ -31,6 +33,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     CApplication* application = CApplication::Current();
     if (application == nullptr)
         return 0;
+    // The buttons, lists and edits of Common Controls 6, which the manifest
+    // asks for, registered before the first dialog.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     try {
         if (!application->OnStartUp())
             return 0;

@@ -37,7 +37,7 @@ else
     echo "== windows (i686): tests skipped, built only: $FAXIMPORT_NO_32BIT_REASON"
 fi
 # Each architecture's tests use their own prefix and loader.
-unset WINEPREFIX FAXIMPORT_ARCH
+unset WINEPREFIX FAXIMPORT_ARCH FAXIMPORT_DPI
 
 # A full disk for the export test: a small file system holding an earlier
 # export file and filled to the last block. Needs root; skipped otherwise.
@@ -54,14 +54,30 @@ prepare_full_disk() {
     export FAXIMPORT_TEST_FULL_DISK="Z:${full_disk//\//\\}"
 }
 
+layout_shots() {
+    local folder="$PWD/build/layout-screenshots/$1-${FAXIMPORT_DPI}dpi"
+    rm -rf "$folder" && mkdir -p "$folder"
+    export FAXIMPORT_LAYOUT_SHOTS="Z:${folder//\//\\}"
+}
+
 status=0
 for arch in "${windows_archs[@]}"; do
     prepare_full_disk
     (
         . scripts/wine-env.sh "$arch"
         echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): tests under Wine"
-        # One display and one wineserver for the whole run.
+        # One display and one wineserver for the whole run. The dialog tests
+        # save the dialogs they measured to build/layout-screenshots/.
+        layout_shots "$arch"
         scripts/headless.sh bash -c "scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET"
+    ) || status=$?
+    (
+        # The dialog layouts again at 150 % scaling, in a prefix of its own.
+        export FAXIMPORT_DPI=144
+        . scripts/wine-env.sh "$arch"
+        echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): dialog tests at 144 DPI"
+        layout_shots "$arch"
+        scripts/headless.sh bash -c "scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET -R dialog_tests"
     ) || status=$?
 done
 exit $status

@@ -7,6 +7,8 @@
 #   FAXIMPORT_ARCH            the architecture chosen
 #   FAXIMPORT_WINDOWS_PRESET  its CMake preset (windows or windows-x64)
 #   FAXIMPORT_BUILD_DIR       its build tree
+# FAXIMPORT_DPI (default 96) is the screen resolution Wine reports to the
+# programs; any other value has a prefix of its own (wineprefix-144dpi).
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 . "$repo_root/scripts/host-arch.sh"
 
@@ -21,13 +23,20 @@ case "$requested_arch" in
 esac
 FAXIMPORT_BUILD_DIR="$repo_root/build/$FAXIMPORT_WINDOWS_PRESET"
 
-# A prefix given from outside is kept, unless it was set up here for the
-# other architecture.
-if [ -z "${WINEPREFIX:-}" ] || { [ -n "${FAXIMPORT_ARCH:-}" ] && [ "$FAXIMPORT_ARCH" != "$requested_arch" ]; }; then
+FAXIMPORT_DPI="${FAXIMPORT_DPI:-96}"
+case "$FAXIMPORT_DPI" in
+    '' | *[!0-9]*) echo "wine-env.sh: FAXIMPORT_DPI must be a number, not '$FAXIMPORT_DPI'" >&2; return 2 ;;
+esac
+
+# A prefix given from outside is kept; one chosen here follows the
+# architecture and resolution asked for.
+if [ -z "${WINEPREFIX:-}" ] || [ "$WINEPREFIX" = "${FAXIMPORT_OWN_PREFIX:-}" ]; then
     WINEPREFIX="$FAXIMPORT_BUILD_DIR/wineprefix"
+    [ "$FAXIMPORT_DPI" = 96 ] || WINEPREFIX="$WINEPREFIX-${FAXIMPORT_DPI}dpi"
+    FAXIMPORT_OWN_PREFIX="$WINEPREFIX"
 fi
 FAXIMPORT_ARCH="$requested_arch"
-export FAXIMPORT_ARCH FAXIMPORT_WINDOWS_PRESET FAXIMPORT_BUILD_DIR WINEPREFIX
+export FAXIMPORT_ARCH FAXIMPORT_WINDOWS_PRESET FAXIMPORT_BUILD_DIR WINEPREFIX FAXIMPORT_DPI FAXIMPORT_OWN_PREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 

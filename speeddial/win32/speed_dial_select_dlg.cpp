@@ -22,13 +22,9 @@ namespace {
 constexpr const char* kCaption = "Speed Dial CSV Import";
 constexpr const char* kExactlyOneText =
     "You must select exactly one speed dial number from the list in order to view the details.";
-constexpr const char* kHeadings = "Speed Dial#\tSelected Recipients";
 // Speed-dial numbers are three digits: the edit takes no more, and type-ahead
 // compares no more.
 constexpr int kTypeAheadChars = 3;
-// One tab stop, in dialog units, puts the entry texts of the selected list
-// and its second heading in a column of their own.
-constexpr int kEntryColumn = 50;
 // List item texts and the caption are cut to this length.
 constexpr std::size_t kMaxTextChars = 255;
 
@@ -98,16 +94,16 @@ bool CSpeedDialSelectDlg::OnInitDialog()
     selectedList.SetRemovalListener(
         [this](const std::vector<int>& positions) { selection.RemovePositions(positions); });
     selectedList.ResetContent();
-    selectedList.SetTabStops({kEntryColumn});
+    selectedList.SetTabStops({kSpeedDialEntryColumn});
     availableList.Attach(Item(IDC_SOURCE_LIST));
     availableList.ResetContent();
     typeAheadEdit.Attach(Item(IDC_TYPE_AHEAD));
     typeAheadEdit.Send(EM_LIMITTEXT, kTypeAheadChars);
 
     CWindow headings(Item(IDC_SELECTED_HEADINGS));
-    INT headingStop = kEntryColumn;
+    INT headingStop = kSpeedDialEntryColumn;
     headings.Send(EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&headingStop));
-    headings.SetText(kHeadings);
+    headings.SetText(kSpeedDialHeadings);
 
     FillAvailableList(recordCount);
     if (availableList.GetCount() > 0)

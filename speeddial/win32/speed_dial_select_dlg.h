@@ -14,6 +14,12 @@
 #include "speeddial/speed_dial_record.h"
 #include "speeddial/speed_dial_selection.h"
 
+// The headings over the selected list's two columns, and the one tab stop,
+// in dialog units, that starts the second column in both the headings and
+// the list.
+constexpr const char* kSpeedDialHeadings = "Speed Dial#\tSelected Recipients";
+constexpr int kSpeedDialEntryColumn = 50;
+
 class CSpeedDialSelectDlg : public CTwoListSelectDlg, private SpeedDialSelection::View {
 public:
     // sourcePath, recordTable and retiredLists belong to the caller and
