@@ -127,20 +127,21 @@ private:
 
     void CheckControl(HWND control)
     {
-        RECT client;
-        GetClientRect(dialog_, &client);
+        const std::wstring text = TextOf(control);
+        RECT dialogArea;
+        GetClientRect(dialog_, &dialogArea);
         RECT outer;
         GetWindowRect(control, &outer);
         MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&outer), 2);
-        const std::wstring text = TextOf(control);
         RECT inside;
-        if (!IntersectRect(&inside, &outer, &client) || !EqualRect(&inside, &outer))
+        if (!IntersectRect(&inside, &outer, &dialogArea) || !EqualRect(&inside, &outer))
             Expect(control, text, SizeOf(outer), SizeOf(inside));
 
         wchar_t className[32] = L"";
         GetClassNameW(control, className, 32);
         const LONG style = GetWindowLongW(control, GWL_STYLE);
         MeasuringDc dc(control, FontOf(control));
+        RECT client;
         GetClientRect(control, &client);
         const SIZE room = SizeOf(client);
         if (lstrcmpiW(className, L"Static") == 0) {
