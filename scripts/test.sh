@@ -54,30 +54,30 @@ prepare_full_disk() {
     export FAXIMPORT_TEST_FULL_DISK="Z:${full_disk//\//\\}"
 }
 
-layout_shots() {
-    local folder="$PWD/build/layout-screenshots/$1-${FAXIMPORT_DPI}dpi"
-    rm -rf "$folder" && mkdir -p "$folder"
-    export FAXIMPORT_LAYOUT_SHOTS="Z:${folder//\//\\}"
+# The Windows tests of one architecture under Wine at one resolution (96 or
+# 144 DPI, each in a prefix of its own), with one display and one wineserver
+# for the run; further arguments go to ctest. The dialog tests save the
+# dialogs they measured to build/layout-screenshots/<arch>-<dpi>dpi/.
+windows_tests() {
+    local arch=$1 dpi=$2 what=$3
+    shift 3
+    (
+        export FAXIMPORT_DPI=$dpi
+        . scripts/wine-env.sh "$arch"
+        echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): $what"
+        local shots="$PWD/build/layout-screenshots/$arch-${dpi}dpi"
+        rm -rf "$shots" && mkdir -p "$shots"
+        export FAXIMPORT_LAYOUT_SHOTS="Z:${shots//\//\\}"
+        scripts/headless.sh bash -c 'scripts/wine-prefix.sh "$1" && shift && ctest --preset "$@"' \
+            windows-tests "$arch" "$FAXIMPORT_WINDOWS_PRESET" "$@"
+    )
 }
 
 status=0
 for arch in "${windows_archs[@]}"; do
     prepare_full_disk
-    (
-        . scripts/wine-env.sh "$arch"
-        echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): tests under Wine"
-        # One display and one wineserver for the whole run. The dialog tests
-        # save the dialogs they measured to build/layout-screenshots/.
-        layout_shots "$arch"
-        scripts/headless.sh bash -c "scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET"
-    ) || status=$?
-    (
-        # The dialog layouts again at 150 % scaling, in a prefix of its own.
-        export FAXIMPORT_DPI=144
-        . scripts/wine-env.sh "$arch"
-        echo "== $FAXIMPORT_WINDOWS_PRESET ($arch): dialog tests at 144 DPI"
-        layout_shots "$arch"
-        scripts/headless.sh bash -c "scripts/wine-prefix.sh $arch && ctest --preset $FAXIMPORT_WINDOWS_PRESET -R dialog_tests"
-    ) || status=$?
+    windows_tests "$arch" 96 "tests under Wine" || status=$?
+    # The dialog layouts again at 150 % scaling.
+    windows_tests "$arch" 144 "dialog tests at 144 DPI" -R dialog_tests || status=$?
 done
 exit $status

@@ -4,22 +4,17 @@
 
 #include <cstdio>
 
+#include "testkit/dialog_driver.h"
+#include "testkit/text.h"
+#include "testkit/window_messages.h"
+
 namespace harness {
 
 namespace {
 
 std::wstring TextOf(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    char buffer[512] = "";
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, buffer, sizeof buffer - 1, nullptr, nullptr);
-    return buffer;
+    return testkit::Widen(testkit::WindowText(window));
 }
 
 // A device context of a window with a font selected, for measuring.
@@ -100,8 +95,8 @@ private:
         GetClassNameW(control, className, 32);
         char line[700];
         std::snprintf(line, sizeof line, "control %d (%s \"%s\"): needs %ld x %ld, has %ld x %ld",
-                      GetDlgCtrlID(control), Narrow(className).c_str(), Narrow(text).c_str(), needed.cx, needed.cy,
-                      room.cx, room.cy);
+                      GetDlgCtrlID(control), testkit::Narrow(className).c_str(), testkit::Narrow(text).c_str(),
+                      needed.cx, needed.cy, room.cx, room.cy);
         faults_.push_back(line);
     }
 
@@ -199,11 +194,8 @@ private:
         info.cbSize = sizeof info;
         GetComboBoxInfo(combo, &info);
         const SIZE room = SizeOf(info.rcItem);
-        const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-        for (int item = 0; item < count; ++item) {
-            std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, item, 0)) + 1, L'\0');
-            text.resize(
-                static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(&text[0]))));
+        for (const testkit::ComboItem& item : testkit::ComboItems(dialog_, GetDlgCtrlID(combo))) {
+            const std::wstring text = testkit::Widen(item.text);
             Expect(combo, text, dc.Text(text, DT_SINGLELINE | DT_NOPREFIX), room);
         }
     }
