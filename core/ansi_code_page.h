@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 // The bytes that open a double-byte character (code pages 932, 936, 949 and
@@ -23,9 +24,17 @@ private:
     std::array<bool, 256> lead_{};
 };
 
+// Windows' number for "the ANSI code page itself" (CP_ACP).
+constexpr unsigned kThisAnsiCodePage = 0;
+
 class AnsiCodePage {
 public:
     virtual ~AnsiCodePage() = default;
+    // Appends text written in the code page numbered codePage (a Windows code
+    // page number such as 1252 or 932, or kThisAnsiCodePage) to out as UTF-16.
+    // Returns false when the platform cannot read that code page; out is then
+    // unchanged. Throws std::bad_alloc.
+    virtual bool AppendToUtf16(unsigned codePage, const char* text, std::size_t size, std::u16string& out) const = 0;
     // Appends UTF-16 text in this code page to out. A character the code page
     // lacks becomes its best-fit letter where there is one, else '?'.
     // Throws std::bad_alloc.

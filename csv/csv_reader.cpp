@@ -125,12 +125,18 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage
                 ImportResult& result, int& rejectedRows, DataSourceKind kind)
 {
     CsvEntryTable entries;
-    DecodeToAnsiCodePage(text, codePage);
-    if (IsVCardText(text.data())) {
-        const int read = ReadVCardEntries(text.data(), codePage, entries, rejectedRows);
+    const TextEncoding encoding = DecodeToUtf8(text);
+    if (IsVCardText(text.data(), text.size() - 1)) {
+        const int read = ReadVCardEntries(text.data(), text.size() - 1, encoding, codePage, entries, rejectedRows);
         if (read < 0)
             return read;
     } else {
+        if (encoding != TextEncoding::kAnsi) {
+            std::vector<char> ansi;
+            AppendUtf8AsAnsi(text.data(), text.size() - 1, codePage, ansi);
+            ansi.push_back('\0');
+            text.swap(ansi);
+        }
         const int read = ReadCsvEntries(text, dialogs, codePage, path, kind, entries, rejectedRows);
         if (read <= 0)
             return read;

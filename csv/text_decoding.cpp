@@ -83,47 +83,15 @@ bool IsMultiByteUtf8(const Byte* p, const Byte* end)
     return multiByte;
 }
 
-// Where converted text goes: appended to a vector, or written over the text
-// being converted, behind the point read so far. A loaded file is converted
-// in place: a second buffer of its size would cost more than the conversion.
-class AnsiOutput {
-public:
-    explicit AnsiOutput(std::vector<char>& out) : appended_(&out) {}
-    explicit AnsiOutput(char* text) : write_(text) {}
-
-    // Puts bytes converted from input read up to readEnd.
-    void Put(const char* bytes, std::size_t count, const char* readEnd)
-    {
-        if (appended_ == nullptr && count > static_cast<std::size_t>(readEnd - write_))
-            appended_ = &overflow_; // more bytes than the input took: the rest goes aside
-        if (appended_ != nullptr) {
-            appended_->insert(appended_->end(), bytes, bytes + count);
-        } else {
-            if (write_ != bytes) // text not yet shortened is already in place
-                std::memmove(write_, bytes, count);
-            write_ += count;
-        }
-    }
-    // In place: the end of what was written there, and what went aside.
-    char* WriteEnd() const { return write_; }
-    const std::vector<char>& Overflow() const { return overflow_; }
-
-private:
-    std::vector<char>* appended_ = nullptr;
-    char* write_ = nullptr;
-    std::vector<char> overflow_;
-};
-
 // Gathers UTF-16 units and hands them to the code page a block at a time.
 class Utf16Sink {
 public:
-    Utf16Sink(const AnsiCodePage& codePage, AnsiOutput& output) : codePage_(codePage), output_(output) {}
+    Utf16Sink(const AnsiCodePage& codePage, std::vector<char>& out) : codePage_(codePage), out_(out) {}
 
-    // Adds a character read from input before readEnd.
-    void Put(char32_t codePoint, const char* readEnd)
+    void Put(char32_t codePoint)
     {
         if (used_ + 2 > kBlockUnits)
-            Flush(readEnd);
+            Flush();
         if (codePoint < 0x10000) {
             block_[used_++] = static_cast<char16_t>(codePoint);
         } else {
@@ -132,62 +100,57 @@ public:
             block_[used_++] = static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF));
         }
     }
-    void PutUnit(char16_t unit, const char* readEnd)
-    {
-        // A surrogate pair is never split between two blocks.
-        if (used_ == kBlockUnits || (used_ + 1 == kBlockUnits && unit >= 0xD800 && unit <= 0xDBFF))
-            Flush(readEnd);
-        block_[used_++] = unit;
-    }
-    // Converts what was gathered; all of it was read before readEnd.
-    void Flush(const char* readEnd)
+    void Flush()
     {
         if (used_ == 0)
             return;
-        converted_.clear();
-        codePage_.AppendFromUtf16(block_, used_, converted_);
-        output_.Put(converted_.data(), converted_.size(), readEnd);
+        codePage_.AppendFromUtf16(block_, used_, out_);
         used_ = 0;
     }
 
 private:
-    static constexpr std::size_t kBlockUnits = 16384;
+    static constexpr std::size_t kBlockUnits = 1024;
     const AnsiCodePage& codePage_;
-    AnsiOutput& output_;
+    std::vector<char>& out_;
     char16_t block_[kBlockUnits];
     std::size_t used_ = 0;
-    std::vector<char> converted_;
 };
 
-void ConvertUtf8(const Byte* p, const Byte* end, const AnsiCodePage& codePage, AnsiOutput& output)
+void AppendUtf8(char32_t codePoint, std::vector<char>& out)
 {
-    Utf16Sink sink(codePage, output);
-    while (p < end) {
-        // Every ANSI code page of Windows holds ASCII as it is, so runs of
-        // it are copied rather than converted.
-        const Byte* ascii = AsciiRunEnd(p, end);
-        if (ascii > p) {
-            sink.Flush(reinterpret_cast<const char*>(p));
-            output.Put(reinterpret_cast<const char*>(p), static_cast<std::size_t>(ascii - p),
-                       reinterpret_cast<const char*>(ascii));
-            p = ascii;
-            continue;
-        }
-        char32_t codePoint;
-        const int length = DecodeUtf8(p, end, codePoint);
-        sink.Put(length == 0 ? U'?' : codePoint, reinterpret_cast<const char*>(p));
-        p += length == 0 ? 1 : length;
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.insert(out.end(), {static_cast<char>(0xC0 | (codePoint >> 6)), static_cast<char>(0x80 | (codePoint & 0x3F))});
+    } else if (codePoint < 0x10000) {
+        out.insert(out.end(), {static_cast<char>(0xE0 | (codePoint >> 12)),
+                               static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+                               static_cast<char>(0x80 | (codePoint & 0x3F))});
+    } else {
+        out.insert(out.end(), {static_cast<char>(0xF0 | (codePoint >> 18)),
+                               static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)),
+                               static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+                               static_cast<char>(0x80 | (codePoint & 0x3F))});
     }
-    sink.Flush(reinterpret_cast<const char*>(end));
 }
 
-void ConvertUtf16(const Byte* p, const Byte* end, bool bigEndian, const AnsiCodePage& codePage, AnsiOutput& output)
+// UTF-16 text as UTF-8; a surrogate without its partner becomes U+FFFD.
+void Utf16ToUtf8(const Byte* p, const Byte* end, bool bigEndian, std::vector<char>& out)
 {
-    Utf16Sink sink(codePage, output);
-    for (; end - p >= 2; p += 2)
-        sink.PutUnit(static_cast<char16_t>(bigEndian ? (p[0] << 8) | p[1] : (p[1] << 8) | p[0]),
-                     reinterpret_cast<const char*>(p));
-    sink.Flush(reinterpret_cast<const char*>(end));
+    const auto unitAt = [bigEndian](const Byte* at) {
+        return static_cast<char32_t>(bigEndian ? (at[0] << 8) | at[1] : (at[1] << 8) | at[0]);
+    };
+    out.reserve(static_cast<std::size_t>(end - p) / 2 * 3 + 1);
+    for (; end - p >= 2; p += 2) {
+        char32_t unit = unitAt(p);
+        if (unit >= 0xD800 && unit <= 0xDBFF && end - p >= 4 && unitAt(p + 2) >= 0xDC00 && unitAt(p + 2) <= 0xDFFF) {
+            unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt(p + 2) - 0xDC00);
+            p += 2;
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            unit = 0xFFFD;
+        }
+        AppendUtf8(unit, out);
+    }
 }
 
 } // namespace
@@ -206,27 +169,43 @@ DetectedEncoding DetectTextEncoding(const char* bytes, std::size_t size)
     return {};
 }
 
-void DecodeToAnsiCodePage(std::vector<char>& text, const AnsiCodePage& codePage)
+TextEncoding DecodeToUtf8(std::vector<char>& text)
 {
     const std::size_t size = text.size() - 1; // the final zero is not the file's
     const DetectedEncoding detected = DetectTextEncoding(text.data(), size);
     if (detected.encoding == TextEncoding::kAnsi)
-        return;
+        return TextEncoding::kAnsi;
+    if (detected.encoding == TextEncoding::kUtf8) {
+        text.erase(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(detected.markBytes));
+        return TextEncoding::kUtf8;
+    }
     const Byte* begin = reinterpret_cast<const Byte*>(text.data()) + detected.markBytes;
-    const Byte* end = reinterpret_cast<const Byte*>(text.data()) + size;
-    AnsiOutput output(text.data());
-    if (detected.encoding == TextEncoding::kUtf8)
-        ConvertUtf8(begin, end, codePage, output);
-    else
-        ConvertUtf16(begin, end, detected.encoding == TextEncoding::kUtf16Be, codePage, output);
-    text.resize(static_cast<std::size_t>(output.WriteEnd() - text.data()));
-    text.insert(text.end(), output.Overflow().begin(), output.Overflow().end());
-    text.push_back('\0');
+    std::vector<char> utf8;
+    Utf16ToUtf8(begin, begin + (size - detected.markBytes), detected.encoding == TextEncoding::kUtf16Be, utf8);
+    utf8.push_back('\0');
+    text.swap(utf8);
+    return TextEncoding::kUtf8;
 }
 
 void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage, std::vector<char>& out)
 {
-    AnsiOutput output(out);
     const Byte* p = reinterpret_cast<const Byte*>(bytes);
-    ConvertUtf8(p, p + size, codePage, output);
+    const Byte* const end = p + size;
+    Utf16Sink sink(codePage, out);
+    while (p < end) {
+        // Every ANSI code page of Windows holds ASCII as it is, so runs of
+        // it are copied rather than converted.
+        const Byte* ascii = AsciiRunEnd(p, end);
+        if (ascii > p) {
+            sink.Flush();
+            out.insert(out.end(), p, ascii);
+            p = ascii;
+            continue;
+        }
+        char32_t codePoint;
+        const int length = DecodeUtf8(p, end, codePoint);
+        sink.Put(length == 0 ? U'?' : codePoint);
+        p += length == 0 ? 1 : length;
+    }
+    sink.Flush();
 }

@@ -1,7 +1,7 @@
-// Brings a loaded contact file into the ANSI code page before it is read.
-// Decided once per file: UTF-16 (LE or BE) and UTF-8 with a byte-order mark,
-// UTF-8 without one when every sequence is valid and one at least is longer
-// than a byte; anything else is taken as ANSI and left untouched.
+// How a loaded contact file is written, decided once per file: UTF-16 (LE or
+// BE) and UTF-8 with a byte-order mark, UTF-8 without one when every sequence
+// is valid and one at least is longer than a byte; anything else is taken as
+// ANSI. Its fields are found first and converted to the ANSI code page after.
 #pragma once
 
 #include <cstddef>
@@ -18,10 +18,12 @@ struct DetectedEncoding {
 
 DetectedEncoding DetectTextEncoding(const char* bytes, std::size_t size);
 
-// Rewrites text (the file's bytes and one final zero) in the code page,
-// without its byte-order mark; ANSI text stays exactly as it is.
-// Throws std::bad_alloc.
-void DecodeToAnsiCodePage(std::vector<char>& text, const AnsiCodePage& codePage);
+// Brings loaded text (the file's bytes and one final zero) to the form its
+// records are found in: UTF-16 becomes UTF-8 and a byte-order mark goes.
+// Returns kUtf8 for Unicode text, kAnsi for text left exactly as it is.
+// Separators, quotes and line breaks are single bytes in both, and no other
+// character contains their bytes. Throws std::bad_alloc.
+TextEncoding DecodeToUtf8(std::vector<char>& text);
 
 // Appends UTF-8 bytes in the code page; a byte that does not belong to a
 // valid sequence becomes '?'. Throws std::bad_alloc.

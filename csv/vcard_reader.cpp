@@ -427,7 +427,7 @@ private:
 
 } // namespace
 
-bool IsVCardText(const char* text)
+bool IsVCardText(const char* text, std::size_t)
 {
     while (*text == ' ' || *text == '\t' || *text == '\r' || *text == '\n')
         ++text;
@@ -436,8 +436,15 @@ bool IsVCardText(const char* text)
     return StartsWithIgnoringCase(line, begin) && Trimmed(line.substr(begin.size()), " \t").empty();
 }
 
-int ReadVCardEntries(const char* text, const AnsiCodePage& codePage, CsvEntryTable& entries, int& rejectedCards)
+int ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
+                     CsvEntryTable& entries, int& rejectedCards)
 {
+    std::vector<char> ansi;
+    if (encoding != TextEncoding::kAnsi) {
+        AppendUtf8AsAnsi(text, size, codePage, ansi);
+        ansi.push_back('\0');
+        text = ansi.data();
+    }
     rejectedCards = 0;
     CardReader cards(codePage, entries, rejectedCards);
     LineCursor lines(text);

@@ -2,15 +2,19 @@
 // one entry per fax telephone, in file order, for the CSV selection dialog.
 #pragma once
 
+#include <cstddef>
+
 #include "csv/csv_reader.h"
+#include "csv/text_decoding.h"
 
 class AnsiCodePage;
 
 // Whether the first non-blank line of text is BEGIN:VCARD (any case).
-bool IsVCardText(const char* text);
+bool IsVCardText(const char* text, std::size_t size);
 
-// Reads every card of text (zero-terminated, already in the code page, with
-// no byte-order mark) into entries. A card without a fax number counts in
-// rejectedCards. Returns 0, or kReadTooManyEntries past kMaxEntryCount
-// entries. Throws std::bad_alloc.
-int ReadVCardEntries(const char* text, const AnsiCodePage& codePage, CsvEntryTable& entries, int& rejectedCards);
+// Reads every card of text (size bytes, without a byte-order mark; UTF-8 when
+// encoding says so, else in the code page) into entries in the code page. A
+// card without a fax number counts in rejectedCards. Returns 0, or
+// kReadTooManyEntries past kMaxEntryCount entries. Throws std::bad_alloc.
+int ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
+                     CsvEntryTable& entries, int& rejectedCards);

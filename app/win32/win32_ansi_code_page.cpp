@@ -13,6 +13,27 @@ Win32AnsiCodePage::Win32AnsiCodePage() : codePage_(GetACP())
     }
 }
 
+bool Win32AnsiCodePage::AppendToUtf16(unsigned codePage, const char* text, std::size_t size,
+                                      std::u16string& out) const
+{
+    if (size == 0)
+        return true;
+    const UINT page = codePage == kThisAnsiCodePage ? codePage_ : codePage;
+    if (size > static_cast<std::size_t>(INT_MAX) || !IsValidCodePage(page))
+        return false;
+    // No flags: a byte sequence the code page lacks becomes its default
+    // character rather than failing the whole text.
+    const int units = MultiByteToWideChar(page, 0, text, static_cast<int>(size), nullptr, 0);
+    if (units <= 0)
+        return false;
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(units));
+    const int written = MultiByteToWideChar(page, 0, text, static_cast<int>(size),
+                                            reinterpret_cast<wchar_t*>(&out[start]), units);
+    out.resize(start + static_cast<std::size_t>(written > 0 ? written : 0));
+    return written > 0;
+}
+
 void Win32AnsiCodePage::AppendFromUtf16(const char16_t* text, std::size_t count, std::vector<char>& out) const
 {
     // The callers hand over blocks far below INT_MAX units; wchar_t is

@@ -30,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         codePage.leadBytes.AddRange(0xE0, 0xFC);
     }
     const std::vector<char> text = TextOf(data, size);
-    IsVCardText(text.data());
+    IsVCardText(text.data(), size);
     CsvEntryTable entries;
     int rejected = -1;
-    const int read = ReadVCardEntries(text.data(), codePage, entries, rejected);
+    const int read = ReadVCardEntries(text.data(), size, TextEncoding::kAnsi, codePage, entries, rejected);
     if ((read != 0 && read != kReadTooManyEntries) || rejected < 0 ||
         entries.size() > static_cast<std::size_t>(kMaxEntryCount))
         __builtin_trap();

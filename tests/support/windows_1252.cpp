@@ -36,6 +36,19 @@ char ToWindows1252(char16_t unit)
 
 } // namespace
 
+bool Windows1252::AppendToUtf16(unsigned codePage, const char* text, std::size_t size, std::u16string& out) const
+{
+    const bool latin1 = codePage == 28591;
+    if (codePage != kThisAnsiCodePage && codePage != 1252 && !latin1)
+        return false;
+    for (std::size_t i = 0; i < size; ++i) {
+        const unsigned char byte = static_cast<unsigned char>(text[i]);
+        const bool control = !latin1 && byte >= 0x80 && byte < 0xA0;
+        out.push_back(control ? (kHighControls[byte - 0x80] != 0 ? kHighControls[byte - 0x80] : u'?') : byte);
+    }
+    return true;
+}
+
 void Windows1252::AppendFromUtf16(const char16_t* text, std::size_t count, std::vector<char>& out) const
 {
     out.reserve(out.size() + count);

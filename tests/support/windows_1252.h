@@ -8,6 +8,8 @@
 
 class Windows1252 : public AnsiCodePage {
 public:
+    // Reads this code page, 1252 and ISO-8859-1 (28591).
+    bool AppendToUtf16(unsigned codePage, const char* text, std::size_t size, std::u16string& out) const override;
     void AppendFromUtf16(const char16_t* text, std::size_t count, std::vector<char>& out) const override;
     void UpperCase(char* text) const override;
     const LeadByteSet& LeadBytes() const override { return leadBytes; }

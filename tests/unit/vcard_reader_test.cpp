@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -19,11 +20,12 @@ struct VCardRead {
     Texts entries; // "name|fax"
 };
 
-VCardRead Read(const std::string& text, const AnsiCodePage& codePage = Windows1252())
+VCardRead Read(const std::string& text, const AnsiCodePage& codePage = Windows1252(),
+               TextEncoding encoding = TextEncoding::kAnsi)
 {
     VCardRead read;
     CsvEntryTable entries;
-    read.result = ReadVCardEntries(text.c_str(), codePage, entries, read.rejected);
+    read.result = ReadVCardEntries(text.data(), text.size(), encoding, codePage, entries, read.rejected);
     for (const CsvEntry& entry : entries)
         read.entries.push_back(std::string(entry.name) + "|" + entry.faxNumber);
     return read;
@@ -141,23 +143,22 @@ TEST(VCardReader, StopsPastTheEntryCount)
 TEST(VCardReader, IsVCardText)
 {
     for (const char* text : {"BEGIN:VCARD\r\nFN:A", "\r\n\n \t\r\nbegin:vcard  \n", "Begin:VCard"})
-        EXPECT_TRUE(IsVCardText(text)) << text;
+        EXPECT_TRUE(IsVCardText(text, std::strlen(text))) << text;
     for (const char* text : {"", "Name,Fax\nBEGIN:VCARD\n", "BEGIN:VCARDS\n", "BEGIN:VCALENDAR\n", "BEGIN:VCAR"})
-        EXPECT_FALSE(IsVCardText(text)) << text;
+        EXPECT_FALSE(IsVCardText(text, std::strlen(text))) << text;
 }
 
 // The sample files are UTF-8 as the contact programs write them; the reader
-// is given them in the code page, as the CSV reader does.
+// is given them as the CSV reader gives them.
 VCardRead ReadSample(const char* name)
 {
     std::ifstream file(std::string(FAXIMPORT_SAMPLES_DIR) + "/" + name, std::ios::binary);
     std::vector<char> text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_FALSE(text.empty()) << name;
     text.push_back('\0');
-    Windows1252 codePage;
-    DecodeToAnsiCodePage(text, codePage);
-    EXPECT_TRUE(IsVCardText(text.data())) << name;
-    return Read(text.data(), codePage);
+    const TextEncoding encoding = DecodeToUtf8(text);
+    EXPECT_TRUE(IsVCardText(text.data(), text.size() - 1)) << name;
+    return Read(std::string(text.data(), text.size() - 1), Windows1252(), encoding);
 }
 
 TEST(VCardReader, SampleFiles)
