@@ -121,16 +121,16 @@ void AppendUtf8(char32_t codePoint, std::vector<char>& out)
     if (codePoint < 0x80) {
         out.push_back(static_cast<char>(codePoint));
     } else if (codePoint < 0x800) {
-        out.insert(out.end(), {static_cast<char>(0xC0 | (codePoint >> 6)), static_cast<char>(0x80 | (codePoint & 0x3F))});
+        out.insert(out.end(),
+                   {static_cast<char>(0xC0 | (codePoint >> 6)), static_cast<char>(0x80 | (codePoint & 0x3F))});
     } else if (codePoint < 0x10000) {
-        out.insert(out.end(), {static_cast<char>(0xE0 | (codePoint >> 12)),
-                               static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
-                               static_cast<char>(0x80 | (codePoint & 0x3F))});
+        out.insert(out.end(),
+                   {static_cast<char>(0xE0 | (codePoint >> 12)), static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+                    static_cast<char>(0x80 | (codePoint & 0x3F))});
     } else {
-        out.insert(out.end(), {static_cast<char>(0xF0 | (codePoint >> 18)),
-                               static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)),
-                               static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
-                               static_cast<char>(0x80 | (codePoint & 0x3F))});
+        out.insert(out.end(),
+                   {static_cast<char>(0xF0 | (codePoint >> 18)), static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)),
+                    static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)), static_cast<char>(0x80 | (codePoint & 0x3F))});
     }
 }
 

@@ -13,8 +13,7 @@ Win32AnsiCodePage::Win32AnsiCodePage() : codePage_(GetACP())
     }
 }
 
-bool Win32AnsiCodePage::AppendToUtf16(unsigned codePage, const char* text, std::size_t size,
-                                      std::u16string& out) const
+bool Win32AnsiCodePage::AppendToUtf16(unsigned codePage, const char* text, std::size_t size, std::u16string& out) const
 {
     if (size == 0)
         return true;
@@ -28,8 +27,8 @@ bool Win32AnsiCodePage::AppendToUtf16(unsigned codePage, const char* text, std::
         return false;
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(units));
-    const int written = MultiByteToWideChar(page, 0, text, static_cast<int>(size),
-                                            reinterpret_cast<wchar_t*>(&out[start]), units);
+    const int written =
+        MultiByteToWideChar(page, 0, text, static_cast<int>(size), reinterpret_cast<wchar_t*>(&out[start]), units);
     out.resize(start + static_cast<std::size_t>(written > 0 ? written : 0));
     return written > 0;
 }
