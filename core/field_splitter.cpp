@@ -107,8 +107,7 @@ int SplitCsvFields(CsvFieldTable& fields, char separator)
 
 char DetectFieldSeparator(const char* header)
 {
-    bool semicolon = false;
-    bool tab = false;
+    int commas = 0, semicolons = 0, tabs = 0;
     bool fieldStart = true; // a quote opens a quoted field only as its first byte
     for (const char* p = header; *p != '\0' && *p != '\n'; ++p) {
         if (fieldStart && *p == '"') {
@@ -121,13 +120,43 @@ char DetectFieldSeparator(const char* header)
             fieldStart = false;
             continue;
         }
-        if (*p == ',')
-            return ',';
-        semicolon = semicolon || *p == ';';
-        tab = tab || *p == '\t';
-        fieldStart = *p == ';' || *p == '\t';
+        commas += *p == ',';
+        semicolons += *p == ';';
+        tabs += *p == '\t';
+        fieldStart = *p == ',' || *p == ';' || *p == '\t';
     }
-    if (semicolon)
-        return ';';
-    return tab ? '\t' : ',';
+    if (commas >= semicolons && commas >= tabs)
+        return ',';
+    return semicolons >= tabs ? ';' : '\t';
+}
+
+char* SkipSeparatorLine(char* text, const char* end, char& separator)
+{
+    static const char kSep[] = "sep=";
+    const std::size_t keyLength = sizeof(kSep) - 1;
+    char* p = text;
+    const bool quoted = p < end && *p == '"';
+    p += quoted ? 1 : 0;
+    if (static_cast<std::size_t>(end - p) <= keyLength)
+        return text;
+    for (std::size_t i = 0; i < keyLength; ++i) {
+        if ((p[i] | 0x20) != kSep[i])
+            return text;
+    }
+    p += keyLength;
+    const char named = *p++;
+    if (named == '\r' || named == '\n' || named == '\0')
+        return text;
+    if (quoted && p < end && *p == '"')
+        ++p;
+    // Programs that pad every line to the same number of fields add
+    // separators after it.
+    while (p < end && *p == named)
+        ++p;
+    if (p < end && *p == '\r')
+        ++p;
+    if (p < end && *p != '\n')
+        return text;
+    separator = named;
+    return p < end ? p + 1 : p;
 }

@@ -30,7 +30,12 @@ CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator = ',');
 int SplitCsvFields(CsvFieldTable& fields, char separator = ',');
 
 // The separator a CSV file's header line shows (read up to its line feed):
-// a comma when it holds one outside quoted fields; else a semicolon (Excel
-// in many European locales) or a tab (Excel's Unicode text), when it holds
-// one; else a comma.
+// of comma, semicolon (Excel in many European locales) and tab (Excel's
+// Unicode text), the one found most often outside quoted fields; a comma when
+// two are found equally often or none is.
 char DetectFieldSeparator(const char* header);
+
+// Excel's "sep=X" first line names the separator and is no part of the
+// data. When text (up to end) begins with one, sets separator to X and
+// returns the start of the next line; otherwise returns text.
+char* SkipSeparatorLine(char* text, const char* end, char& separator);

@@ -20,11 +20,14 @@ const char* const kLastNames[] = {"Last Name", "Family Name", "Surname", "Nachna
 const char* const kCompanies[] = {"Company", "Organization", "Organization Name", "Organization 1 - Name",
                                   "Firma",   "Société",      "Empresa",           "Società",
                                   "Bedrijf"};
-// Parts of a header that make its column a fax column.
+// Parts of a header or a phone label that say fax.
 const char* const kFaxWords[] = {"FAX", "Télécopie"};
-// Ends of the header names of a label and value pair.
+// A label and value pair: "Phone 1 - Label" (or "- Type") and "Phone 1 - Value".
+const char* const kPairStart = "Phone ";
 const char* const kLabelEnds[] = {" - Label", " - Type"};
 const char* const kValueEnd = " - Value";
+// Google joins several numbers of one kind in one cell.
+const char kNumberJoint[] = " ::: ";
 
 // A name in the code page, upper-cased with its letters.
 std::string InCodePage(const char* utf8, const AnsiCodePage& codePage)
@@ -75,9 +78,12 @@ bool IsFaxColumn(const ColumnChoice& choice, int column)
 // The pairs whose label column stands before or after their value column.
 void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& choice, const AnsiCodePage& codePage)
 {
+    const std::string pairStart = InCodePage(kPairStart, codePage);
     const std::string valueEnd = InCodePage(kValueEnd, codePage);
     const std::vector<std::string> labelEnds = InCodePage(kLabelEnds, codePage);
     for (std::size_t label = 0; label < names.size(); ++label) {
+        if (names[label].compare(0, pairStart.size(), pairStart) != 0)
+            continue;
         for (const std::string& labelEnd : labelEnds) {
             if (!EndsWith(names[label], labelEnd))
                 continue;
@@ -92,90 +98,48 @@ void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& ch
     }
 }
 
-// The row's name: the name column, else the name parts joined by blanks,
-// else the company; line breaks and tabs as blanks, trimmed.
-void RowName(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, std::string& name)
+// Turns line breaks and tabs into blanks and trims; whether text is left.
+bool Tidy(std::string& name)
 {
-    name.clear();
-    const auto cell = [&](int column) -> const char* {
-        return column != kNoColumn && column < fieldCount ? fields[column] : "";
-    };
-    if (choice.nameColumn != kNoColumn) {
-        name = cell(choice.nameColumn);
-    } else {
-        for (int part : choice.nameParts) {
-            std::string text = Trimmed(cell(part));
-            if (text.empty())
-                continue;
-            if (!name.empty())
-                name += ' ';
-            name += text;
-        }
-    }
-    const auto tidy = [&name] {
-        name += '\0'; // room for the routines below, which work on terminated text
-        BlankLineBreaks(&name[0]);
-        TrimSpaces(&name[0]);
-    };
-    tidy();
-    if (name[0] == '\0' && choice.nameColumn == kNoColumn) {
-        name = cell(choice.companyColumn);
-        tidy();
-    }
-    ReplaceBrackets(&name[0]);
-}
-
-// Appends one entry; returns whether its number is usable.
-bool AppendEntry(const std::string& name, char* fax, const LeadByteSet& leadBytes, CsvEntryTable& entries)
-{
-    CsvEntry entry;
-    CopyTextField(entry.name, name.c_str(), leadBytes);
-    const bool usable = CleanFaxNumber(fax) > 0;
-    CopyTextField(entry.faxNumber, fax, leadBytes);
-    entries.push_back(entry);
-    return usable;
-}
-
-// A pair's value may hold several numbers joined by " ::: ".
-bool AppendPairEntries(const std::string& name, char* value, const LeadByteSet& leadBytes, CsvEntryTable& entries)
-{
-    static const char kJoint[] = " ::: ";
-    bool usable = false;
-    for (char* number = value; number != nullptr;) {
-        char* joint = std::strstr(number, kJoint);
-        if (joint != nullptr)
-            *joint = '\0';
-        if (CleanFaxNumber(number) > 0)
-            usable = AppendEntry(name, number, leadBytes, entries) || usable;
-        number = joint != nullptr ? joint + sizeof(kJoint) - 1 : nullptr;
-    }
-    return usable;
+    name += '\0'; // room for the routines below, which work on terminated text
+    BlankLineBreaks(&name[0]);
+    TrimSpaces(&name[0]);
+    name.resize(std::strlen(name.c_str()));
+    return !name.empty();
 }
 
 } // namespace
+
+std::vector<std::string> FaxWords(const AnsiCodePage& codePage)
+{
+    return InCodePage(kFaxWords, codePage);
+}
+
+bool SaysFax(char* text, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage)
+{
+    codePage.UpperCase(text);
+    for (const std::string& word : faxWords) {
+        if (std::strstr(text, word.c_str()) != nullptr)
+            return true;
+    }
+    return false;
+}
 
 ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const AnsiCodePage& codePage)
 {
     ColumnChoice choice;
     std::vector<std::string> names;
-    const std::vector<std::string> faxWords = InCodePage(kFaxWords, codePage);
+    const std::vector<std::string> faxWords = FaxWords(codePage);
     for (int i = 0; i < fieldCount; ++i) {
-        codePage.UpperCase(header[i]);
+        if (SaysFax(header[i], faxWords, codePage))
+            choice.faxColumns.push_back({i, kNoColumn});
         names.push_back(Trimmed(header[i]));
         if (choice.nameColumn == kNoColumn && std::strcmp(header[i], "NAME") == 0)
             choice.nameColumn = i;
-        for (const std::string& word : faxWords) {
-            if (std::strstr(header[i], word.c_str()) != nullptr) {
-                choice.faxColumns.push_back({i, kNoColumn});
-                break;
-            }
-        }
     }
     FindLabelValuePairs(names, choice, codePage);
     std::stable_sort(choice.faxColumns.begin(), choice.faxColumns.end(),
                      [](const FaxColumn& a, const FaxColumn& b) { return a.valueColumn < b.valueColumn; });
-    if (choice.nameColumn != kNoColumn)
-        return choice;
 
     const std::vector<std::string> displayNames = InCodePage(kDisplayNames, codePage);
     const std::vector<std::string> firstNames = InCodePage(kFirstNames, codePage);
@@ -196,34 +160,100 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
         else if (choice.companyColumn == kNoColumn && IsOneOf(name, companies))
             choice.companyColumn = i;
     }
-    if (choice.nameColumn == kNoColumn) {
-        for (int part : {first, middle, last}) {
-            if (part != kNoColumn)
-                choice.nameParts.push_back(part);
-        }
+    for (int part : {first, middle, last}) {
+        if (part != kNoColumn)
+            choice.nameParts.push_back(part);
     }
     return choice;
 }
 
-bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, const AnsiCodePage& codePage,
-                      CsvEntryTable& entries, std::string& scratch)
+std::vector<int> UsedColumns(const ColumnChoice& choice)
 {
-    RowName(fields, fieldCount, choice, scratch);
+    std::vector<int> columns = choice.nameParts;
+    columns.insert(columns.end(), {choice.nameColumn, choice.companyColumn});
+    for (const FaxColumn& fax : choice.faxColumns)
+        columns.insert(columns.end(), {fax.valueColumn, fax.labelColumn});
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    columns.erase(std::remove(columns.begin(), columns.end(), kNoColumn), columns.end());
+    return columns;
+}
+
+ContactRows::ContactRows(const ColumnChoice& choice, const AnsiCodePage& codePage)
+    : choice_(choice), codePage_(codePage), faxWords_(FaxWords(codePage))
+{
+}
+
+bool ContactRows::Append(CsvFieldTable& fields, int fieldCount, CsvEntryTable& entries)
+{
+    ReadName(fields, fieldCount);
     bool usable = false;
-    for (const FaxColumn& column : choice.faxColumns) {
+    for (const FaxColumn& column : choice_.faxColumns) {
         if (column.valueColumn >= fieldCount)
             continue;
         char* value = fields[column.valueColumn];
         if (column.labelColumn == kNoColumn) {
-            usable = AppendEntry(scratch, value, codePage.LeadBytes(), entries) || usable;
-            continue;
+            // A plain fax column gives its entry also when the cell is empty.
+            usable = AppendNumbers(value, true, entries) || usable;
+        } else if (column.labelColumn < fieldCount && SaysFax(fields[column.labelColumn], faxWords_, codePage_)) {
+            usable = AppendNumbers(value, false, entries) || usable;
         }
-        if (column.labelColumn >= fieldCount)
-            continue;
-        char* label = fields[column.labelColumn];
-        codePage.UpperCase(label);
-        if (std::strstr(label, "FAX") != nullptr)
-            usable = AppendPairEntries(scratch, value, codePage.LeadBytes(), entries) || usable;
     }
+    return usable;
+}
+
+// The name column, else the name parts joined by blanks, else the company:
+// the first that is not blank once tidied.
+void ContactRows::ReadName(CsvFieldTable& fields, int fieldCount)
+{
+    const auto cell = [&](int column) -> const char* {
+        return column != kNoColumn && column < fieldCount ? fields[column] : "";
+    };
+    name_ = cell(choice_.nameColumn);
+    if (!Tidy(name_)) {
+        for (int part : choice_.nameParts) {
+            std::string text = cell(part);
+            if (!Tidy(text))
+                continue;
+            if (!name_.empty())
+                name_ += ' ';
+            name_ += text;
+        }
+    }
+    if (name_.empty()) {
+        name_ = cell(choice_.companyColumn);
+        Tidy(name_);
+    }
+    name_ += '\0';
+    ReplaceBrackets(&name_[0]);
+}
+
+// A cell may hold several numbers joined by " ::: ", each an entry of its
+// own; keepEmpty gives a cell without such joints its entry even when it
+// holds no usable number.
+bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries)
+{
+    if (keepEmpty && std::strstr(cell, kNumberJoint) == nullptr)
+        return AppendEntry(cell, entries);
+    bool usable = false;
+    for (char* number = cell; number != nullptr;) {
+        char* joint = std::strstr(number, kNumberJoint);
+        if (joint != nullptr)
+            *joint = '\0';
+        if (CleanFaxNumber(number) > 0)
+            usable = AppendEntry(number, entries) || usable;
+        number = joint != nullptr ? joint + sizeof(kNumberJoint) - 1 : nullptr;
+    }
+    return usable;
+}
+
+// Appends one entry; returns whether its number is usable.
+bool ContactRows::AppendEntry(char* fax, CsvEntryTable& entries)
+{
+    CsvEntry entry;
+    CopyTextField(entry.name, name_.c_str(), codePage_.LeadBytes());
+    const bool usable = CleanFaxNumber(fax) > 0;
+    CopyTextField(entry.faxNumber, fax, codePage_.LeadBytes());
+    entries.push_back(entry);
     return usable;
 }

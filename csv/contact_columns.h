@@ -1,8 +1,8 @@
 // Which columns of a CSV file hold the name and the fax numbers, and how one
 // row turns into entries. The automatic choice reads the header as the
 // contact programs write it: a NAME column, a display name, the parts of a
-// person's name, a company, fax columns, and label and value pairs such as
-// "Phone 1 - Label" = "Work Fax" beside "Phone 1 - Value".
+// person's name, a company, fax columns, and phone label and value pairs such
+// as "Phone 1 - Label" = "Work Fax" beside "Phone 1 - Value".
 #pragma once
 
 #include <string>
@@ -23,17 +23,44 @@ struct FaxColumn {
     int labelColumn = kNoColumn; // kNoColumn: every cell is a fax number
 };
 
+// A row's name is the first that is not blank of: the name column, the name
+// parts joined, the company.
 struct ColumnChoice {
-    int nameColumn = kNoColumn;
-    std::vector<int> nameParts;    // first, middle and last name, when there is no name column
-    int companyColumn = kNoColumn; // the name of a row whose name comes out empty
+    int nameColumn = kNoColumn; // NAME, else a display or full name
+    std::vector<int> nameParts; // first, middle and last name
+    int companyColumn = kNoColumn;
     std::vector<FaxColumn> faxColumns;
 };
 
 // The automatic choice from the header's fields (upper-cased in place).
 ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const AnsiCodePage& codePage);
 
-// Appends the entries of one data row; returns whether one of them has a
-// usable fax number. scratch is room the call may reuse from row to row.
-bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, const AnsiCodePage& codePage,
-                      CsvEntryTable& entries, std::string& scratch);
+// The columns the entries of a row are read from, ascending, each once.
+std::vector<int> UsedColumns(const ColumnChoice& choice);
+
+// The words that make a header or a phone label say fax ("FAX", "TÉLÉCOPIE"),
+// upper case in the code page.
+std::vector<std::string> FaxWords(const AnsiCodePage& codePage);
+// Whether text, upper-cased in place with the code page's letters, holds one
+// of the fax words.
+bool SaysFax(char* text, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage);
+
+// Turns data rows into entries by a column choice.
+class ContactRows {
+public:
+    ContactRows(const ColumnChoice& choice, const AnsiCodePage& codePage);
+
+    // Appends the entries of one row (its fields in the code page); returns
+    // whether one of them has a usable fax number.
+    bool Append(CsvFieldTable& fields, int fieldCount, CsvEntryTable& entries);
+
+private:
+    void ReadName(CsvFieldTable& fields, int fieldCount);
+    bool AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries);
+    bool AppendEntry(char* fax, CsvEntryTable& entries);
+
+    const ColumnChoice& choice_;
+    const AnsiCodePage& codePage_;
+    const std::vector<std::string> faxWords_;
+    std::string name_; // the row's name, reused from row to row
+};

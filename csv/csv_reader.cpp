@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 #include "core/ansi_code_page.h"
@@ -38,6 +39,14 @@ char* FirstNonEmptyLine(char* text, char* end)
     return line;
 }
 
+// A file with no line feed at all but carriage returns (as older Mac programs
+// and Excel's "CSV (Macintosh)" write it) ends each line at a CR.
+void EndLinesAtCarriageReturns(char* text, char* end)
+{
+    if (std::memchr(text, '\n', static_cast<std::size_t>(end - text)) == nullptr)
+        std::replace(text, end, '\r', '\n');
+}
+
 // Manual mode: the user maps the columns. Returns 1 on OK, 0 on Cancel.
 int MapColumnsByHand(CsvFieldTable& header, int fieldCount, CsvDialogs& dialogs, const std::string& path,
                      ColumnChoice& choice)
@@ -54,20 +63,27 @@ int MapColumnsByHand(CsvFieldTable& header, int fieldCount, CsvDialogs& dialogs,
     return 1;
 }
 
-// Turns the data records into entries. Returns 0 or a ReaderResult code.
-int BuildEntries(RecordCursor& records, const ColumnChoice& choice, const AnsiCodePage& codePage,
+// Turns the data records into entries, converting the cells it reads to the
+// code page. Returns 0 or a ReaderResult code.
+int BuildEntries(RecordCursor& records, const ColumnChoice& choice, const AnsiCodePage& codePage, CellConverter& cells,
                  CsvEntryTable& entries, int& rejectedRows)
 {
     rejectedRows = 0;
+    const std::vector<int> usedColumns = UsedColumns(choice);
+    ContactRows rows(choice, codePage);
     CsvFieldTable fields;
-    std::string name;
     while (!records.AtEnd()) {
         const CsvSplit split = records.Split(fields);
         if (split.unclosedQuote)
             return kReadUnclosedQuote;
         if (split.fieldCount == 0)
             continue;
-        if (!AppendRowEntries(fields, split.fieldCount, choice, codePage, entries, name))
+        cells.NextRow();
+        for (int column : usedColumns) {
+            if (column < split.fieldCount)
+                cells.Convert(fields[column]);
+        }
+        if (!rows.Append(fields, split.fieldCount, entries))
             ++rejectedRows;
         // More entries than the 16-bit count can carry: no need to read on.
         if (entries.size() > static_cast<std::size_t>(kMaxEntryCount))
@@ -91,18 +107,28 @@ bool ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, Csv
     return true;
 }
 
-// The CSV file's header and rows into entries. Returns 1 when there are
+// The CSV file's header and rows into entries. Records and fields are found
+// in the text as it is (UTF-8 or ANSI), and each cell is converted to the
+// code page only after it has been cut out, so no character of the file can
+// turn into a separator, a quote or a line break. Returns 1 when there are
 // entries to select from, 0 on Cancel, or a ReaderResult code.
-int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
-                   DataSourceKind kind, CsvEntryTable& entries, int& rejectedRows)
+int ReadCsvEntries(std::vector<char>& text, TextEncoding encoding, CsvDialogs& dialogs, const AnsiCodePage& codePage,
+                   const std::string& path, DataSourceKind kind, CsvEntryTable& entries, int& rejectedRows)
 {
     char* const end = text.data() + (text.size() - 1);
-    char* const headerLine = FirstNonEmptyLine(text.data(), end);
-    RecordCursor records{headerLine, end, DetectFieldSeparator(headerLine)};
+    EndLinesAtCarriageReturns(text.data(), end);
+    char separator = '\0';
+    char* const headerLine = FirstNonEmptyLine(SkipSeparatorLine(text.data(), end, separator), end);
+    if (separator == '\0')
+        separator = DetectFieldSeparator(headerLine);
+    RecordCursor records{headerLine, end, separator};
     CsvFieldTable header;
     const CsvSplit headerSplit = records.Split(header);
     if (headerSplit.unclosedQuote)
         return kReadUnclosedQuote;
+    CellConverter cells(encoding, codePage);
+    for (int i = 0; i < headerSplit.fieldCount; ++i)
+        cells.Convert(header[i]);
 
     ColumnChoice choice;
     if (kind == kKindCsvManual) {
@@ -115,7 +141,7 @@ int ReadCsvEntries(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodeP
         return kReadNoFaxColumn;
     if (!ReserveEntries(records, choice, entries))
         return kReadNoMemory;
-    const int built = BuildEntries(records, choice, codePage, entries, rejectedRows);
+    const int built = BuildEntries(records, choice, codePage, cells, entries, rejectedRows);
     return built < 0 ? built : 1;
 }
 
@@ -126,18 +152,14 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage
 {
     CsvEntryTable entries;
     const TextEncoding encoding = DecodeToUtf8(text);
+    if (text.size() == 1)
+        return kReadNothing; // a byte-order mark and nothing else is an empty file
     if (IsVCardText(text.data(), text.size() - 1)) {
         const int read = ReadVCardEntries(text.data(), text.size() - 1, encoding, codePage, entries, rejectedRows);
         if (read < 0)
             return read;
     } else {
-        if (encoding != TextEncoding::kAnsi) {
-            std::vector<char> ansi;
-            AppendUtf8AsAnsi(text.data(), text.size() - 1, codePage, ansi);
-            ansi.push_back('\0');
-            text.swap(ansi);
-        }
-        const int read = ReadCsvEntries(text, dialogs, codePage, path, kind, entries, rejectedRows);
+        const int read = ReadCsvEntries(text, encoding, dialogs, codePage, path, kind, entries, rejectedRows);
         if (read <= 0)
             return read;
     }

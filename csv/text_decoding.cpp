@@ -209,3 +209,22 @@ void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& c
     }
     sink.Flush();
 }
+
+void CellConverter::Convert(char*& cell)
+{
+    if (encoding_ == TextEncoding::kAnsi)
+        return;
+    const std::size_t length = std::strlen(cell);
+    const Byte* const begin = reinterpret_cast<const Byte*>(cell);
+    if (AsciiRunEnd(begin, begin + length) == begin + length)
+        return; // ASCII is the same in every code page
+    converted_.clear();
+    AppendUtf8AsAnsi(cell, length, codePage_, converted_);
+    if (converted_.size() <= length) {
+        std::memcpy(cell, converted_.data(), converted_.size());
+        cell[converted_.size()] = '\0';
+    } else {
+        spilled_.emplace_back(converted_.begin(), converted_.end());
+        cell = &spilled_.back()[0];
+    }
+}

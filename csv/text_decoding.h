@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
+#include <string>
 #include <vector>
 
 class AnsiCodePage;
@@ -28,3 +30,22 @@ TextEncoding DecodeToUtf8(std::vector<char>& text);
 // Appends UTF-8 bytes in the code page; a byte that does not belong to a
 // valid sequence becomes '?'. Throws std::bad_alloc.
 void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage, std::vector<char>& out);
+
+// Brings cells cut out of text in the code page: cells of UTF-8 text are
+// converted, each in place where the converted text fits, else into room of
+// its own that lasts until NextRow; cells of ANSI text stay as they are.
+class CellConverter {
+public:
+    CellConverter(TextEncoding encoding, const AnsiCodePage& codePage) : encoding_(encoding), codePage_(codePage) {}
+
+    // cell is zero-terminated. Throws std::bad_alloc.
+    void Convert(char*& cell);
+    // The cells converted so far are no longer needed.
+    void NextRow() { spilled_.clear(); }
+
+private:
+    const TextEncoding encoding_;
+    const AnsiCodePage& codePage_;
+    std::vector<char> converted_;
+    std::deque<std::string> spilled_;
+};

@@ -85,6 +85,29 @@ TEST_F(ContactFileRun, ExcelSemicolonFileFromAGermanLocale)
                  0);
 }
 
+TEST_F(ContactFileRun, ExcelUtf8FileWithFullWidthCommaAndQuote)
+{
+    // Cut into fields before the conversion to the code page turns the
+    // full-width comma and quote into separators.
+    ImportSample("excel_utf8_fullwidth.csv",
+                 {{"Li Wei", "+861055550199"}, {"\"Sakura Trading", "+81355550199"}, {"Tanaka Ichiro", "+81355550299"}},
+                 0);
+}
+
+TEST_F(ContactFileRun, MacFileWithCarriageReturnsOnly)
+{
+    ImportSample("mac_excel.csv", {{"Ann Lee", "+15550100"}, {"Bea Stone", "+15550102"}}, 0);
+}
+
+TEST_F(ContactFileRun, GoogleFrenchExportOffersFaxPhonesButNoMailAddress)
+{
+    ImportSample("google_french.csv",
+                 {{"H\xE9l\xE8ne Dubois", "+33140000002"},
+                  {"Brasserie Lef\xE8vre", "+33478000001"},
+                  {"Brasserie Lef\xE8vre", "+33478000002"}},
+                 0);
+}
+
 TEST_F(ContactFileRun, AppleVCardFile)
 {
     ImportSample("apple_contacts.vcf",

@@ -1,5 +1,6 @@
 // The CSV reader in both modes on arbitrary files, with the dialogs answered
-// from the input: the mapping picks columns, the selection takes entries.
+// from the input: the mapping picks columns, the selection takes entries, and
+// the code page is single- or double-byte.
 #include "core/file_system.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
@@ -48,12 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::uint8_t choice = data[0];
+    // Bit 6 of the first byte: a code page with the lead bytes of code page 932.
+    Windows1252 codePage;
+    if ((choice & 0x40) != 0) {
+        codePage.leadBytes.AddRange(0x81, 0x9F);
+        codePage.leadBytes.AddRange(0xE0, 0xFC);
+    }
     for (DataSourceKind kind : {kKindCsvManual, kKindCsvAuto}) {
         std::vector<char> text = FileOf(data + 1, size - 1);
         ScriptedDialogs dialogs(choice);
         ImportResult result;
         int rejected = 0;
-        const int read = ReadCsvText(text, dialogs, Windows1252(), "fuzz.csv", result, rejected, kind);
+        const int read = ReadCsvText(text, dialogs, codePage, "fuzz.csv", result, rejected, kind);
         if (read < kReadTooManyEntries)
             __builtin_trap();
         if (read > 0 && (read != result.entryCount || result.recipients.Count() != result.entryCount))

@@ -50,6 +50,8 @@ TEST_F(CsvReaderTest, FileFailuresComeBackAsCodes)
                                 kKindCsvAuto),
               kReadCannotOpen);
     EXPECT_EQ(Read("").result, kReadNothing);
+    for (const char* markOnly : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
+        EXPECT_EQ(Read(markOnly).result, kReadNothing) << "a byte-order mark alone is an empty file";
     files.readFailures["C:\\big.csv"] = kReadNoMemory;
     EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected,
                                 kKindCsvAuto),
@@ -92,6 +94,18 @@ TEST_F(CsvReaderTest, SemicolonAndTabFilesAreSplitAtTheirSeparator)
     // A comma file keeps semicolons in its fields.
     Read("Name,Fax\nLee; Ann,1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Lee; Ann|1"}));
+    // A comma inside a column name does not split a semicolon or tab file.
+    for (const char* separator : {";", "\t"}) {
+        const std::string header = std::string("Name") + separator + "Firma" + separator + "Fax (B\xFCro, Zentrale)\n";
+        Read(header + "Lee, Ann" + separator + "Acme" + separator + "1\n");
+        EXPECT_EQ(SeenEntries(), (Texts{"Lee, Ann|1"})) << header;
+    }
+    // Excel's "sep=" line names the separator and is not the header.
+    for (const char* sepLine : {"sep=;\r\n", "\"sep=;\"\n", "SEP=;;;\n"}) {
+        Read(std::string(sepLine) + "Name;Fax (B\xFCro, Zentrale)\nLee, Ann;1\n");
+        EXPECT_EQ(SeenEntries(), (Texts{"Lee, Ann|1"})) << sepLine;
+    }
+    EXPECT_EQ(Read("sep=\nName,Fax\n").result, kReadNoFaxColumn) << "no separator named: the header";
     // Manual mode shows the header fields as they are separated.
     Read("Vorname;Fax\nAnn;1\n", kKindCsvManual);
     EXPECT_EQ(dialogs.seenHeader, (Texts{"Vorname", "Fax"}));
@@ -124,11 +138,11 @@ TEST_F(CsvReaderTest, LineEndsAndTheUnterminatedLastRecord)
     // A header alone, without a line end, has no rows.
     EXPECT_EQ(Read("Name,Fax").result, 0);
     EXPECT_TRUE(dialogs.seenEntries.empty());
-    // CR alone does not end a line: everything is the header.
-    const ReadOutcome crOnly = Read("Name,Fax\rAnn,1\r");
-    EXPECT_EQ(crOnly.result, 0);
-    EXPECT_TRUE(dialogs.seenEntries.empty());
-    // A CR inside a line is a blank in a name and cleaned away from a number.
+    // A file without any LF ends its lines at CRs (a Mac file); where LFs
+    // end lines, a CR inside a line is a blank in a name and cleaned away
+    // from a number.
+    EXPECT_EQ(Read("Name,Fax\rAnn,1\r\rBea,\"2\r3\"").result, 2);
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|23"}));
     Read("Name,Fax\nAn\rn,1\r2\n");
     EXPECT_EQ(SeenEntries(), (Texts{"An n|12"}));
 }
@@ -305,6 +319,13 @@ TEST_F(CsvReaderTest, ContactProgramExports)
                                            "ez|+34911234567"},
          0},
         {"no_final_line_break.csv", {"Ann Lee|+15550100", "Bea Stone|+15550102"}, 0},
+        {"mac_excel.csv", {"Ann Lee|+15550100", "Bea Stone|+15550102"}, 0},
+        {"excel_utf8_fullwidth.csv",
+         {"Li Wei|+861055550199", "\"Sakura Trading|+81355550199", "Tanaka Ichiro|+81355550299"},
+         0},
+        {"google_french.csv",
+         {"H\xE9l\xE8ne Dubois|+33140000002", "Brasserie Lef\xE8vre|+33478000001", "Brasserie Lef\xE8vre|+33478000002"},
+         0},
     };
     for (const Sample& sample : samples) {
         std::ifstream in(std::string(FAXIMPORT_SAMPLES_DIR) + "/" + sample.file, std::ios::binary);
@@ -329,9 +350,14 @@ TEST_F(CsvReaderTest, NameColumnsOfContactExports)
     EXPECT_EQ(SeenEntries(), (Texts{"Zo\xEB M\xFCller|1", "Acme|2"}));
     Read("Nome,Cognome,Societ\xE0,Fax\nLuca,Rossi,,1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Luca Rossi|1"}));
-    // NAME keeps its place: an empty one stays empty.
-    Read("Name,Company,Fax\n,Acme,1\n");
-    EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
+    // A blank NAME or display name falls back to the parts, then the company.
+    Read("Name,Company,Fax\n,Acme,1\n  ,Acme,2\nAnn,Acme,3\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Acme|1", "Acme|2", "Ann|3"}));
+    Read("First Name,Last Name,Display Name,Fax Number\nZo\xEB,M\xFCller,,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Zo\xEB M\xFCller|1"})) << "Thunderbird without a display name";
+    Read("Name,Given Name,Family Name,Organization 1 - Name,Phone 1 - Type,Phone 1 - Value\n"
+         ",,,Acme Corp,Work Fax,1\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Acme Corp|1"})) << "Google's older CSV";
     // Line breaks and tabs of a multi-line name become blanks.
     Read("Name,Fax\n\"Ann\r\nLee\tJr.\",1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann Lee Jr.|1"}));
@@ -348,6 +374,12 @@ TEST_F(CsvReaderTest, LabelledPhoneNumbersGiveOnlyTheirFaxNumbers)
     // Columns whose own headers say fax stay plain fax columns, taken once.
     Read("Name,Fax 1 - Type,Fax 1 - Value\nAnn,Work,123\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|WORK", "Ann|123"}));
+    // Only phones are pairs; their labels say fax in either word; a plain
+    // fax cell may join numbers too.
+    Read("Name,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,Business Fax\n"
+         "Ann,Fax gateway,15550188@fax.example,T\xE9l\xE9"
+         "copie professionnelle,+33 1 40,+1 555 0100 ::: +1 555 0101\n");
+    EXPECT_EQ(SeenEntries(), (Texts{"Ann|+33140", "Ann|+15550100", "Ann|+15550101"}));
 }
 
 TEST_F(CsvReaderTest, QuotedFieldsMayHoldLineBreaks)

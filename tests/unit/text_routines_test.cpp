@@ -72,7 +72,9 @@ TEST(SplitCsvFields, OtherSeparatorsLeaveCommasInTheText)
 TEST(DetectFieldSeparator, TheHeaderDecides)
 {
     EXPECT_EQ(DetectFieldSeparator("Name,Fax"), ',');
-    EXPECT_EQ(DetectFieldSeparator("Name;Fax;Notes, misc"), ',') << "any comma outside quotes keeps commas";
+    EXPECT_EQ(DetectFieldSeparator("Name;Fax;Notes, misc"), ';') << "the most frequent wins";
+    EXPECT_EQ(DetectFieldSeparator("Name;Fax (B\xFCro, Zentrale)\tx"), ',') << "a comma on a tie";
+    EXPECT_EQ(DetectFieldSeparator("Name\tFax (B\xFCro, Zentrale)\tx"), '\t');
     EXPECT_EQ(DetectFieldSeparator("Name;Fax"), ';');
     EXPECT_EQ(DetectFieldSeparator("\"Name, full\";\"Fax\"\"s\""), ';') << "commas inside quotes do not count";
     EXPECT_EQ(DetectFieldSeparator("Name\tFax"), '\t');
