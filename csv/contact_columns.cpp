@@ -5,7 +5,7 @@
 
 #include "core/ansi_code_page.h"
 #include "core/text_routines.h"
-#include "csv/text_decoding.h"
+#include "csv/code_page_words.h"
 
 namespace {
 
@@ -20,34 +20,12 @@ const char* const kLastNames[] = {"Last Name", "Family Name", "Surname", "Nachna
 const char* const kCompanies[] = {"Company", "Organization", "Organization Name", "Organization 1 - Name",
                                   "Firma",   "Société",      "Empresa",           "Società",
                                   "Bedrijf"};
-// Parts of a header or a phone label that say fax.
-const char* const kFaxWords[] = {"FAX", "Télécopie"};
 // A label and value pair: "Phone 1 - Label" (or "- Type") and "Phone 1 - Value".
 const char* const kPairStart = "Phone ";
 const char* const kLabelEnds[] = {" - Label", " - Type"};
 const char* const kValueEnd = " - Value";
 // Google joins several numbers of one kind in one cell.
 const char kNumberJoint[] = " ::: ";
-
-// A name in the code page, upper-cased with its letters.
-std::string InCodePage(const char* utf8, const AnsiCodePage& codePage)
-{
-    std::vector<char> text;
-    AppendUtf8AsAnsi(utf8, std::strlen(utf8), codePage, text);
-    text.push_back('\0');
-    codePage.UpperCase(text.data());
-    return text.data();
-}
-
-// A list of names in the code page, converted once per file.
-template <std::size_t N>
-std::vector<std::string> InCodePage(const char* const (&utf8Names)[N], const AnsiCodePage& codePage)
-{
-    std::vector<std::string> names;
-    for (const char* name : utf8Names)
-        names.push_back(InCodePage(name, codePage));
-    return names;
-}
 
 bool IsOneOf(const std::string& field, const std::vector<std::string>& names)
 {
@@ -78,9 +56,9 @@ bool IsFaxColumn(const ColumnChoice& choice, int column)
 // The pairs whose label column stands before or after their value column.
 void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& choice, const AnsiCodePage& codePage)
 {
-    const std::string pairStart = InCodePage(kPairStart, codePage);
-    const std::string valueEnd = InCodePage(kValueEnd, codePage);
-    const std::vector<std::string> labelEnds = InCodePage(kLabelEnds, codePage);
+    const std::string pairStart = UpperInCodePage(kPairStart, codePage);
+    const std::string valueEnd = UpperInCodePage(kValueEnd, codePage);
+    const std::vector<std::string> labelEnds = UpperInCodePage(kLabelEnds, codePage);
     for (std::size_t label = 0; label < names.size(); ++label) {
         if (names[label].compare(0, pairStart.size(), pairStart) != 0)
             continue;
@@ -110,21 +88,6 @@ bool Tidy(std::string& name)
 
 } // namespace
 
-std::vector<std::string> FaxWords(const AnsiCodePage& codePage)
-{
-    return InCodePage(kFaxWords, codePage);
-}
-
-bool SaysFax(char* text, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage)
-{
-    codePage.UpperCase(text);
-    for (const std::string& word : faxWords) {
-        if (std::strstr(text, word.c_str()) != nullptr)
-            return true;
-    }
-    return false;
-}
-
 ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const AnsiCodePage& codePage)
 {
     ColumnChoice choice;
@@ -141,11 +104,11 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
     std::stable_sort(choice.faxColumns.begin(), choice.faxColumns.end(),
                      [](const FaxColumn& a, const FaxColumn& b) { return a.valueColumn < b.valueColumn; });
 
-    const std::vector<std::string> displayNames = InCodePage(kDisplayNames, codePage);
-    const std::vector<std::string> firstNames = InCodePage(kFirstNames, codePage);
-    const std::vector<std::string> middleNames = InCodePage(kMiddleNames, codePage);
-    const std::vector<std::string> lastNames = InCodePage(kLastNames, codePage);
-    const std::vector<std::string> companies = InCodePage(kCompanies, codePage);
+    const std::vector<std::string> displayNames = UpperInCodePage(kDisplayNames, codePage);
+    const std::vector<std::string> firstNames = UpperInCodePage(kFirstNames, codePage);
+    const std::vector<std::string> middleNames = UpperInCodePage(kMiddleNames, codePage);
+    const std::vector<std::string> lastNames = UpperInCodePage(kLastNames, codePage);
+    const std::vector<std::string> companies = UpperInCodePage(kCompanies, codePage);
     int first = kNoColumn, middle = kNoColumn, last = kNoColumn;
     for (int i = 0; i < fieldCount; ++i) {
         const std::string& name = names[static_cast<std::size_t>(i)];

@@ -38,13 +38,6 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
 // The columns the entries of a row are read from, ascending, each once.
 std::vector<int> UsedColumns(const ColumnChoice& choice);
 
-// The words that make a header or a phone label say fax ("FAX", "TÉLÉCOPIE"),
-// upper case in the code page.
-std::vector<std::string> FaxWords(const AnsiCodePage& codePage);
-// Whether text, upper-cased in place with the code page's letters, holds one
-// of the fax words.
-bool SaysFax(char* text, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage);
-
 // Turns data rows into entries by a column choice.
 class ContactRows {
 public:
