@@ -1,5 +1,6 @@
 #include "csv/vcard_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -66,32 +67,98 @@ void ForEachPiece(std::string_view text, char separator, bool quotesGroup, Take 
     take(text.substr(start));
 }
 
-enum class PropertyKind { kOther, kBegin, kEnd, kFormattedName, kName, kOrganization, kTelephone };
+// Windows' number for UTF-8 (CP_UTF8).
+constexpr unsigned kUtf8CodePage = 65001;
+// A value without a CHARSET, or with one that has no number here: its bytes
+// are in the text's own encoding.
+constexpr unsigned kTextCharset = ~0u;
+
+// The decimal number that is all of text, when it lies in first to last.
+bool IsNumberBetween(std::string_view text, unsigned first, unsigned last, unsigned& number)
+{
+    number = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || number > last)
+            return false;
+        number = number * 10 + static_cast<unsigned>(c - '0');
+    }
+    return !text.empty() && number >= first && number <= last;
+}
+
+// The Windows code page number of a CHARSET name, or kTextCharset.
+unsigned CharsetCodePage(std::string_view name)
+{
+    static const struct {
+        const char* name;
+        unsigned codePage;
+    } kNamed[] = {{"UTF-8", kUtf8CodePage}, {"SHIFT_JIS", 932}, {"GB2312", 936}, {"BIG5", 950}};
+    // "WINDOWS-1250" is code page 1250, "ISO-8859-2" code page 28592.
+    static const struct {
+        std::string_view prefix;
+        unsigned first, last, codePageBase;
+    } kNumbered[] = {{"WINDOWS-", 1250, 1258, 0}, {"ISO-8859-", 1, 15, 28590}};
+    for (const auto& named : kNamed) {
+        if (EqualsIgnoringCase(name, named.name))
+            return named.codePage;
+    }
+    for (const auto& numbered : kNumbered) {
+        unsigned number = 0;
+        if (StartsWithIgnoringCase(name, numbered.prefix) &&
+            IsNumberBetween(name.substr(numbered.prefix.size()), numbered.first, numbered.last, number))
+            return numbered.codePageBase + number;
+    }
+    return kTextCharset;
+}
+
+enum class PropertyKind {
+    kOther,
+    kBegin,
+    kEnd,
+    kVersion,
+    kFormattedName,
+    kName,
+    kOrganization,
+    kTelephone,
+    kItemLabel
+};
 
 // What the reader needs from the part of a content line before its value.
 struct Property {
     PropertyKind kind = PropertyKind::kOther;
+    std::string group; // "ITEM1" of "item1.TEL", in ASCII upper case
     std::size_t valueStart = 0;
     bool fax = false;
     bool quotedPrintable = false;
-    bool utf8 = false;
+    unsigned charset = kTextCharset;
 };
 
-PropertyKind KindOf(std::string_view name)
+std::string AsciiUpperCopy(std::string_view text)
 {
-    // "item1.TEL": the group before the dot does not matter here.
-    name = Trimmed(name.substr(name.rfind('.') + 1), " \t");
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), AsciiUpper);
+    return upper;
+}
+
+// Reads "[group.]NAME" into the property's kind and group.
+void ApplyName(std::string_view name, Property& property)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string_view::npos)
+        property.group = AsciiUpperCopy(Trimmed(name.substr(0, dot), " \t"));
+    name = Trimmed(name.substr(dot + 1), " \t");
     static const struct {
         const char* name;
         PropertyKind kind;
-    } kKinds[] = {{"BEGIN", PropertyKind::kBegin},      {"END", PropertyKind::kEnd},
-                  {"FN", PropertyKind::kFormattedName}, {"N", PropertyKind::kName},
-                  {"ORG", PropertyKind::kOrganization}, {"TEL", PropertyKind::kTelephone}};
+    } kKinds[] = {{"BEGIN", PropertyKind::kBegin},     {"END", PropertyKind::kEnd},
+                  {"VERSION", PropertyKind::kVersion}, {"FN", PropertyKind::kFormattedName},
+                  {"N", PropertyKind::kName},          {"ORG", PropertyKind::kOrganization},
+                  {"TEL", PropertyKind::kTelephone},   {"X-ABLABEL", PropertyKind::kItemLabel}};
     for (const auto& known : kKinds) {
-        if (EqualsIgnoringCase(name, known.name))
-            return known.kind;
+        if (EqualsIgnoringCase(name, known.name)) {
+            property.kind = known.kind;
+            return;
+        }
     }
-    return PropertyKind::kOther;
 }
 
 // One parameter: "TYPE=WORK,FAX", "ENCODING=QUOTED-PRINTABLE", "CHARSET=UTF-8",
@@ -109,8 +176,8 @@ void ApplyParameter(std::string_view parameter, Property& property)
     }
     if ((bare || EqualsIgnoringCase(name, "ENCODING")) && EqualsIgnoringCase(ParameterWord(values), "QUOTED-PRINTABLE"))
         property.quotedPrintable = true;
-    if (EqualsIgnoringCase(name, "CHARSET") && EqualsIgnoringCase(ParameterWord(values), "UTF-8"))
-        property.utf8 = true;
+    if (EqualsIgnoringCase(name, "CHARSET"))
+        property.charset = CharsetCodePage(ParameterWord(values));
 }
 
 // Reads "[group.]NAME;param;param:value". A line without a colon outside
@@ -132,7 +199,7 @@ Property ParseProperty(std::string_view line)
     bool first = true;
     ForEachPiece(line.substr(0, colon), ';', true, [&](std::string_view piece) {
         if (first)
-            property.kind = KindOf(piece);
+            ApplyName(piece, property);
         else
             ApplyParameter(piece, property);
         first = false;
@@ -168,27 +235,51 @@ std::string DecodeQuotedPrintable(std::string_view text)
     return decoded;
 }
 
-// A value that says it is UTF-8 into the code page. The caller has already
-// turned a UTF-8 file into the code page; such a value's bytes are then no
-// longer UTF-8 and stay as they are, as does anything that is not valid UTF-8.
-void ConvertUtf8Value(std::string& value, const AnsiCodePage& codePage)
+// UTF-8 bytes in the code page. Bytes that are not valid UTF-8 (a value that
+// says it is but was written in the code page) stay as they are.
+std::string FromUtf8(const std::string& value, const AnsiCodePage& codePage)
 {
     const DetectedEncoding detected = DetectTextEncoding(value.data(), value.size());
     if (detected.encoding != TextEncoding::kUtf8)
-        return;
+        return value;
     std::vector<char> converted;
     AppendUtf8AsAnsi(value.data() + detected.markBytes, value.size() - detected.markBytes, codePage, converted);
-    value.assign(converted.begin(), converted.end());
+    return std::string(converted.begin(), converted.end());
+}
+
+// Bytes in the numbered code page, through UTF-16, in this code page. They
+// stay as they are when the platform cannot read that code page.
+std::string FromCodePage(const std::string& value, unsigned charset, const AnsiCodePage& codePage)
+{
+    std::u16string utf16;
+    if (!codePage.AppendToUtf16(charset, value.data(), value.size(), utf16))
+        return value;
+    std::vector<char> converted;
+    codePage.AppendFromUtf16(utf16.data(), utf16.size(), converted);
+    return std::string(converted.begin(), converted.end());
+}
+
+// The charset of the value's bytes once its transfer encoding is undone. In a
+// UTF-8 text the file's own decoding has made every raw value UTF-8, whatever
+// its CHARSET says; only quoted-printable bytes are still in their charset.
+unsigned ValueCharset(const Property& property, TextEncoding encoding)
+{
+    const bool utf8Text = encoding != TextEncoding::kAnsi;
+    if (utf8Text && (!property.quotedPrintable || property.charset == kTextCharset))
+        return kUtf8CodePage;
+    return property.charset;
 }
 
 // The value of the line in the code page, transfer encoding and charset undone.
-std::string DecodedValue(std::string_view line, const Property& property, const AnsiCodePage& codePage)
+std::string DecodedValue(std::string_view line, const Property& property, TextEncoding encoding,
+                         const AnsiCodePage& codePage)
 {
     const std::string_view raw = line.substr(property.valueStart);
-    std::string value = property.quotedPrintable ? DecodeQuotedPrintable(raw) : std::string(raw);
-    if (property.utf8)
-        ConvertUtf8Value(value, codePage);
-    return value;
+    const std::string value = property.quotedPrintable ? DecodeQuotedPrintable(raw) : std::string(raw);
+    const unsigned charset = ValueCharset(property, encoding);
+    if (charset == kTextCharset)
+        return value;
+    return charset == kUtf8CodePage ? FromUtf8(value, codePage) : FromCodePage(value, charset, codePage);
 }
 
 // Unescapes "\," "\;" "\\" and "\n" from start up to the next unescaped ";"
@@ -221,17 +312,23 @@ std::size_t UnescapeText(const std::string& value, std::size_t start, bool whole
     return i;
 }
 
-// The physical lines of the text; CR LF, LF and a lone CR end one.
+// The physical lines of the text, read by its size: a zero byte is a
+// character like any other.
 class LineCursor {
 public:
-    explicit LineCursor(const char* text) : next_(text) {}
+    LineCursor(const char* text, std::size_t size) : next_(text), end_(text + size) {}
+
+    // vCard 2.1 unfolds by removing the line break alone, so that the blank
+    // that starts the continuation line stays; 3.0 and 4.0 remove that blank
+    // or tab too.
+    void KeepFoldBlanks(bool keep) { keepFoldBlanks_ = keep; }
 
     // The next content line, its folds undone: a line that begins with a
-    // blank or a tab continues the one before, without that character.
+    // blank or a tab continues the one before.
     bool ReadUnfolded(std::string& line)
     {
         line.clear();
-        if (*next_ == '\0')
+        if (next_ == end_)
             return false;
         AppendUnfolded(line);
         return true;
@@ -241,7 +338,7 @@ public:
     // (a soft line break); the "=" is not part of it.
     void JoinSoftBreaks(std::string& line, std::size_t valueStart)
     {
-        while (line.size() > valueStart && line.back() == '=' && *next_ != '\0') {
+        while (line.size() > valueStart && line.back() == '=' && next_ != end_) {
             line.pop_back();
             AppendUnfolded(line);
         }
@@ -251,8 +348,9 @@ private:
     void AppendUnfolded(std::string& line)
     {
         AppendPhysicalLine(line);
-        while (*next_ == ' ' || *next_ == '\t') {
-            ++next_;
+        while (next_ != end_ && (*next_ == ' ' || *next_ == '\t')) {
+            if (!keepFoldBlanks_)
+                ++next_;
             AppendPhysicalLine(line);
         }
     }
@@ -260,16 +358,27 @@ private:
     void AppendPhysicalLine(std::string& line)
     {
         const char* start = next_;
-        while (*next_ != '\0' && *next_ != '\r' && *next_ != '\n')
-            ++next_;
-        line.append(start, static_cast<std::size_t>(next_ - start));
-        if (*next_ == '\r')
-            ++next_;
-        if (*next_ == '\n')
-            ++next_;
+        next_ = std::find_if(next_, end_, [](char c) { return c == '\r' || c == '\n'; });
+        line.append(start, next_);
+        SkipLineEnd();
+    }
+
+    // CR LF, LF and CR end one line, and so does CR CR LF: a CR LF text that
+    // a tool copied as if its lines ended in LF alone.
+    void SkipLineEnd()
+    {
+        const std::string_view rest(next_, static_cast<std::size_t>(end_ - next_));
+        for (const std::string_view lineEnd : {"\r\r\n", "\r\n", "\r", "\n"}) {
+            if (rest.substr(0, lineEnd.size()) == lineEnd) {
+                next_ += lineEnd.size();
+                return;
+            }
+        }
     }
 
     const char* next_;
+    const char* end_;
+    bool keepFoldBlanks_ = false;
 };
 
 // Cuts text after its last whole character that is not a blank. A lead byte
@@ -291,11 +400,66 @@ void TrimEndBetweenCharacters(char* text, const LeadByteSet& leadBytes)
     *end = '\0';
 }
 
+// The labels that make the telephone of their item group a fax number: one
+// that contains one of these words in any case. Apple's own fax labels
+// ("_$!<WorkFax>!$_", "_$!<HomeFax>!$_", "_$!<OtherFax>!$_") contain "FAX"
+// too. The words are UTF-8 here and compared in the code page's upper case.
+const char* const kFaxLabelWords[] = {"FAX", "Télécopie"};
+
+class FaxLabels {
+public:
+    explicit FaxLabels(const AnsiCodePage& codePage) : codePage_(codePage)
+    {
+        for (const char* word : kFaxLabelWords) {
+            std::vector<char> converted;
+            AppendUtf8AsAnsi(word, std::strlen(word), codePage, converted);
+            words_.push_back(UpperCased(std::string(converted.begin(), converted.end())));
+        }
+    }
+
+    bool IsFaxLabel(const std::string& label) const
+    {
+        const std::string upper = UpperCased(label);
+        return std::any_of(words_.begin(), words_.end(),
+                           [&](const std::string& word) { return ContainsAtCharacter(upper, word); });
+    }
+
+private:
+    std::string UpperCased(std::string text) const
+    {
+        codePage_.UpperCase(&text[0]);
+        return text;
+    }
+
+    // Whether word starts at a character of text: a double-byte character's
+    // trail byte may look like a letter.
+    bool ContainsAtCharacter(std::string_view text, std::string_view word) const
+    {
+        for (std::size_t i = 0; i < text.size(); i += codePage_.LeadBytes().Contains(text[i]) ? 2 : 1) {
+            if (text.compare(i, word.size(), word) == 0)
+                return true;
+        }
+        return false;
+    }
+
+    const AnsiCodePage& codePage_;
+    std::vector<std::string> words_;
+};
+
+// A telephone of the card that may be a fax number: one whose type says so,
+// or one in an item group whose label may say so.
+struct Telephone {
+    std::string group;
+    std::string number; // cleaned, not empty
+    bool faxType = false;
+};
+
 // The cards of one file and the entries they give.
 class CardReader {
 public:
-    CardReader(const AnsiCodePage& codePage, CsvEntryTable& entries, int& rejectedCards)
-        : codePage_(codePage), entries_(entries), rejectedCards_(rejectedCards)
+    CardReader(const AnsiCodePage& codePage, TextEncoding encoding, CsvEntryTable& entries, int& rejectedCards)
+        : codePage_(codePage), encoding_(encoding), faxLabels_(codePage), entries_(entries),
+          rejectedCards_(rejectedCards)
     {
     }
 
@@ -304,29 +468,43 @@ public:
     {
         if (property.kind == PropertyKind::kBegin && IsVCardWord(line, property)) {
             // A card that never ended ends where the next begins.
-            FinishCard();
+            const bool counted = FinishCard();
             StartCard();
-        } else if (property.kind == PropertyKind::kEnd && IsVCardWord(line, property)) {
-            FinishCard();
-        } else if (inCard_) {
-            return TakeCardProperty(line, property);
+            return counted;
         }
+        if (property.kind == PropertyKind::kEnd && IsVCardWord(line, property))
+            return FinishCard();
+        if (inCard_)
+            TakeCardProperty(line, property);
         return true;
     }
 
-    // Gives the card's entries its name, or counts the card as rejected.
-    void FinishCard()
+    // Adds the card's fax numbers, in the order of their TEL lines, under its
+    // name, or counts the card as rejected. Returns false once the entries
+    // are more than an import can count.
+    bool FinishCard()
     {
         if (!inCard_)
-            return;
+            return true;
         inCard_ = false;
-        if (entries_.size() == firstEntry_) {
+        const std::size_t firstEntry = entries_.size();
+        for (const Telephone& telephone : telephones_) {
+            if (!IsFax(telephone))
+                continue;
+            if (entries_.size() == static_cast<std::size_t>(kMaxEntryCount))
+                return false;
+            CsvEntry entry{};
+            CopyTextField(entry.faxNumber, telephone.number.c_str(), codePage_.LeadBytes());
+            entries_.push_back(entry);
+        }
+        if (entries_.size() == firstEntry) {
             ++rejectedCards_;
-            return;
+            return true;
         }
         const std::string name = CardName();
-        for (std::size_t i = firstEntry_; i < entries_.size(); ++i)
+        for (std::size_t i = firstEntry; i < entries_.size(); ++i)
             CopyTextField(entries_[i].name, name.c_str(), codePage_.LeadBytes());
+        return true;
     }
 
 private:
@@ -338,36 +516,45 @@ private:
     void StartCard()
     {
         inCard_ = true;
-        firstEntry_ = entries_.size();
         formattedName_.clear();
         personName_.clear();
         organization_.clear();
+        telephones_.clear();
+        faxGroups_.clear();
     }
 
-    bool TakeCardProperty(std::string_view line, const Property& property)
+    std::string Value(std::string_view line, const Property& property) const
+    {
+        return DecodedValue(line, property, encoding_, codePage_);
+    }
+
+    void TakeCardProperty(std::string_view line, const Property& property)
     {
         const LeadByteSet& leadBytes = codePage_.LeadBytes();
         switch (property.kind) {
         case PropertyKind::kFormattedName:
             if (formattedName_.empty())
-                UnescapeText(DecodedValue(line, property, codePage_), 0, true, leadBytes, formattedName_);
+                UnescapeText(Value(line, property), 0, true, leadBytes, formattedName_);
             break;
         case PropertyKind::kName:
             if (personName_.empty())
-                personName_ = GivenAndFamilyName(DecodedValue(line, property, codePage_));
+                personName_ = GivenAndFamilyName(Value(line, property));
             break;
         case PropertyKind::kOrganization:
             if (organization_.empty())
-                UnescapeText(DecodedValue(line, property, codePage_), 0, false, leadBytes, organization_);
+                UnescapeText(Value(line, property), 0, false, leadBytes, organization_);
             break;
         case PropertyKind::kTelephone:
-            if (property.fax)
-                return AddFaxEntry(DecodedValue(line, property, codePage_));
+            if (property.fax || !property.group.empty())
+                AddTelephone(Value(line, property), property);
+            break;
+        case PropertyKind::kItemLabel:
+            if (!property.group.empty() && faxLabels_.IsFaxLabel(Value(line, property)))
+                faxGroups_.push_back(property.group);
             break;
         default:
             break;
         }
-        return true;
     }
 
     // N is "family;given;additional;prefix;suffix".
@@ -382,21 +569,22 @@ private:
         return given + ' ' + family;
     }
 
-    bool AddFaxEntry(std::string number)
+    void AddTelephone(std::string number, const Property& property)
     {
         // A tel: URI loses its scheme and its parameters (";ext=12").
         number.erase(0, number.find_first_not_of(" \t"));
         if (StartsWithIgnoringCase(number, "TEL:"))
             number = number.substr(4, number.find(';') - 4);
         number += '\0';
-        if (CleanFaxNumber(&number[0]) == 0)
-            return true;
-        if (entries_.size() == static_cast<std::size_t>(kMaxEntryCount))
-            return false;
-        CsvEntry entry{};
-        CopyTextField(entry.faxNumber, number.c_str(), codePage_.LeadBytes());
-        entries_.push_back(entry);
-        return true;
+        const int length = CleanFaxNumber(&number[0]);
+        if (length > 0)
+            telephones_.push_back({property.group, number.substr(0, static_cast<std::size_t>(length)), property.fax});
+    }
+
+    bool IsFax(const Telephone& telephone) const
+    {
+        return telephone.faxType ||
+               std::find(faxGroups_.begin(), faxGroups_.end(), telephone.group) != faxGroups_.end();
     }
 
     // FN, else the given and family name, else the organisation: the first
@@ -416,46 +604,53 @@ private:
     }
 
     const AnsiCodePage& codePage_;
+    const TextEncoding encoding_;
+    const FaxLabels faxLabels_;
     CsvEntryTable& entries_;
     int& rejectedCards_;
     bool inCard_ = false;
-    std::size_t firstEntry_ = 0;
     std::string formattedName_;
     std::string personName_;
     std::string organization_;
+    std::vector<Telephone> telephones_;
+    std::vector<std::string> faxGroups_;
 };
+
+// A card is unfolded as 3.0 from its BEGIN line on until its VERSION says
+// 2.1: 2.1 cards write VERSION right after BEGIN, and a card without VERSION
+// is unfolded as it always was.
+bool IsVersion21(std::string_view line, const Property& property)
+{
+    return property.kind == PropertyKind::kVersion && Trimmed(line.substr(property.valueStart), " \t") == "2.1";
+}
 
 } // namespace
 
-bool IsVCardText(const char* text, std::size_t)
+bool IsVCardText(const char* text, std::size_t size)
 {
-    while (*text == ' ' || *text == '\t' || *text == '\r' || *text == '\n')
-        ++text;
+    std::string_view rest(text, size);
+    rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n"), rest.size()));
     const std::string_view begin = "BEGIN:VCARD";
-    const std::string_view line(text, std::strcspn(text, "\r\n"));
+    const std::string_view line = rest.substr(0, rest.find_first_of("\r\n"));
     return StartsWithIgnoringCase(line, begin) && Trimmed(line.substr(begin.size()), " \t").empty();
 }
 
 int ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
                      CsvEntryTable& entries, int& rejectedCards)
 {
-    std::vector<char> ansi;
-    if (encoding != TextEncoding::kAnsi) {
-        AppendUtf8AsAnsi(text, size, codePage, ansi);
-        ansi.push_back('\0');
-        text = ansi.data();
-    }
     rejectedCards = 0;
-    CardReader cards(codePage, entries, rejectedCards);
-    LineCursor lines(text);
+    CardReader cards(codePage, encoding, entries, rejectedCards);
+    LineCursor lines(text, size);
     std::string line;
     while (lines.ReadUnfolded(line)) {
         const Property property = ParseProperty(line);
         if (property.quotedPrintable)
             lines.JoinSoftBreaks(line, property.valueStart);
+        if (property.kind == PropertyKind::kBegin || property.kind == PropertyKind::kVersion)
+            lines.KeepFoldBlanks(IsVersion21(line, property));
         if (!cards.Take(line, property))
             return kReadTooManyEntries;
     }
-    cards.FinishCard(); // a missing END:VCARD at the end of the file
-    return 0;
+    // A missing END:VCARD at the end of the file.
+    return cards.FinishCard() ? 0 : kReadTooManyEntries;
 }

@@ -115,7 +115,9 @@ TEST_F(ContactFileRun, AppleVCardFile)
                   {"Fran\xE7ois \xC7"
                    "elik",
                    "+33142685300"},
-                  {"Brightline Logistics", "+442079460958"}},
+                  {"Brightline Logistics", "+442079460958"},
+                  {"In\xEAs Carvalho", "+351215550140"},
+                  {"In\xEAs Carvalho", "+351215550141"}},
                  1);
 }
 

@@ -1,9 +1,14 @@
 // The vCard reader on arbitrary text, in a single-byte code page or, when the
-// first byte is odd, in one with the lead bytes of code page 932. Every entry
-// must fit its fields, end on a whole character and have a number.
+// first byte is odd, in one with the lead bytes of code page 932; taken as
+// UTF-8 text when the first byte's second bit is set, else as code-page
+// text. The reader is given the fuzzer's own bytes, which end at their size:
+// a read past it is an error. Every entry must fit its fields, end on a
+// whole character and have a number.
+#include <cstddef>
+#include <cstdint>
+
 #include "core/file_system.h"
 #include "csv/vcard_reader.h"
-#include "fuzz_input.h"
 #include "support/windows_1252.h"
 
 namespace {
@@ -29,11 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         codePage.leadBytes.AddRange(0x81, 0x9F);
         codePage.leadBytes.AddRange(0xE0, 0xFC);
     }
-    const std::vector<char> text = TextOf(data, size);
-    IsVCardText(text.data(), size);
+    const TextEncoding encoding = size > 0 && (data[0] & 2) != 0 ? TextEncoding::kUtf8 : TextEncoding::kAnsi;
+    const char* text = reinterpret_cast<const char*>(data);
+    IsVCardText(text, size);
     CsvEntryTable entries;
     int rejected = -1;
-    const int read = ReadVCardEntries(text.data(), size, TextEncoding::kAnsi, codePage, entries, rejected);
+    const int read = ReadVCardEntries(text, size, encoding, codePage, entries, rejected);
     if ((read != 0 && read != kReadTooManyEntries) || rejected < 0 ||
         entries.size() > static_cast<std::size_t>(kMaxEntryCount))
         __builtin_trap();
