@@ -23,9 +23,14 @@ std::vector<std::string> FaxWords(const AnsiCodePage& codePage)
 bool SaysFax(char* text, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage)
 {
     codePage.UpperCase(text);
-    for (const std::string& word : faxWords) {
-        if (std::strstr(text, word.c_str()) != nullptr)
-            return true;
+    // Words are looked for where a character starts: the trail byte of a
+    // double-byte character may look like a letter.
+    const LeadByteSet& leadBytes = codePage.LeadBytes();
+    for (const char* p = text; *p != '\0'; p += (leadBytes.Contains(*p) && p[1] != '\0') ? 2 : 1) {
+        for (const std::string& word : faxWords) {
+            if (std::strncmp(p, word.c_str(), word.size()) == 0)
+                return true;
+        }
     }
     return false;
 }

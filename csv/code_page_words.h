@@ -25,5 +25,5 @@ std::vector<std::string> UpperInCodePage(const char* const (&utf8Words)[N], cons
 // The words that make a header or a phone label say fax ("FAX", "TÉLÉCOPIE").
 std::vector<std::string> FaxWords(const AnsiCodePage& codePage);
 // Whether text, upper-cased in place with the code page's letters, holds one
-// of the fax words.
+// of the fax words, starting at one of its characters.
 bool SaysFax(char* text, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage);

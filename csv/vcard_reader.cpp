@@ -9,6 +9,7 @@
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
 #include "core/text_routines.h"
+#include "csv/code_page_words.h"
 #include "csv/text_decoding.h"
 
 namespace {
@@ -400,51 +401,14 @@ void TrimEndBetweenCharacters(char* text, const LeadByteSet& leadBytes)
     *end = '\0';
 }
 
-// The labels that make the telephone of their item group a fax number: one
-// that contains one of these words in any case. Apple's own fax labels
-// ("_$!<WorkFax>!$_", "_$!<HomeFax>!$_", "_$!<OtherFax>!$_") contain "FAX"
-// too. The words are UTF-8 here and compared in the code page's upper case.
-const char* const kFaxLabelWords[] = {"FAX", "Télécopie"};
-
-class FaxLabels {
-public:
-    explicit FaxLabels(const AnsiCodePage& codePage) : codePage_(codePage)
-    {
-        for (const char* word : kFaxLabelWords) {
-            std::vector<char> converted;
-            AppendUtf8AsAnsi(word, std::strlen(word), codePage, converted);
-            words_.push_back(UpperCased(std::string(converted.begin(), converted.end())));
-        }
-    }
-
-    bool IsFaxLabel(const std::string& label) const
-    {
-        const std::string upper = UpperCased(label);
-        return std::any_of(words_.begin(), words_.end(),
-                           [&](const std::string& word) { return ContainsAtCharacter(upper, word); });
-    }
-
-private:
-    std::string UpperCased(std::string text) const
-    {
-        codePage_.UpperCase(&text[0]);
-        return text;
-    }
-
-    // Whether word starts at a character of text: a double-byte character's
-    // trail byte may look like a letter.
-    bool ContainsAtCharacter(std::string_view text, std::string_view word) const
-    {
-        for (std::size_t i = 0; i < text.size(); i += codePage_.LeadBytes().Contains(text[i]) ? 2 : 1) {
-            if (text.compare(i, word.size(), word) == 0)
-                return true;
-        }
-        return false;
-    }
-
-    const AnsiCodePage& codePage_;
-    std::vector<std::string> words_;
-};
+// Whether a label makes the telephone of its item group a fax number: it
+// holds a fax word in any case. Apple's own fax labels ("_$!<WorkFax>!$_",
+// "_$!<HomeFax>!$_", "_$!<OtherFax>!$_") hold "FAX" too.
+bool IsFaxLabel(std::string label, const std::vector<std::string>& faxWords, const AnsiCodePage& codePage)
+{
+    label += '\0';
+    return SaysFax(&label[0], faxWords, codePage);
+}
 
 // A telephone of the card that may be a fax number: one whose type says so,
 // or one in an item group whose label may say so.
@@ -458,7 +422,7 @@ struct Telephone {
 class CardReader {
 public:
     CardReader(const AnsiCodePage& codePage, TextEncoding encoding, CsvEntryTable& entries, int& rejectedCards)
-        : codePage_(codePage), encoding_(encoding), faxLabels_(codePage), entries_(entries),
+        : codePage_(codePage), encoding_(encoding), faxWords_(FaxWords(codePage)), entries_(entries),
           rejectedCards_(rejectedCards)
     {
     }
@@ -549,7 +513,7 @@ private:
                 AddTelephone(Value(line, property), property);
             break;
         case PropertyKind::kItemLabel:
-            if (!property.group.empty() && faxLabels_.IsFaxLabel(Value(line, property)))
+            if (!property.group.empty() && IsFaxLabel(Value(line, property), faxWords_, codePage_))
                 faxGroups_.push_back(property.group);
             break;
         default:
@@ -605,7 +569,7 @@ private:
 
     const AnsiCodePage& codePage_;
     const TextEncoding encoding_;
-    const FaxLabels faxLabels_;
+    const std::vector<std::string> faxWords_;
     CsvEntryTable& entries_;
     int& rejectedCards_;
     bool inCard_ = false;
