@@ -45,16 +45,10 @@ Text Field(const std::vector<std::string>& fields, std::size_t index)
 
 } // namespace
 
-std::string BookData::Switch(const std::string& name) const
+std::string BookData::Switch(const std::string& name, const std::string& fallback) const
 {
     auto found = switches.find(name);
-    return found == switches.end() ? std::string("ok") : found->second;
-}
-
-unsigned long BookData::ReadDelayMs() const
-{
-    auto found = switches.find("slow");
-    return found == switches.end() ? 0 : std::stoul(found->second);
+    return found == switches.end() ? fallback : found->second;
 }
 
 Member BookData::Resolve(const std::string& token) const

@@ -18,7 +18,8 @@
 //   OpenAddressBook  ok | warning | fail
 //   Address          ok | cancel | fail | crash   (fail still hands back the pick;
 //                                                crash faults in the caller's process)
-//   slow             <milliseconds>          each person's GetProps takes this long
+//   pause            <name>                  the first person's GetProps signals the event
+//                                            <name>-reading, then waits for <name>-go
 #pragma once
 
 #include <map>
@@ -58,9 +59,8 @@ struct BookData {
     std::vector<std::string> pick;
     std::map<std::string, std::string> switches;
 
-    std::string Switch(const std::string& name) const;
-    // The "slow" switch; 0 when it is not set.
-    unsigned long ReadDelayMs() const;
+    // The switch's value; fallback when the book does not set it.
+    std::string Switch(const std::string& name, const std::string& fallback = "ok") const;
     Member Resolve(const std::string& token) const;
 };
 

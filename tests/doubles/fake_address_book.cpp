@@ -1,9 +1,11 @@
 #include "fake_address_book.h"
 
 #include <cstring>
+#include <utility>
 
 #include "block_allocator.h"
 #include "call_log.h"
+#include "framework/handles.h"
 
 namespace doubles {
 
@@ -79,9 +81,26 @@ SPropValue* MemberValues(const Member& member, const ULONG* tags, ULONG count)
     return values;
 }
 
+// The "pause" switch: the first person read in this process tells the test
+// through its event <name>-reading that the walk is under way, then waits
+// until the test sets <name>-go, so that the test acts at a known point of
+// the walk instead of guessing it from the time.
+void PauseOnFirstRead(const std::string& name)
+{
+    constexpr DWORD kLongestPauseMs = 60000;
+    static bool paused = false;
+    if (name.empty() || paused)
+        return;
+    paused = true;
+    const UniqueHandle reading(OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "-reading").c_str()));
+    const UniqueHandle go(OpenEventA(SYNCHRONIZE, FALSE, (name + "-go").c_str()));
+    if (reading && go && SetEvent(reading.get()))
+        WaitForSingleObject(go.get(), kLongestPauseMs);
+}
+
 class FakePerson : public RefCounted<MailUserBase> {
 public:
-    FakePerson(const Person& person, unsigned long delayMs) : person_(person), delayMs_(delayMs) {}
+    FakePerson(const Person& person, std::string pauseEvent) : person_(person), pauseEvent_(std::move(pauseEvent)) {}
 
     HRESULT STDMETHODCALLTYPE GetProps(LPSPropTagArray tags, ULONG flags, ULONG* count, LPSPropValue* values) override
     {
@@ -89,8 +108,7 @@ public:
         // the program does; refuse it so that a test notices.
         if (tags == nullptr || count == nullptr || values == nullptr || flags != 0)
             return MAPI_E_INVALID_PARAMETER;
-        if (delayMs_ != 0)
-            Sleep(delayMs_);
+        PauseOnFirstRead(pauseEvent_);
         void* block = nullptr;
         const ULONG wanted = tags->cValues;
         if (FAILED(Allocator().Allocate(static_cast<ULONG>(sizeof(SPropValue) * (wanted == 0 ? 1 : wanted)), &block)))
@@ -122,7 +140,7 @@ private:
     }
 
     Person person_;
-    unsigned long delayMs_;
+    std::string pauseEvent_;
 };
 
 class FakeTable : public RefCounted<TableBase> {
@@ -215,7 +233,7 @@ public:
         auto person = book_->persons.find(id);
         if (person != book_->persons.end()) {
             *objectType = MAPI_MAILUSER;
-            *object = static_cast<IMailUser*>(new FakePerson(person->second, book_->ReadDelayMs()));
+            *object = static_cast<IMailUser*>(new FakePerson(person->second, book_->Switch("pause", "")));
             return S_OK;
         }
         auto list = book_->lists.find(id);

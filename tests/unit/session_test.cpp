@@ -27,6 +27,19 @@ protected:
         return texts;
     }
 
+    // The default WAB, with two picked persons that have a fax number each.
+    void PickTwoPersonsWithFaxNumbers()
+    {
+        platform.dataType = kKindDefaultWab;
+        for (std::uint8_t id : {1, 2}) {
+            PersonFaxProperties person;
+            person.displayName = {true, "P" + std::to_string(id)};
+            person.faxNumbers[0] = {true, std::to_string(id)};
+            platform.addressBooks.book.persons[{id}] = person;
+            platform.addressBooks.picks.push_back({true, {id}, true, kObjectMailUser});
+        }
+    }
+
     FakeSessionPlatform platform;
     SessionCounters counters;
 };
@@ -268,19 +281,25 @@ TEST_F(SessionTest, CancelledWabChooserOpensNothing)
 
 TEST_F(SessionTest, CancelOnTheProgressNoticeConfirmsWhatWasCollected)
 {
-    platform.dataType = kKindDefaultWab;
-    for (std::uint8_t id : {1, 2}) {
-        PersonFaxProperties person;
-        person.displayName = {true, "P" + std::to_string(id)};
-        person.faxNumbers[0] = {true, std::to_string(id)};
-        platform.addressBooks.book.persons[{id}] = person;
-        platform.addressBooks.picks.push_back({true, {id}, true, kObjectMailUser});
-    }
+    PickTwoPersonsWithFaxNumbers();
     platform.addressBooks.stopAfterChecks = 1;
     Run();
     EXPECT_TRUE(platform.confirmedCounters.walkStopped);
     EXPECT_EQ(platform.confirmedCounters.selectedEntryCount, 1);
     EXPECT_EQ(platform.confirmedEntryCount, 1);
+    EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
+}
+
+TEST_F(SessionTest, CancelBeforeTheFirstEntryEndsWithoutConfirmation)
+{
+    // The user can press Cancel as soon as the notice shows: nothing was
+    // read, so there is nothing to confirm.
+    PickTwoPersonsWithFaxNumbers();
+    platform.addressBooks.stopAfterChecks = 0;
+    Run();
+    EXPECT_EQ(counters.selectedEntryCount, 0);
+    EXPECT_EQ(platform.confirmedEntryCount, -1) << "the confirmation opened";
+    EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
     EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
 }
 
