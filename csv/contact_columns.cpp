@@ -94,7 +94,8 @@ void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& ch
 
 // The row's name: the name column, else the name parts joined by blanks,
 // else the company; line breaks and tabs as blanks, trimmed.
-void RowName(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, std::string& name)
+void RowName(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, const LeadByteSet& leadBytes,
+             std::string& name)
 {
     name.clear();
     const auto cell = [&](int column) -> const char* {
@@ -122,22 +123,22 @@ void RowName(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, 
         name = cell(choice.companyColumn);
         tidy();
     }
-    ReplaceBrackets(&name[0]);
+    ReplaceBrackets(&name[0], leadBytes);
 }
 
 // Appends one entry; returns whether its number is usable.
-bool AppendEntry(const std::string& name, char* fax, const LeadByteSet& leadBytes, CsvEntryTable& entries)
+bool AppendEntry(const std::string& name, char* fax, const AnsiCodePage& codePage, CsvEntryTable& entries)
 {
     CsvEntry entry;
-    CopyTextField(entry.name, name.c_str(), leadBytes);
-    const bool usable = CleanFaxNumber(fax) > 0;
-    CopyTextField(entry.faxNumber, fax, leadBytes);
+    CopyTextField(entry.name, name.c_str(), codePage.LeadBytes());
+    const bool usable = CleanFaxNumber(fax, codePage) > 0;
+    CopyTextField(entry.faxNumber, fax, codePage.LeadBytes());
     entries.push_back(entry);
     return usable;
 }
 
 // A pair's value may hold several numbers joined by " ::: ".
-bool AppendPairEntries(const std::string& name, char* value, const LeadByteSet& leadBytes, CsvEntryTable& entries)
+bool AppendPairEntries(const std::string& name, char* value, const AnsiCodePage& codePage, CsvEntryTable& entries)
 {
     static const char kJoint[] = " ::: ";
     bool usable = false;
@@ -145,8 +146,8 @@ bool AppendPairEntries(const std::string& name, char* value, const LeadByteSet& 
         char* joint = std::strstr(number, kJoint);
         if (joint != nullptr)
             *joint = '\0';
-        if (CleanFaxNumber(number) > 0)
-            usable = AppendEntry(name, number, leadBytes, entries) || usable;
+        if (CleanFaxNumber(number, codePage) > 0)
+            usable = AppendEntry(name, number, codePage, entries) || usable;
         number = joint != nullptr ? joint + sizeof(kJoint) - 1 : nullptr;
     }
     return usable;
@@ -208,14 +209,14 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
 bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice& choice, const AnsiCodePage& codePage,
                       CsvEntryTable& entries, std::string& scratch)
 {
-    RowName(fields, fieldCount, choice, scratch);
+    RowName(fields, fieldCount, choice, codePage.LeadBytes(), scratch);
     bool usable = false;
     for (const FaxColumn& column : choice.faxColumns) {
         if (column.valueColumn >= fieldCount)
             continue;
         char* value = fields[column.valueColumn];
         if (column.labelColumn == kNoColumn) {
-            usable = AppendEntry(scratch, value, codePage.LeadBytes(), entries) || usable;
+            usable = AppendEntry(scratch, value, codePage, entries) || usable;
             continue;
         }
         if (column.labelColumn >= fieldCount)
@@ -223,7 +224,7 @@ bool AppendRowEntries(CsvFieldTable& fields, int fieldCount, const ColumnChoice&
         char* label = fields[column.labelColumn];
         codePage.UpperCase(label);
         if (std::strstr(label, "FAX") != nullptr)
-            usable = AppendPairEntries(scratch, value, codePage.LeadBytes(), entries) || usable;
+            usable = AppendPairEntries(scratch, value, codePage, entries) || usable;
     }
     return usable;
 }

@@ -389,7 +389,7 @@ private:
         if (StartsWithIgnoringCase(number, "TEL:"))
             number = number.substr(4, number.find(';') - 4);
         number += '\0';
-        if (CleanFaxNumber(&number[0]) == 0)
+        if (CleanFaxNumber(&number[0], codePage_) == 0)
             return true;
         if (entries_.size() == static_cast<std::size_t>(kMaxEntryCount))
             return false;
@@ -408,7 +408,7 @@ private:
             BlankLineBreaks(&name[0]);
             TrimSpaces(&name[0]);
             TrimEndBetweenCharacters(&name[0], codePage_.LeadBytes());
-            ReplaceBrackets(&name[0]);
+            ReplaceBrackets(&name[0], codePage_.LeadBytes());
             if (name[0] != '\0')
                 return name;
         }
