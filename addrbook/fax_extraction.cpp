@@ -113,7 +113,7 @@ void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
     const std::int32_t validBefore = counters_.validFaxCount;
     char name[kTextFieldBytes] = "";
     if (values.displayName.present)
-        CopyTextField(name, values.displayName.text.c_str(), leadBytes_);
+        CopyTextField(name, values.displayName.text.c_str(), codePage_.LeadBytes());
 
     bool anyNumber = false;
     for (const OptionalText& number : values.faxNumbers)
@@ -126,10 +126,10 @@ void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
         if (!number.present)
             continue;
         char fax[kTextFieldBytes];
-        CopyTextField(fax, number.text.c_str(), leadBytes_);
+        CopyTextField(fax, number.text.c_str(), codePage_.LeadBytes());
         char entryName[kTextFieldBytes];
         std::memcpy(entryName, name, sizeof name);
-        const int added = AddRecipientEntry(entryName, fax, result_);
+        const int added = AddRecipientEntry(entryName, fax, result_, codePage_);
         if (added == kEntryAdded || added == kEntryCapReached)
             ++counters_.validFaxCount;
     }

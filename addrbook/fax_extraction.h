@@ -15,9 +15,9 @@ constexpr int kMaxExpandedLists = 256;
 
 class FaxExtraction {
 public:
-    // Names are cut between the characters of the code page with leadBytes.
-    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters, const LeadByteSet& leadBytes)
-        : book_(book), result_(result), counters_(counters), leadBytes_(leadBytes)
+    // Names and numbers are read in codePage, which outlives the extraction.
+    FaxExtraction(AddressBook& book, ImportResult& result, SessionCounters& counters, const AnsiCodePage& codePage)
+        : book_(book), result_(result), counters_(counters), codePage_(codePage)
     {
     }
 
@@ -42,7 +42,7 @@ private:
     AddressBook& book_;
     ImportResult& result_;
     SessionCounters& counters_;
-    const LeadByteSet leadBytes_;
+    const AnsiCodePage& codePage_;
     std::vector<EntryId> expandedLists_;
     std::function<bool()> stopRequested_;
 };

@@ -135,7 +135,7 @@ void ImportSession::PickAndExtract(AddressBookSource& source)
     if (!source.ShowAddressDialog(picked) || picked.empty())
         return;
     const std::unique_ptr<ProgressNotice> notice = source.ShowProgressNotice();
-    FaxExtraction extraction(source.Book(), result_, counters_, platform_.CodePage().LeadBytes());
+    FaxExtraction extraction(source.Book(), result_, counters_, platform_.CodePage());
     extraction.StopWhen([&notice] { return notice->StopRequested(); });
     extraction.ExtractFaxEntries(picked);
 }
@@ -149,7 +149,7 @@ void ImportSession::RunFileSource(DataSourceKind kind)
     int read = 0;
     if (kind == kKindSpeedDial) {
         read = ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, rejected,
-                                 speedDialTable_, platform_.CodePage().LeadBytes());
+                                 speedDialTable_, platform_.CodePage());
     } else {
         read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,
                                  rejected, kind);

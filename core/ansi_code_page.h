@@ -19,6 +19,10 @@ public:
             lead_[byte] = true;
     }
     bool Contains(char byte) const { return lead_[static_cast<unsigned char>(byte)]; }
+    // The bytes the character that starts at text takes: 2 for a lead byte
+    // followed by its trail byte, else 1 (a lead byte at the very end stands
+    // alone). text must not be at its terminating zero.
+    std::size_t CharacterSize(const char* text) const { return Contains(text[0]) && text[1] != '\0' ? 2 : 1; }
 
 private:
     std::array<bool, 256> lead_{};

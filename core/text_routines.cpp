@@ -7,9 +7,30 @@
 
 namespace {
 
-bool IsHighByte(char c)
+// The ASCII form of a full-width form (U+FF01 to U+FF5E) or of the
+// ideographic blank; zero for every other character.
+char AsciiFormOf(char16_t unit)
 {
-    return static_cast<unsigned char>(c) >= 0x80;
+    if (unit >= 0xFF01 && unit <= 0xFF5E)
+        return static_cast<char>(unit - 0xFF01 + '!');
+    return unit == 0x3000 ? ' ' : '\0';
+}
+
+// The ASCII form of the double-byte character at pair, read through the code
+// page; zero when it has none. scratch is room reused from call to call.
+char AsciiFormOfPair(const char* pair, const AnsiCodePage& codePage, std::u16string& scratch)
+{
+    scratch.clear();
+    if (!codePage.AppendToUtf16(kThisAnsiCodePage, pair, 2, scratch) || scratch.size() != 1)
+        return '\0';
+    return AsciiFormOf(scratch[0]);
+}
+
+// Digits, upper-case letters and the marks a number may be dialled with:
+// anything printable below "{" except the comma and the square brackets.
+bool IsDialledByte(char c)
+{
+    return c > ' ' && c < '{' && c != ',' && c != '[' && c != ']';
 }
 
 } // namespace
@@ -37,33 +58,32 @@ void BlankLineBreaks(char* text)
     *out = '\0';
 }
 
-void ReplaceBrackets(char* text)
+void ReplaceBrackets(char* text, const LeadByteSet& leadBytes)
 {
-    for (char* p = text; *p != '\0'; ++p) {
-        if (IsHighByte(*p)) {
-            // The trail byte of a double-byte character is not examined; a
-            // lead byte at the very end has no trail byte to pass over.
-            if (p[1] == '\0')
-                break;
-            ++p;
-        } else if (*p == '[') {
+    // The trail byte of a double-byte character is passed over unexamined.
+    for (char* p = text; *p != '\0';) {
+        const std::size_t size = leadBytes.CharacterSize(p);
+        if (size == 1 && *p == '[')
             *p = '(';
-        } else if (*p == ']') {
+        else if (size == 1 && *p == ']')
             *p = ')';
-        }
+        p += size;
     }
 }
 
-int CleanFaxNumber(char* text)
+int CleanFaxNumber(char* text, const AnsiCodePage& codePage)
 {
+    std::u16string scratch;
     char* out = text;
-    for (const char* in = text; *in != '\0'; ++in) {
-        unsigned char c = static_cast<unsigned char>(*in);
+    // Every character gives one byte at most, so the text is rewritten in place.
+    for (const char* in = text; *in != '\0';) {
+        const std::size_t size = codePage.LeadBytes().CharacterSize(in);
+        char c = size == 2 ? AsciiFormOfPair(in, codePage, scratch) : *in;
+        in += size;
         if (c >= 'a' && c <= 'z')
-            c = static_cast<unsigned char>(c - 'a' + 'A');
-        if (c <= 0x20 || c >= 0x7B || c == ',' || c == '[' || c == ']')
-            continue;
-        *out++ = static_cast<char>(c);
+            c = static_cast<char>(c - 'a' + 'A');
+        if (IsDialledByte(c))
+            *out++ = c;
     }
     *out = '\0';
     return static_cast<int>(out - text);
@@ -73,7 +93,7 @@ void CopyTextField(char* field, const char* source, const LeadByteSet& leadBytes
 {
     std::size_t length = 0;
     while (source[length] != '\0') {
-        const std::size_t character = (leadBytes.Contains(source[length]) && source[length + 1] != '\0') ? 2 : 1;
+        const std::size_t character = leadBytes.CharacterSize(source + length);
         if (length + character > static_cast<std::size_t>(kMaxTextBytes))
             break;
         length += character;
@@ -128,12 +148,12 @@ void SplitEntryText(const char* entryText, char* name, char* fax)
     fax[faxLength] = '\0';
 }
 
-int AddRecipientEntry(char* name, char* fax, ImportResult& result)
+int AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage)
 {
-    if (CleanFaxNumber(fax) == 0)
+    if (CleanFaxNumber(fax, codePage) == 0)
         return kEntryNotAdded;
     TrimSpaces(name);
-    ReplaceBrackets(name);
+    ReplaceBrackets(name, codePage.LeadBytes());
     std::string text = FormatEntryText(name, fax);
     if (result.recipients.FindFirst(text) >= 0)
         return kEntryNotAdded;

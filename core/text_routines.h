@@ -6,6 +6,7 @@
 
 #include "core/field_splitter.h"
 
+class AnsiCodePage;
 class LeadByteSet;
 struct ImportResult;
 
@@ -13,12 +14,14 @@ struct ImportResult;
 void TrimSpaces(char* text);
 // Turns line breaks (CR LF counts as one) and tabs into blanks.
 void BlankLineBreaks(char* text);
-// Turns "[" and "]" into "(" and ")", leaving the second byte of a double-byte
+// Turns "[" and "]" into "(" and ")", leaving the trail byte of a double-byte
 // character alone.
-void ReplaceBrackets(char* text);
-// Upper-cases a to z and drops every byte that cannot be part of a dialled
-// number; returns the remaining length.
-int CleanFaxNumber(char* text);
+void ReplaceBrackets(char* text, const LeadByteSet& leadBytes);
+// Turns full-width digits, letters and marks and the ideographic blank into
+// their ASCII forms, upper-cases a to z and drops every character that cannot
+// be part of a dialled number (a double-byte one with both its bytes);
+// returns the remaining length.
+int CleanFaxNumber(char* text, const AnsiCodePage& codePage);
 // Copies at most kMaxTextBytes bytes of source into a kTextFieldBytes field;
 // a double-byte character that would lose its trail byte is left out whole.
 void CopyTextField(char* field, const char* source, const LeadByteSet& leadBytes);
@@ -33,4 +36,4 @@ void SplitEntryText(const char* entryText, char* name, char* fax);
 enum AddEntryOutcome { kEntryNotAdded = 0, kEntryAdded = 1, kEntryCapReached = 2 };
 // Cleans the number and the name and appends the entry text to the result
 // unless it is unusable, already present, or the cap is reached.
-int AddRecipientEntry(char* name, char* fax, ImportResult& result);
+int AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage);

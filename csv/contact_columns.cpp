@@ -188,7 +188,7 @@ void ContactRows::ReadName(CsvFieldTable& fields, int fieldCount)
         Tidy(name_);
     }
     name_ += '\0';
-    ReplaceBrackets(&name_[0]);
+    ReplaceBrackets(&name_[0], codePage_.LeadBytes());
 }
 
 // A cell may hold several numbers joined by " ::: ", each an entry of its
@@ -203,7 +203,7 @@ bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entri
         char* joint = std::strstr(number, kNumberJoint);
         if (joint != nullptr)
             *joint = '\0';
-        if (CleanFaxNumber(number) > 0)
+        if (CleanFaxNumber(number, codePage_) > 0)
             usable = AppendEntry(number, entries) || usable;
         number = joint != nullptr ? joint + sizeof(kNumberJoint) - 1 : nullptr;
     }
@@ -215,7 +215,7 @@ bool ContactRows::AppendEntry(char* fax, CsvEntryTable& entries)
 {
     CsvEntry entry;
     CopyTextField(entry.name, name_.c_str(), codePage_.LeadBytes());
-    const bool usable = CleanFaxNumber(fax) > 0;
+    const bool usable = CleanFaxNumber(fax, codePage_) > 0;
     CopyTextField(entry.faxNumber, fax, codePage_.LeadBytes());
     entries.push_back(entry);
     return usable;

@@ -540,7 +540,7 @@ private:
         if (StartsWithIgnoringCase(number, "TEL:"))
             number = number.substr(4, number.find(';') - 4);
         number += '\0';
-        const int length = CleanFaxNumber(&number[0]);
+        const int length = CleanFaxNumber(&number[0], codePage_);
         if (length > 0)
             telephones_.push_back({property.group, number.substr(0, static_cast<std::size_t>(length)), property.fax});
     }
@@ -560,7 +560,7 @@ private:
             BlankLineBreaks(&name[0]);
             TrimSpaces(&name[0]);
             TrimEndBetweenCharacters(&name[0], codePage_.LeadBytes());
-            ReplaceBrackets(&name[0]);
+            ReplaceBrackets(&name[0], codePage_.LeadBytes());
             if (name[0] != '\0')
                 return name;
         }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/ansi_code_page.h"
 #include "core/file_system.h"
 #include "core/line_table.h"
 #include "speeddial/speed_dial_codecs.h"
@@ -44,7 +45,7 @@ void ReplaceLast(StringList& list, const char* text)
 } // namespace
 
 bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
-                        const LeadByteSet& leadBytes)
+                        const AnsiCodePage& codePage)
 {
     if (columnCount <= kTypeColumn)
         return false;
@@ -53,7 +54,7 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
     TrimSpaces(columns[kKeyColumn]);
     if (columns[kKeyColumn][0] == '\0')
         return false;
-    if (columnCount <= kFaxColumn || CleanFaxNumber(columns[kFaxColumn]) == 0)
+    if (columnCount <= kFaxColumn || CleanFaxNumber(columns[kFaxColumn], codePage) == 0)
         return false;
 
     result.secureFaxTexts.Append("");
@@ -67,11 +68,11 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
             result.speedDialKeys.Append(text);
             break;
         case kFaxColumn:
-            CopyTextField(record.faxNumber, text, leadBytes);
+            CopyTextField(record.faxNumber, text, codePage.LeadBytes());
             break;
         case kNameColumn:
-            ReplaceBrackets(text);
-            CopyTextField(record.name, text, leadBytes);
+            ReplaceBrackets(text, codePage.LeadBytes());
+            CopyTextField(record.name, text, codePage.LeadBytes());
             break;
         case kCommModeColumn:
             TrimSpaces(text);
@@ -97,7 +98,7 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
 namespace {
 
 int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                   int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const LeadByteSet& leadBytes)
+                   int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage)
 {
     std::unique_ptr<SpeedDialTable> records;
     {
@@ -143,7 +144,7 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
                 break;
             SpeedDialRecord& slot = (*records)[accepted];
             slot = InitialSpeedDialRecord();
-            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result, leadBytes)) {
+            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result, codePage)) {
                 if (++accepted > static_cast<std::size_t>(kMaxEntryCount))
                     return kReadTooManyEntries;
             } else {
@@ -162,10 +163,10 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
 } // namespace
 
 int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const LeadByteSet& leadBytes)
+                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage)
 {
     try {
-        return ReadSpeedDials(files, dialogs, path, result, rejectedLines, table, leadBytes);
+        return ReadSpeedDials(files, dialogs, path, result, rejectedLines, table, codePage);
     } catch (const std::exception&) {
         // Out of memory, or a size past what the library can hold (a
         // length_error on 32-bit builds): both mean the file is too big.

@@ -9,6 +9,7 @@
 #include "core/text_routines.h"
 #include "speeddial/speed_dial_record.h"
 
+class AnsiCodePage;
 class FileSystem;
 
 class SpeedDialDialogs {
@@ -23,10 +24,10 @@ public:
 // Fills record and the five lists from one split data line; false when the
 // line is rejected.
 bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
-                        const LeadByteSet& leadBytes);
+                        const AnsiCodePage& codePage);
 
 // Returns the number of entries chosen, or a ReaderResult code. table receives
 // the record table once the header has passed; it outlives the call. Names
-// are cut between the characters of the code page with leadBytes.
+// and numbers are read in codePage.
 int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const LeadByteSet& leadBytes);
+                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage);

@@ -6,6 +6,7 @@
 #include "fuzz_input.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_selection.h"
+#include "support/windows_1252.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ImportResult result;
     int rejected = 0;
     std::unique_ptr<SpeedDialTable> table;
-    const int read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, rejected, table, LeadByteSet());
+    const int read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, rejected, table, Windows1252());
     if (read > 0) {
         const std::vector<unsigned char> bytes = BuildSpeedDialExport(result, *table);
         if (bytes.size() != 2 + static_cast<std::size_t>(read) * sizeof(SpeedDialRecord))

@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<char> text = FileOf(data, size);
     const DetectedEncoding detected = DetectTextEncoding(text.data(), size);
     DecodeToUtf8(text);
-    // UTF-16 takes at most three bytes of UTF-8 for every two of its own.
-    if (text.empty() || text.back() != '\0' || text.size() > size / 2 * 3 + 1)
+    // UTF-16 takes at most three bytes of UTF-8 for every two of its own;
+    // other text keeps its size or loses its byte-order mark.
+    if (text.empty() || text.back() != '\0' || text.size() > size + size / 2 + 1)
         __builtin_trap();
     if (detected.encoding == TextEncoding::kAnsi &&
         (text.size() != size + 1 || std::memcmp(text.data(), data, size) != 0))

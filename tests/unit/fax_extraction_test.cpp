@@ -2,6 +2,7 @@
 
 #include "addrbook/fax_extraction.h"
 #include "memory_address_book.h"
+#include "support/windows_1252.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ protected:
 
     void Extract(const std::vector<AddressEntryRef>& picked)
     {
-        FaxExtraction(book, result, counters, LeadByteSet()).ExtractFaxEntries(picked);
+        FaxExtraction(book, result, counters, codePage).ExtractFaxEntries(picked);
     }
 
     std::vector<std::string> Entries() const
@@ -56,6 +57,7 @@ protected:
         EXPECT_EQ(counters.rejectedEntryCount, rejected);
     }
 
+    Windows1252 codePage;
     MemoryAddressBook book;
     ImportResult result;
     SessionCounters counters;
@@ -71,6 +73,16 @@ TEST_F(FaxExtractionTest, EveryUsableNumberOfAPersonIsAnEntry)
     EXPECT_EQ(Entries(), (Texts{"Smith (HQ) [+49(30)123-45]", "Smith (HQ) [N/A]", "Smith (HQ) [555]", "Same [7]"}));
     EXPECT_EQ(result.entryCount, 4);
     ExpectCounters(2, 4, 0);
+}
+
+TEST_F(FaxExtractionTest, FullWidthNumbersArriveAsAscii)
+{
+    // Code page 932: 桜 with ０３－５５５５ and with 信 alone, whose trail byte looks like "M".
+    codePage.leadBytes.AddRange(0x81, 0x9F);
+    AddPerson(1, "\x8D\xF7", {Text("\x82\x4F\x82\x52\x81\x7C\x82\x54\x82\x54\x82\x54\x82\x54"), Text("\x90\x4D")});
+    Extract({Person(1)});
+    EXPECT_EQ(Entries(), (Texts{"\x8D\xF7 [03-5555]"}));
+    ExpectCounters(1, 1, 0);
 }
 
 TEST_F(FaxExtractionTest, PersonsWithoutUsableNumbersAreRejected)
@@ -163,7 +175,7 @@ TEST_F(FaxExtractionTest, AStoppedWalkKeepsWhatItCollected)
     AddPerson(2, "B", {Text("2")});
     book.lists[Id(10)].members.assign(100000, Person(2));
     int checks = 0;
-    FaxExtraction extraction(book, result, counters, LeadByteSet());
+    FaxExtraction extraction(book, result, counters, codePage);
     extraction.StopWhen([&checks] { return ++checks > 3; });
     extraction.ExtractFaxEntries({Person(1), DistList(10), Person(1)});
     EXPECT_TRUE(counters.walkStopped);

@@ -45,12 +45,13 @@ protected:
         result = ImportResult();
         table.reset();
         rejected = -1;
-        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, table, LeadByteSet());
+        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, table, codePage);
     }
 
     std::string Name(std::size_t i) const { return (*table)[i].name; }
     std::string Fax(std::size_t i) const { return (*table)[i].faxNumber; }
 
+    Windows1252 codePage;
     FakeFileSystem files;
     TakeAll dialogs;
     ImportResult result;
@@ -147,6 +148,17 @@ TEST_F(SpeedDialReaderTest, UnclosedQuoteTakesTheRestOfTheLine)
     Read("*,1,0,2\n001,X,\"12,34\n");
     ASSERT_EQ(table->size(), 1u);
     EXPECT_EQ(Fax(0), "1234");
+}
+
+TEST_F(SpeedDialReaderTest, FullWidthNumbersArriveAsAscii)
+{
+    // Code page 932: ０３－５５５５ and 山田 [信], whose trail bytes look like letters and a bracket.
+    codePage.leadBytes.AddRange(0x81, 0x9F);
+    Read("*,1,0,2\n001,X,\x82\x4F\x82\x52\x81\x7C\x82\x54\x82\x54\x82\x54\x82\x54,"
+         "\x8E\x52\x93\x63 [\x90\x4D] \x81[\n");
+    ASSERT_EQ(table->size(), 1u);
+    EXPECT_EQ(Fax(0), "03-5555");
+    EXPECT_EQ(Name(0), "\x8E\x52\x93\x63 (\x90\x4D) \x81[");
 }
 
 TEST_F(SpeedDialReaderTest, LongNamesAreCutAndDuplicateKeysKept)

@@ -1,13 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ansi_code_page.h"
 #include "core/import_result.h"
 #include "core/text_routines.h"
+#include "csv/text_decoding.h"
+#include "support/windows_1252.h"
 
 namespace {
+
+// The fake code page standing in for 932, with its lead bytes.
+Windows1252 ShiftJis()
+{
+    Windows1252 codePage;
+    codePage.leadBytes.AddRange(0x81, 0x9F);
+    codePage.leadBytes.AddRange(0xE0, 0xFC);
+    return codePage;
+}
 
 // Splits a copy of line and returns its fields, or {"<-6>"} for an unclosed quote.
 std::vector<std::string> Split(const std::string& line, char separator = ',')
@@ -22,19 +35,20 @@ std::vector<std::string> Split(const std::string& line, char separator = ',')
     return std::vector<std::string>(fields.begin(), fields.begin() + count);
 }
 
-std::string Apply(void (*routine)(char*), std::string text)
+template <typename Routine, typename... Extra>
+std::string Apply(Routine routine, std::string text, const Extra&... extra)
 {
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
-    routine(buffer.data());
+    routine(buffer.data(), extra...);
     return buffer.data();
 }
 
-std::string Clean(const std::string& text, int* length = nullptr)
+std::string Clean(const std::string& text, const AnsiCodePage& codePage = Windows1252(), int* length = nullptr)
 {
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
-    const int cleaned = CleanFaxNumber(buffer.data());
+    const int cleaned = CleanFaxNumber(buffer.data(), codePage);
     if (length)
         *length = cleaned;
     return buffer.data();
@@ -131,30 +145,89 @@ TEST(TrimSpaces, RemovesOnlyBlanksAtBothEnds)
     EXPECT_EQ(Apply(TrimSpaces, "a b"), "a b");
 }
 
-TEST(ReplaceBrackets, TurnsBracketsIntoParentheses)
+TEST(ReplaceBrackets, EveryBracketInASingleByteCodePageOnlyLoneOnesInADoubleByteOne)
 {
-    EXPECT_EQ(Apply(ReplaceBrackets, "Smith [HQ]"), "Smith (HQ)");
-    EXPECT_EQ(Apply(ReplaceBrackets, "[Sales]"), "(Sales)");
-}
-
-TEST(ReplaceBrackets, LeavesTheByteAfterAHighByteAlone)
-{
-    EXPECT_EQ(Apply(ReplaceBrackets, "Zo\xEB[HQ]"), "Zo\xEB[HQ)");
-    // A high byte at the very end must not carry the scan past the terminator.
+    const LeadByteSet none, shiftJis = ShiftJis().LeadBytes();
+    const struct {
+        const char* text;
+        const LeadByteSet& leadBytes;
+        const char* expected;
+    } cases[] = {
+        {"Smith [HQ]", none, "Smith (HQ)"},
+        {"[Sales]", shiftJis, "(Sales)"},
+        {"[Caf\xE9] Ltd", none, "(Caf\xE9) Ltd"},
+        {"Zo\xEB[HQ]", none, "Zo\xEB(HQ)"},
+        // 0xEB and 0x81 open pairs in 932; the bracket after them is their trail byte.
+        {"Zo\xEB[HQ]", shiftJis, "Zo\xEB[HQ)"},
+        {"[\x81[\x81]]", shiftJis, "(\x81[\x81])"},
+        {"\x81", shiftJis, "\x81"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Apply(ReplaceBrackets, c.text, c.leadBytes), c.expected) << c.text;
+    // A lead byte at the very end must not carry the scan past the terminator.
     std::vector<char> buffer = {'a', '\xE9', '\0', '[', '\0'};
-    ReplaceBrackets(buffer.data());
+    ReplaceBrackets(buffer.data(), shiftJis);
     EXPECT_EQ(buffer[3], '[');
 }
 
 TEST(CleanFaxNumber, KeepsDiallableMarksAndUpperCases)
 {
     int length = 0;
-    EXPECT_EQ(Clean("+1 (55) 123-456 ext 12", &length), "+1(55)123-456EXT12");
+    EXPECT_EQ(Clean("+1 (55) 123-456 ext 12", Windows1252(), &length), "+1(55)123-456EXT12");
     EXPECT_EQ(length, 18);
     EXPECT_EQ(Clean("n/a"), "N/A");
     EXPECT_EQ(Clean(" , [ ] \t"), "");
     EXPECT_EQ(Clean("12{3}|4~5\x80\xFF"), "12345");
     EXPECT_EQ(Clean("#*!\\^_`@:"), "#*!\\^_`@:");
+}
+
+TEST(CleanFaxNumber, DoubleByteCharactersGiveTheirAsciiFormOrGoWhole)
+{
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"\x82\x4F\x82\x52\x81\x7C\x82\x54\x82\x54\x82\x54\x82\x54\x81\x7C\x82\x4F\x82\x51\x82\x58\x82\x58",
+         "03-5555-0299"},
+        {"\x81\x7B\x82\x57\x82\x50\x81\x40\x81\x69\x82\x52\x81\x6A\x81\x40\x82\x54\x81\x44\x82\x4F", "+81(3)5.0"},
+        {"03-\x82\x54\x82\x54 12", "03-5512"},
+        {"\x82\x85\x82\x98\x82\x94\x82\x50", "EXT1"},
+        // Comma, blank and brackets in full width go like their ASCII forms.
+        {"1\x81\x43\x81\x40\x81\x6D"
+         "2\x81\x6E",
+         "12"},
+        // Ideographs, a long vowel mark, a pair without a character and a
+        // lead byte at the end go whole: no trail byte is left as a letter.
+        {"\x8E\x52\x93\x63 03 \x90\x4D", "03"},
+        {"1\x81\x5B"
+         "2\x98\x40"
+         "3\x82",
+         "123"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Clean(c.text, ShiftJis()), c.expected) << c.text;
+}
+
+TEST(CleanFaxNumber, FullWidthNumbersFromUnicodeTextInEitherCodePage)
+{
+    const struct {
+        const char* utf8;
+        const char* in1252;
+        const char* in932;
+    } cases[] = {
+        {"０３－５５５５－０２９９", "03-5555-0299", "03-5555-0299"},
+        {"＋８１　（３）　５５５５．０２９９", "+81(3)5555.0299", "+81(3)5555.0299"},
+        {"+81 3-５５５５-0299 ｅｘｔ１", "+813-5555-0299EXT1", "+813-5555-0299EXT1"},
+        // 1252 has no ideographs: Windows writes '?', which a number keeps.
+        {"山田 ０３", "??03", "03"},
+    };
+    for (const auto& c : cases) {
+        for (const auto& [codePage, expected] : {std::pair{Windows1252(), c.in1252}, {ShiftJis(), c.in932}}) {
+            std::vector<char> ansi;
+            AppendUtf8AsAnsi(c.utf8, std::strlen(c.utf8), codePage, ansi);
+            EXPECT_EQ(Clean(std::string(ansi.begin(), ansi.end()), codePage), expected) << c.utf8;
+        }
+    }
 }
 
 TEST(EntryText, FormatsAndSplitsBack)
@@ -193,9 +266,9 @@ TEST(EntryText, ThirtyByteFieldsFitTheirBuffers)
     EXPECT_EQ(std::string(fax), fax30);
 }
 
-int Add(ImportResult& result, std::string name, std::string fax)
+int Add(ImportResult& result, std::string name, std::string fax, const AnsiCodePage& codePage = Windows1252())
 {
-    return AddRecipientEntry(&name[0], &fax[0], result);
+    return AddRecipientEntry(&name[0], &fax[0], result, codePage);
 }
 
 TEST(AddRecipientEntry, CleansTidiesAndRefusesDuplicates)
@@ -208,6 +281,16 @@ TEST(AddRecipientEntry, CleansTidiesAndRefusesDuplicates)
     EXPECT_EQ(Add(result, "Other", "+49(30)123-45"), kEntryAdded);
     EXPECT_EQ(Add(result, "Blank", "   "), kEntryNotAdded);
     EXPECT_EQ(result.entryCount, 2);
+}
+
+TEST(AddRecipientEntry, ReadsNameAndNumberInTheCodePage)
+{
+    ImportResult result;
+    EXPECT_EQ(Add(result, "\x8D\xF7 [\x81[]", "\x82\x4F\x82\x52\x81\x7C\x82\x54", ShiftJis()), kEntryAdded);
+    EXPECT_EQ(Add(result, "\x8E\x52\x93\x63", "\x90\x4D", ShiftJis()), kEntryNotAdded) << "no digit, no letter";
+    EXPECT_EQ(result.recipients.At(0), "\x8D\xF7 (\x81[) [03-5]");
+    EXPECT_EQ(Add(result, "Caf\xE9 [1]", "1"), kEntryAdded);
+    EXPECT_EQ(result.recipients.At(1), "Caf\xE9 (1) [1]");
 }
 
 TEST(AddRecipientEntry, StopsAtTheCap)
@@ -225,9 +308,7 @@ TEST(AddRecipientEntry, StopsAtTheCap)
 
 TEST(CopyTextField, NeverSplitsADoubleByteCharacter)
 {
-    LeadByteSet shiftJis;
-    shiftJis.AddRange(0x81, 0x9F);
-    shiftJis.AddRange(0xE0, 0xFC);
+    const LeadByteSet shiftJis = ShiftJis().LeadBytes();
     std::string kanji; // trail bytes 0x9F and 0x40 look like a lead byte and a letter
     for (int i = 0; i < 16; ++i)
         kanji += "\x88\x9F\x93\x40";
