@@ -1,6 +1,7 @@
 #include "addrbook/fax_extraction.h"
 
 #include <cstring>
+#include <string>
 
 #include "core/text_routines.h"
 
@@ -125,8 +126,12 @@ void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
     for (const OptionalText& number : values.faxNumbers) {
         if (!number.present)
             continue;
+        // Cleaned before it is cut: blanks and full-width digits would
+        // otherwise push the number's last digits past the field.
+        std::string cleaned = number.text + '\0';
+        CleanFaxNumber(&cleaned[0], codePage_);
         char fax[kTextFieldBytes];
-        CopyTextField(fax, number.text.c_str(), codePage_.LeadBytes());
+        CopyTextField(fax, cleaned.c_str(), codePage_.LeadBytes());
         char entryName[kTextFieldBytes];
         std::memcpy(entryName, name, sizeof name);
         const int added = AddRecipientEntry(entryName, fax, result_, codePage_);

@@ -83,6 +83,14 @@ TEST_F(FaxExtractionTest, FullWidthNumbersArriveAsAscii)
     Extract({Person(1)});
     EXPECT_EQ(Entries(), (Texts{"\x8D\xF7 [03-5555]"}));
     ExpectCounters(1, 1, 0);
+    // Numbers longer than a field before cleaning keep their last digits.
+    std::string wide;
+    for (int i = 0; i < 20; ++i)
+        wide += "\x82\x4F\x81\x40"; // "０" and the ideographic blank
+    AddPerson(2, "Lee", {Text("+1 (555) 010 - 0199  ext.  12345"), Text(wide)});
+    Extract({Person(2)});
+    EXPECT_EQ(Entries(),
+              (Texts{"\x8D\xF7 [03-5555]", "Lee [+1(555)010-0199EXT.12345]", "Lee [" + std::string(20, '0') + "]"}));
 }
 
 TEST_F(FaxExtractionTest, PersonsWithoutUsableNumbersAreRejected)
