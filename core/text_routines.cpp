@@ -74,10 +74,11 @@ void ReplaceBrackets(char* text, const LeadByteSet& leadBytes)
 int CleanFaxNumber(char* text, const AnsiCodePage& codePage)
 {
     std::u16string scratch;
+    const LeadByteSet& leadBytes = codePage.LeadBytes();
     char* out = text;
     // Every character gives one byte at most, so the text is rewritten in place.
     for (const char* in = text; *in != '\0';) {
-        const std::size_t size = codePage.LeadBytes().CharacterSize(in);
+        const std::size_t size = leadBytes.CharacterSize(in);
         char c = size == 2 ? AsciiFormOfPair(in, codePage, scratch) : *in;
         in += size;
         if (c >= 'a' && c <= 'z')

@@ -76,6 +76,12 @@ void FindLabelValuePairs(const std::vector<std::string>& names, ColumnChoice& ch
     }
 }
 
+// The first " ::: " in text, or nullptr; most cells hold no colon at all.
+char* FindNumberJoint(char* text)
+{
+    return std::strchr(text, ':') != nullptr ? std::strstr(text, kNumberJoint) : nullptr;
+}
+
 // Turns line breaks and tabs into blanks and trims; whether text is left.
 bool Tidy(std::string& name)
 {
@@ -196,11 +202,11 @@ void ContactRows::ReadName(CsvFieldTable& fields, int fieldCount)
 // holds no usable number.
 bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries)
 {
-    if (keepEmpty && std::strstr(cell, kNumberJoint) == nullptr)
+    if (keepEmpty && FindNumberJoint(cell) == nullptr)
         return AppendEntry(cell, entries);
     bool usable = false;
     for (char* number = cell; number != nullptr;) {
-        char* joint = std::strstr(number, kNumberJoint);
+        char* joint = FindNumberJoint(number);
         if (joint != nullptr)
             *joint = '\0';
         if (CleanFaxNumber(number, codePage_) > 0)

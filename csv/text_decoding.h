@@ -41,7 +41,11 @@ public:
     // cell is zero-terminated. Throws std::bad_alloc.
     void Convert(char*& cell);
     // The cells converted so far are no longer needed.
-    void NextRow() { spilled_.clear(); }
+    void NextRow()
+    {
+        if (!spilled_.empty())
+            spilled_.clear();
+    }
 
 private:
     const TextEncoding encoding_;
