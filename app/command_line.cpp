@@ -81,11 +81,11 @@ ExportPathStatus ParseExportPath(const std::string& commandLine, FileSystem& fil
     return ExportPathStatus::kFound;
 }
 
-std::string HelpFilePathFor(const std::string& executablePath)
+std::string HelpFilePathFor(const std::string& executablePath, const char* fileName)
 {
     const std::size_t slash = executablePath.find_last_of('\\');
     const std::string directory = slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
-    std::string path = directory + "TQ3NWK.HLP";
+    std::string path = directory + fileName;
     // A path cut short would name another file: no help file is better.
     if (path.size() > kMaxHelpPathChars)
         path.clear();

@@ -21,6 +21,11 @@ enum class ExportPathStatus { kNone, kFound, kTooLong, kUnclear };
 // another file.
 ExportPathStatus ParseExportPath(const std::string& commandLine, FileSystem& files, std::string& exportPath);
 
-// The executable's directory (with its final backslash) and the help file
-// name; empty when that path would be too long.
-std::string HelpFilePathFor(const std::string& executablePath);
+// The help beside the program: the HTML Help file it ships, and the WinHelp
+// file a host may put there instead.
+constexpr char kHtmlHelpFileName[] = "faximport.chm";
+constexpr char kWinHelpFileName[] = "TQ3NWK.HLP";
+
+// The executable's directory (with its final backslash) and fileName; empty
+// when that path would be too long.
+std::string HelpFilePathFor(const std::string& executablePath, const char* fileName);

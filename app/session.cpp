@@ -76,7 +76,9 @@ void ImportSession::Run()
     } else {
         if (!exportPath_.empty())
             platform_.Files().RemoveLeftoverTemporaryFiles(exportPath_);
-        platform_.InstallHelpFile(HelpFilePathFor(platform_.ExecutablePath()));
+        const std::string program = platform_.ExecutablePath();
+        platform_.InstallHelpFiles(HelpFilePathFor(program, kHtmlHelpFileName),
+                                   HelpFilePathFor(program, kWinHelpFileName));
         kind = platform_.RunDataTypeDialog();
         platform_.PrepareHandBack(HandBackCommand(kind));
         if (kind != kKindCancelled) {

@@ -36,8 +36,9 @@ public:
     virtual std::string CommandLine() = 0;
     // Full path of the running executable.
     virtual std::string ExecutablePath() = 0;
-    // Makes path the help file that every Help button opens.
-    virtual void InstallHelpFile(const std::string& path) = 0;
+    // The help that every Help button and F1 open: the HTML Help file, else
+    // the WinHelp file.
+    virtual void InstallHelpFiles(const std::string& htmlHelpFile, const std::string& winHelpFile) = 0;
 
     // Returns the DataSourceKind chosen, 0 on Cancel.
     virtual DataSourceKind RunDataTypeDialog() = 0;

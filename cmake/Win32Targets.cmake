@@ -7,6 +7,7 @@ enable_language(RC)
 add_library(faximport_win32 STATIC
     framework/application.cpp
     framework/dialog.cpp
+    framework/help_viewer.cpp
     framework/library_loading.cpp
     framework/list_box.cpp
     framework/retired_lists.cpp
@@ -76,15 +77,35 @@ target_sources(faximport_win32 PRIVATE
     addrbook/win32/win32_address_book_source.cpp
 )
 
+# The help, faximport.chm beside faximport.exe, compiled by chmcmd (Debian's
+# fp-utils) from a copy of help/ in the build tree, once every page the help
+# project names has been found there.
+find_program(FAXIMPORT_CHMCMD chmcmd REQUIRED)
+set(FAXIMPORT_HELP_FILE ${CMAKE_BINARY_DIR}/faximport.chm)
+set(help_build ${CMAKE_BINARY_DIR}/help)
+file(GLOB_RECURSE help_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*)
+add_custom_command(OUTPUT ${FAXIMPORT_HELP_FILE}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${help_build}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/help ${help_build}
+    COMMAND ${CMAKE_COMMAND} -DHELP_DIR=${help_build} -P ${PROJECT_SOURCE_DIR}/cmake/CheckHelpPages.cmake
+    COMMAND ${CMAKE_COMMAND} -E chdir ${help_build} ${FAXIMPORT_CHMCMD} faximport.hhp
+    COMMAND ${CMAKE_COMMAND} -E copy ${help_build}/faximport.chm ${FAXIMPORT_HELP_FILE}
+    DEPENDS ${help_sources} ${PROJECT_SOURCE_DIR}/cmake/CheckHelpPages.cmake
+    COMMENT "Compiling the help, faximport.chm"
+    VERBATIM)
+add_custom_target(faximport_help ALL DEPENDS ${FAXIMPORT_HELP_FILE})
+
 # Programs that start faximport.exe from their own folder (the end-to-end
 # tests, the demo, the Wine benchmark) get a copy there, renewed whenever
 # faximport.exe is rebuilt.
 function(faximport_copy_program_beside target)
     set(copy ${CMAKE_CURRENT_BINARY_DIR}/faximport.exe)
-    add_custom_command(OUTPUT ${copy}
+    set(help_copy ${CMAKE_CURRENT_BINARY_DIR}/faximport.chm)
+    add_custom_command(OUTPUT ${copy} ${help_copy}
         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:faximport> ${copy}
-        DEPENDS faximport
-        COMMENT "Copying faximport.exe beside ${target}")
-    add_custom_target(${target}_program ALL DEPENDS ${copy})
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FAXIMPORT_HELP_FILE} ${help_copy}
+        DEPENDS faximport ${FAXIMPORT_HELP_FILE}
+        COMMENT "Copying faximport.exe and its help beside ${target}")
+    add_custom_target(${target}_program ALL DEPENDS ${copy} ${help_copy})
     add_dependencies(${target} ${target}_program)
 endfunction()

@@ -2,6 +2,7 @@
 // and keeps C++ exceptions from unwinding through Windows code.
 #include "framework/dialog.h"
 
+#include "framework/help_viewer.h"
 #include "framework/message_box.h"
 
 CDialog::~CDialog()
@@ -65,6 +66,12 @@ void CDialog::CenterOnWorkArea() const
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CDialog::ShowHelp() const
+{
+    if (help_ != nullptr)
+        help_->Show(window_, helpContext_);
+}
+
 int CDialog::ShowMessage(const char* text, const char* caption, UINT type) const
 {
     return ShowMessageBox(window_, text, caption, type);
@@ -123,6 +130,9 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return OnCommand(id, code) ? TRUE : FALSE;
     }
+    case WM_HELP:
+        ShowHelp();
+        return TRUE;
     case WM_VKEYTOITEM:
         // One of the few messages whose answer the dialog procedure returns
         // directly instead of through DWLP_MSGRESULT.

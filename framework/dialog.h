@@ -4,6 +4,8 @@
 
 #include "framework/window.h"
 
+class HelpViewer;
+
 class CDialog : public CWindow {
 public:
     CDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
@@ -25,6 +27,12 @@ public:
     void SetItemText(int id, const std::string& text) const { SetItemText(id, text.c_str()); }
     void SetCaption(const std::string& text) const { SetText(text); }
     void EndDialog(INT_PTR result);
+    // The dialog's help page: F1 opens it, and so does ShowHelp.
+    void SetHelp(const HelpViewer& viewer, DWORD context)
+    {
+        help_ = &viewer;
+        helpContext_ = context;
+    }
 
 protected:
     // Return true to let the dialog manager put the focus on the first
@@ -38,6 +46,8 @@ protected:
     // handed straight back to the list (-1: default handling).
     virtual int OnVirtualKey(HWND listBox, int virtualKey, int caretIndex);
 
+    // Opens the dialog's help page, if it has one.
+    void ShowHelp() const;
     // A message box owned by this dialog.
     int ShowMessage(const char* text, const char* caption, UINT type) const;
 
@@ -49,4 +59,6 @@ private:
     UINT templateId_;
     HWND parent_;
     bool modal_ = false;
+    const HelpViewer* help_ = nullptr;
+    DWORD helpContext_ = 0;
 };

@@ -10,7 +10,7 @@ packages=(
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine32:i386 wine64
     xvfb xauth x11-apps imagemagick
-    python3 zip
+    python3 zip fp-utils
 )
 
 missing=()

@@ -2,8 +2,8 @@
 # Builds both Windows programs and writes the release packages:
 #   build/dist/faximport-<version>-x86.zip   (i686, for 32-bit Outlook)
 #   build/dist/faximport-<version>-x64.zip   (x86_64, for 64-bit Outlook)
-# each holding faximport.exe (debug symbols stripped) and README.txt. The
-# version is the project version in CMakeLists.txt.
+# each holding faximport.exe (debug symbols stripped), its help faximport.chm
+# and README.txt. The version is the project version in CMakeLists.txt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
@@ -16,7 +16,7 @@ mkdir -p "$dist"
 package() {
     local preset=$1 triple=$2 label=$3 arch_label=$4
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "$(nproc)" --target faximport
+    cmake --build --preset "$preset" -j "$(nproc)" --target faximport faximport_help
     local build="$root/build/$preset"
     local version
     version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
@@ -28,7 +28,8 @@ package() {
         sed 's/$/\r/' >"$staging/README.txt"
     local zip="$dist/faximport-$version-$label.zip"
     rm -f "$zip"
-    (cd "$staging" && zip -q -X "$zip" faximport.exe README.txt)
+    cp "$build/faximport.chm" "$staging/faximport.chm"
+    (cd "$staging" && zip -q -X "$zip" faximport.exe faximport.chm README.txt)
     echo "$zip"
 }
 

@@ -14,6 +14,7 @@ constexpr char kDataTypeCaption[] = "Import Fax Recipient Data";
 constexpr int kKindCombo = 1056;
 constexpr int kAutoSearchCheck = 1057;
 constexpr int kDefaultWabCheck = 1059;
+constexpr int kDataTypeHelpButton = 1058;
 constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
 constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
 
@@ -35,6 +36,7 @@ constexpr int kAddButton = 1001;
 constexpr int kDeleteButton = 1049;
 constexpr int kSelectedList = 1002;
 constexpr int kViewDetailsButton = 1050;
+constexpr int kSelectionHelpButton = 1047;
 
 // Speed-dial selection dialog: its caption starts with this.
 constexpr char kSpeedDialCaptionStart[] = "Speed Dial CSV Import - ";

@@ -22,7 +22,11 @@ constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
 class Win32ProgressNotice : public ProgressNotice {
 public:
-    Win32ProgressNotice() { dialog_.Create(); }
+    explicit Win32ProgressNotice(const HelpViewer& help)
+    {
+        dialog_.SetHelp(help, kHelpAddressBooks);
+        dialog_.Create();
+    }
     bool StopRequested() override { return dialog_.PumpAndCheckCancel(); }
 
 private:
@@ -179,5 +183,5 @@ bool Win32AddressBookSource::ShowAddressDialog(std::vector<AddressEntryRef>& pic
 
 std::unique_ptr<ProgressNotice> Win32AddressBookSource::ShowProgressNotice()
 {
-    return std::make_unique<Win32ProgressNotice>();
+    return std::make_unique<Win32ProgressNotice>(context_.help);
 }

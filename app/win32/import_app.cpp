@@ -8,10 +8,10 @@
 
 bool CImportApp::RunImportSession()
 {
-    context = SessionContext();
-
     InstallEmergencyHandBack();
     KeepCurrentFolderOutOfLibrarySearch();
+    // What the run's windows share; its help windows close with it.
+    SessionContext context;
     Win32SessionPlatform platform(context);
     try {
         ImportSession session(platform);

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "core/win32/session_context.h"
 #include "framework/application.h"
 
 class CImportApp : public CApplication {
@@ -13,7 +12,4 @@ public:
 
     // The whole import, from the host probe to the hand-back. Always false.
     bool RunImportSession();
-
-    // What the run's windows share, the host window among it.
-    SessionContext context;
 };

@@ -47,6 +47,8 @@ void Win32SessionPlatform::PrepareHandBack(int commandId)
 void Win32SessionPlatform::HandBackToHost(int commandId)
 {
     DisarmEmergencyHandBack();
+    // No help window outlives the import.
+    context_.help.CloseAll();
     if (context_.hostWindow == nullptr)
         return;
     EnableWindow(context_.hostWindow, TRUE);
@@ -75,9 +77,9 @@ std::string Win32SessionPlatform::ExecutablePath()
     }
 }
 
-void Win32SessionPlatform::InstallHelpFile(const std::string& path)
+void Win32SessionPlatform::InstallHelpFiles(const std::string& htmlHelpFile, const std::string& winHelpFile)
 {
-    context_.helpFile = path;
+    context_.help.SetFiles(htmlHelpFile, winHelpFile);
 }
 
 DataSourceKind Win32SessionPlatform::RunDataTypeDialog()
@@ -97,6 +99,7 @@ bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionC
 {
     CConfirmDlg dialog(nullptr, result, counters.selectedEntryCount, counters.rejectedEntryCount,
                        counters.validFaxCount, counters.walkStopped, kind);
+    dialog.SetHelp(context_.help, kHelpConfirmation);
     return dialog.DoModal() == IDOK;
 }
 

@@ -29,7 +29,7 @@ public:
 
     std::string CommandLine() override;
     std::string ExecutablePath() override;
-    void InstallHelpFile(const std::string& path) override;
+    void InstallHelpFiles(const std::string& htmlHelpFile, const std::string& winHelpFile) override;
 
     DataSourceKind RunDataTypeDialog() override;
     bool ChooseSourceFile(DataSourceKind kind, std::string& path) override;

@@ -1,5 +1,5 @@
-// What the windows of one run share: the host window, the help file that
-// every Help button opens and the WAB library the data type dialog found.
+// What the windows of one run share: the host window, the help that every
+// Help button and F1 open and the WAB library the data type dialog found.
 // The application object owns one; the platform, the sources and the
 // dialogs are handed it.
 #pragma once
@@ -8,18 +8,25 @@
 
 #include <string>
 
-// Help contexts of the dialogs with a Help button.
-constexpr DWORD kHelpDataType = 15510;
-constexpr DWORD kHelpCsvSelection = 15511;
-constexpr DWORD kHelpSpeedDialSelection = 15514;
+#include "framework/help_viewer.h"
+#include "help/help_ids.h"
+
+// The help pages of the dialogs, as the help file maps them.
+constexpr DWORD kHelpDataType = IDH_DATA_TYPE;
+constexpr DWORD kHelpCsvSelection = IDH_CSV_SELECTION;
+constexpr DWORD kHelpFieldMapping = IDH_FIELD_MAPPING;
+constexpr DWORD kHelpConfirmation = IDH_CONFIRMATION;
+constexpr DWORD kHelpSpeedDialSelection = IDH_SPEED_DIAL_SELECTION;
+constexpr DWORD kHelpSpeedDialRecord = IDH_SPEED_DIAL_RECORD;
+constexpr DWORD kHelpAddressBooks = IDH_ADDRESS_BOOKS;
 
 // The WAB library loaded when none is registered.
 constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
 
 struct SessionContext {
     HWND hostWindow = nullptr; // while the run holds it
-    std::string helpFile;      // empty: Help does nothing
-    std::string wabLibrary;    // empty: no WAB library loads
+    HelpViewer help;
+    std::string wabLibrary; // empty: no WAB library loads
 
     // A window owned by the host enables it again as it closes; the host
     // stays out of use until the hand-back.
@@ -27,11 +34,5 @@ struct SessionContext {
     {
         if (hostWindow != nullptr)
             EnableWindow(hostWindow, FALSE);
-    }
-    // Opens the help file at context.
-    void ShowHelp(HWND owner, DWORD context) const
-    {
-        if (!helpFile.empty())
-            WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, context);
     }
 };

@@ -16,6 +16,7 @@ CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, cons
     : CDialog(settings.templateId, parent), settings(settings), context(context), result(result),
       retiredLists(retiredLists)
 {
+    SetHelp(context.help, settings.helpContext);
 }
 
 void CTwoListSelectDlg::OnOK()
@@ -38,7 +39,7 @@ bool CTwoListSelectDlg::OnCommand(int id, int code)
     if (id == settings.helpButtonId) {
         if (code != BN_CLICKED)
             return false;
-        context.ShowHelp(Handle(), settings.helpContext);
+        ShowHelp();
         return true;
     }
     switch (id) {

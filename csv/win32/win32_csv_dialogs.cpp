@@ -9,6 +9,7 @@ bool Win32CsvDialogs::MapFields(const std::string& path, const std::vector<const
                                 int& faxIndex)
 {
     CFieldMapDlg dialog(nullptr, path, headerFields);
+    dialog.SetHelp(context_.help, kHelpFieldMapping);
     if (dialog.DoModal() != IDOK)
         return false;
     nameIndex = dialog.NameIndex();

@@ -9,7 +9,10 @@
 #include "dialogs/win32/address_book_probes.h"
 #include "res/resource.h"
 
-CDataTypeDlg::CDataTypeDlg(HWND parent, SessionContext& context) : CDialog(IDD_DATA_TYPE, parent), context(context) {}
+CDataTypeDlg::CDataTypeDlg(HWND parent, SessionContext& context) : CDialog(IDD_DATA_TYPE, parent), context(context)
+{
+    SetHelp(context.help, kHelpDataType);
+}
 
 bool CDataTypeDlg::OnInitDialog()
 {
@@ -64,7 +67,7 @@ bool CDataTypeDlg::OnCommand(int id, int code)
         return true;
     }
     if (id == IDC_DATA_TYPE_HELP && code == BN_CLICKED) {
-        context.ShowHelp(Handle(), kHelpDataType);
+        ShowHelp();
         return true;
     }
     return false;

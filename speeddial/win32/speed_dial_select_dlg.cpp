@@ -271,5 +271,6 @@ void CSpeedDialSelectDlg::ViewDetails()
         return;
     const int record = AvailableRecord(item);
     CSpeedDialRecordDlg details(Handle(), recordTable, result, record);
+    details.SetHelp(context.help, kHelpSpeedDialRecord);
     details.DoModal();
 }

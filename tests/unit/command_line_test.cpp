@@ -56,8 +56,9 @@ TEST(ExportPath, OverlongTokenIsRefusedNotCut)
 
 TEST(HelpFilePath, BesideTheExecutable)
 {
-    EXPECT_EQ(HelpFilePathFor("C:\\Program Files\\Fax\\faximport.exe"), "C:\\Program Files\\Fax\\TQ3NWK.HLP");
-    EXPECT_EQ(HelpFilePathFor("C:\\" + std::string(270, 'd') + "\\f.exe"), "");
+    EXPECT_EQ(HelpFilePathFor("C:\\Program Files\\Fax\\faximport.exe", kWinHelpFileName),
+              "C:\\Program Files\\Fax\\TQ3NWK.HLP");
+    EXPECT_EQ(HelpFilePathFor("C:\\" + std::string(270, 'd') + "\\f.exe", kHtmlHelpFileName), "");
 }
 
 } // namespace

@@ -170,7 +170,7 @@ public:
     int chooserKind = 0;
     SessionCounters confirmedCounters;
     int confirmedEntryCount = -1;
-    std::string helpFile;
+    std::string helpFiles; // "html|winhelp"
 
     bool AttachHostWindow() override { return hasHost; }
     bool HostHasCapControl() override { return capControl; }
@@ -189,7 +189,10 @@ public:
     const AnsiCodePage& CodePage() override { return codePage; }
     std::string CommandLine() override { return commandLine; }
     std::string ExecutablePath() override { return "C:\\Program Files\\Fax\\faximport.exe"; }
-    void InstallHelpFile(const std::string& path) override { helpFile = path; }
+    void InstallHelpFiles(const std::string& htmlHelpFile, const std::string& winHelpFile) override
+    {
+        helpFiles = htmlHelpFile + "|" + winHelpFile;
+    }
     DataSourceKind RunDataTypeDialog() override
     {
         events.push_back("datatype");

@@ -59,7 +59,7 @@ TEST_F(SessionTest, CsvImportRunsToTheExportFile)
     EXPECT_EQ(platform.files.files[kExport].size(), 2u + 2 * 62);
     EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
     EXPECT_TRUE(platform.hostEnabled);
-    EXPECT_EQ(platform.helpFile, "C:\\Program Files\\Fax\\TQ3NWK.HLP");
+    EXPECT_EQ(platform.helpFiles, "C:\\Program Files\\Fax\\faximport.chm|C:\\Program Files\\Fax\\TQ3NWK.HLP");
 }
 
 TEST_F(SessionTest, SpeedDialImportRunsToTheExportFile)
