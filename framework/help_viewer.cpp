@@ -47,8 +47,8 @@ HelpViewer::HtmlHelpFunction HelpViewer::HtmlHelp() const
         if (!library.empty())
             hhctrl_ = LoadLibraryOutsideCurrentFolder(library.c_str());
         if (hhctrl_ != nullptr)
-            htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(
-                reinterpret_cast<void*>(GetProcAddress(hhctrl_.get(), "HtmlHelpA")));
+            htmlHelp_ =
+                reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(hhctrl_.get(), "HtmlHelpA")));
     }
     return htmlHelp_;
 }
@@ -71,9 +71,10 @@ void HelpViewer::Show(HWND owner, DWORD context) const
         WinHelpA(owner, winHelpFile_.c_str(), HELP_CONTEXT, context);
         return;
     }
-    const std::string text = FileExists(htmlHelpFile_)
-                                 ? "The help cannot be shown: HTML Help (hhctrl.ocx) is not available.\n" + htmlHelpFile_
-                                 : "The help file cannot be found:\n" + htmlHelpFile_;
+    const std::string text =
+        FileExists(htmlHelpFile_)
+            ? "The help cannot be shown: HTML Help (hhctrl.ocx) is not available.\n" + htmlHelpFile_
+            : "The help file cannot be found:\n" + htmlHelpFile_;
     ShowMessageBox(owner, text.c_str(), kHelpCaption, MB_OK | MB_ICONWARNING);
 }
 
