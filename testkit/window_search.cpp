@@ -118,6 +118,17 @@ HWND FindDialogWithControls(DWORD processId, const std::vector<int>& present, in
     });
 }
 
+HWND FindTopWindowOfClass(DWORD processId, const std::string& className)
+{
+    for (HWND window : VisibleWindowsOf(processId, false)) {
+        char name[64] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (className == name)
+            return window;
+    }
+    return nullptr;
+}
+
 HWND WaitForTopWindow(DWORD processId, DWORD timeoutMs)
 {
     HWND found = nullptr;

@@ -31,6 +31,8 @@ std::vector<HWND> VisibleDialogsOf(DWORD processId);
 HWND FindDialogWhere(DWORD processId, const std::function<bool(HWND)>& accept);
 // A visible dialog of processId with all these controls and without that one.
 HWND FindDialogWithControls(DWORD processId, const std::vector<int>& present, int absent = 0);
+// A visible top-level window of that class that processId shows, or null.
+HWND FindTopWindowOfClass(DWORD processId, const std::string& className);
 // The first visible top-level window of any class that processId shows.
 HWND WaitForTopWindow(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
 HWND FindDialog(const DialogQuery& query);

@@ -11,25 +11,7 @@ using namespace testkit;
 // A visible HTML Help window of processId, or null.
 HWND FindHelpWindow(DWORD processId)
 {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char className[64] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (owner == search->processId && IsWindowVisible(window) && std::string(className) == "HH Parent") {
-                search->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindTopWindowOfClass(processId, "HH Parent");
 }
 
 using HelpRun = ImportRun;
