@@ -203,25 +203,27 @@ void ContactRows::ReadName(CsvFieldTable& fields, int fieldCount)
 bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries)
 {
     if (keepEmpty && FindNumberJoint(cell) == nullptr)
-        return AppendEntry(cell, entries);
+        return AppendEntry(cell, true, entries);
     bool usable = false;
     for (char* number = cell; number != nullptr;) {
         char* joint = FindNumberJoint(number);
         if (joint != nullptr)
             *joint = '\0';
-        if (CleanFaxNumber(number, codePage_) > 0)
-            usable = AppendEntry(number, entries) || usable;
+        usable = AppendEntry(number, false, entries) || usable;
         number = joint != nullptr ? joint + sizeof(kNumberJoint) - 1 : nullptr;
     }
     return usable;
 }
 
-// Appends one entry; returns whether its number is usable.
-bool ContactRows::AppendEntry(char* fax, CsvEntryTable& entries)
+// Cleans the number and appends its entry, also an unusable one when
+// keepEmpty; returns whether the number is usable.
+bool ContactRows::AppendEntry(char* fax, bool keepEmpty, CsvEntryTable& entries)
 {
+    const bool usable = CleanFaxNumber(fax, codePage_) > 0;
+    if (!usable && !keepEmpty)
+        return false;
     CsvEntry entry;
     CopyTextField(entry.name, name_.c_str(), codePage_.LeadBytes());
-    const bool usable = CleanFaxNumber(fax, codePage_) > 0;
     CopyTextField(entry.faxNumber, fax, codePage_.LeadBytes());
     entries.push_back(entry);
     return usable;

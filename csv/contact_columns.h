@@ -50,7 +50,7 @@ public:
 private:
     void ReadName(CsvFieldTable& fields, int fieldCount);
     bool AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries);
-    bool AppendEntry(char* fax, CsvEntryTable& entries);
+    bool AppendEntry(char* fax, bool keepEmpty, CsvEntryTable& entries);
 
     const ColumnChoice& choice_;
     const AnsiCodePage& codePage_;

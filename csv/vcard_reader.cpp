@@ -91,14 +91,13 @@ private:
 void TrimEndBetweenCharacters(char* text, const LeadByteSet& leadBytes)
 {
     char* end = text;
-    for (char* p = text; *p != '\0'; ++p) {
-        if (leadBytes.Contains(*p)) {
-            if (p[1] == '\0')
-                break;
-            end = ++p + 1;
-        } else if (*p != ' ') {
-            end = p + 1;
-        }
+    for (char* p = text; *p != '\0';) {
+        const std::size_t size = leadBytes.CharacterSize(p);
+        if (leadBytes.Contains(*p) && size == 1)
+            break; // a lead byte without its trail byte
+        if (size == 2 || *p != ' ')
+            end = p + size;
+        p += size;
     }
     *end = '\0';
 }
