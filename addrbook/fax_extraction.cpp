@@ -7,7 +7,6 @@
 
 void FaxExtraction::ExtractFaxEntries(const std::vector<AddressEntryRef>& picked)
 {
-    result_.entryCount = 0;
     expandedLists_.clear();
     for (const AddressEntryRef& entry : picked) {
         if (Stopping())

@@ -13,16 +13,15 @@ class FileSystem;
 constexpr std::size_t kPlainRecordBytes = 2 * kTextFieldBytes;
 
 // The file's bytes for kinds 1 to 5: count, then a name and a fax field per
-// entry of recipients. Bytes after each terminator are zero.
+// recipient. Bytes after each terminator are zero.
 std::vector<unsigned char> BuildPlainExport(const ImportResult& result);
 
-// The file's bytes after a speed-dial import: count, then the chosen records
-// in selection order, each completed by the field codecs first. Indexes that
-// name no record of the table are left out.
-std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, const SpeedDialTable& table);
+// The file's bytes after a speed-dial import: count, then the recipients'
+// speed-dial records in selection order, each completed by the field codecs
+// first. Recipients without a speed-dial entry are left out.
+std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result);
 
-// Writes the export file for kind (the table only for speed-dial imports);
-// false (with error) when it could not be written, in which case any earlier
-// file at path is left as it was.
+// Writes the export file for kind; false (with error) when it could not be
+// written, in which case any earlier file at path is left as it was.
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result, DataSourceKind kind,
-                     const SpeedDialTable* table, std::string& error);
+                     std::string& error);

@@ -85,14 +85,13 @@ void ImportSession::Run()
             RunSource(kind);
             if (counters_.selectedEntryCount == 0)
                 Warn(msg::kNoEntry);
-            else if (result_.entryCount == 0)
+            else if (result_.recipients.Empty())
                 Warn(msg::kNoFaxInSelection);
             else
                 ConfirmAndExport(kind);
         }
     }
 
-    speedDialTable_.reset();
     if (hasHost)
         platform_.HandBackToHost(HandBackCommand(kind));
 }
@@ -151,7 +150,7 @@ void ImportSession::RunFileSource(DataSourceKind kind)
     int read = 0;
     if (kind == kKindSpeedDial) {
         read = ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, rejected,
-                                 speedDialTable_, platform_.CodePage());
+                                 platform_.CodePage());
     } else {
         read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,
                                  rejected, kind);
@@ -178,7 +177,7 @@ void ImportSession::ConfirmAndExport(DataSourceKind kind)
         return;
     }
     std::string error;
-    if (!WriteExportFile(platform_.Files(), exportPath_, result_, kind, speedDialTable_.get(), error))
+    if (!WriteExportFile(platform_.Files(), exportPath_, result_, kind, error))
         platform_.ShowMessage(FillIn(msg::kExportWriteFailed, exportPath_, error), msg::kCaptionImport,
                               MessageIcon::kError);
 }

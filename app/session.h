@@ -2,12 +2,10 @@
 // of dialogs and messages, over the platform services.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "app/session_platform.h"
 #include "core/import_result.h"
-#include "speeddial/speed_dial_record.h"
 
 // Commands posted to the host when the run ends.
 constexpr int kCommandPlainExport = 1022;
@@ -35,7 +33,4 @@ private:
     ImportResult result_;
     SessionCounters counters_;
     std::string exportPath_;
-    // Read by the speed-dial source, completed by the export writer, released
-    // at the hand-back.
-    std::unique_ptr<SpeedDialTable> speedDialTable_;
 };

@@ -30,7 +30,7 @@ public:
     bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override
     {
         tableSize = entries.size();
-        result.entryCount = 0;
+        result.recipients.RemoveAll();
         return true;
     }
     std::size_t tableSize = 0;

@@ -44,12 +44,12 @@ public:
     bool MapFields(const std::string&, const std::vector<const char*>&, int&, int&) override { return false; }
     bool SelectRecipients(const std::string&, const CsvEntryTable&, ImportResult& result) override
     {
-        result.entryCount = 0;
+        result.recipients.RemoveAll();
         return true;
     }
     bool SelectSpeedDials(const std::string&, const SpeedDialTable&, ImportResult& result) override
     {
-        result.entryCount = 0;
+        result.recipients.RemoveAll();
         return true;
     }
 };
@@ -93,8 +93,7 @@ int main()
     const double speedDialSeconds = MedianSeconds(runs, [&] {
         ImportResult result;
         int rejected = 0;
-        std::unique_ptr<SpeedDialTable> table;
-        ReadSpeedDialFile(speedDial, dialogs, "speed.csv", result, rejected, table, codePage);
+        ReadSpeedDialFile(speedDial, dialogs, "speed.csv", result, rejected, codePage);
     });
     const double csvSeconds = MedianSeconds(runs, [&] {
         ImportResult result;

@@ -1,12 +1,12 @@
-// What one import run collects: the entry cap, the entries to export and the
-// speed-dial side lists. The session owns one and hands it to every step.
+// What one import run collects: the entry cap and the recipients to export.
+// The session owns one and hands it to every step.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "core/string_list.h"
+#include "core/recipient_list.h"
 
 // The source the user chose in the data type dialog.
 enum DataSourceKind : int {
@@ -36,13 +36,8 @@ constexpr int kMaxTextBytes = 30;
 constexpr int kTextFieldBytes = kMaxTextBytes + 1;
 
 struct ImportResult {
-    std::int32_t entryCap = 0;              // 0 = no limit
-    std::uint16_t entryCount = 0;           // entries to import
-    StringList recipients;                  // entry texts "name [fax]"
-    StringList speedDialKeys;               // one per record read, as the file has them
-    std::vector<std::size_t> chosenRecords; // speed dial: the chosen records' indexes, in order
-    StringList secureFaxTexts;
-    StringList relayFaxTexts;
-    StringList fCodeTexts;
-    StringList commModeTexts;
+    std::int32_t entryCap = 0; // 0 = no limit
+    RecipientList recipients;  // the entries to import, in order
+
+    std::size_t EntryCount() const { return recipients.Count(); }
 };

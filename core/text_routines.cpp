@@ -121,47 +121,18 @@ void AppendEntryText(std::string& text, const char* name, const char* fax)
     text += ']';
 }
 
-void SplitEntryText(const char* entryText, char* name, char* fax)
-{
-    // The fax number is opened by the last "[": numbers never hold brackets,
-    // while a name may keep a "[" as the trail byte of a double-byte character.
-    // The readers cut names between characters before they made the entry
-    // texts, so the caps below only guard the fields.
-    const char* open = std::strrchr(entryText, '[');
-    std::size_t nameLength = open ? static_cast<std::size_t>(open - entryText) : std::strlen(entryText);
-    if (open != nullptr && nameLength > 0)
-        --nameLength; // the blank before "["
-    if (nameLength > static_cast<std::size_t>(kMaxTextBytes))
-        nameLength = kMaxTextBytes;
-    std::memcpy(name, entryText, nameLength);
-    name[nameLength] = '\0';
-    if (open == nullptr) {
-        fax[0] = '\0';
-        return;
-    }
-
-    const char* faxStart = open + 1;
-    const char* close = std::strchr(faxStart, ']');
-    std::size_t faxLength = close ? static_cast<std::size_t>(close - faxStart) : std::strlen(faxStart);
-    if (faxLength > static_cast<std::size_t>(kMaxTextBytes))
-        faxLength = kMaxTextBytes;
-    std::memcpy(fax, faxStart, faxLength);
-    fax[faxLength] = '\0';
-}
-
 int AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage)
 {
     if (CleanFaxNumber(fax, codePage) == 0)
         return kEntryNotAdded;
     TrimSpaces(name);
     ReplaceBrackets(name, codePage.LeadBytes());
-    std::string text = FormatEntryText(name, fax);
-    if (result.recipients.FindFirst(text) >= 0)
+    if (result.recipients.FindFirst(name, fax) >= 0)
         return kEntryNotAdded;
     // The 16-bit count cannot go past kMaxEntryCount, so that is a cap too.
-    if ((result.entryCap > 0 && result.entryCount == result.entryCap) || result.entryCount == kMaxEntryCount)
+    const std::size_t count = result.EntryCount();
+    if ((result.entryCap > 0 && count == static_cast<std::size_t>(result.entryCap)) || count == kMaxEntryCount)
         return kEntryCapReached;
-    result.recipients.Append(std::move(text));
-    ++result.entryCount;
+    result.recipients.Append({name, fax});
     return kEntryAdded;
 }

@@ -26,14 +26,13 @@ int CleanFaxNumber(char* text, const AnsiCodePage& codePage);
 // a double-byte character that would lose its trail byte is left out whole.
 void CopyTextField(char* field, const char* source, const LeadByteSet& leadBytes);
 
-// "name [fax]"
+// "name [fax]", the text a list shows for a recipient.
 std::string FormatEntryText(const char* name, const char* fax);
 // The same text appended to text, with room made for it first.
 void AppendEntryText(std::string& text, const char* name, const char* fax);
-// Splits an entry text into its name and fax number (31-byte buffers each).
-void SplitEntryText(const char* entryText, char* name, char* fax);
 
 enum AddEntryOutcome { kEntryNotAdded = 0, kEntryAdded = 1, kEntryCapReached = 2 };
-// Cleans the number and the name and appends the entry text to the result
-// unless it is unusable, already present, or the cap is reached.
+// Cleans the number and the name and appends them to the result's
+// recipients unless the number is unusable, the pair is already there, or the
+// cap is reached.
 int AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage);

@@ -166,10 +166,9 @@ int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage
     // Free the text before the dialog runs.
     std::vector<char>().swap(text);
 
-    result.entryCount = static_cast<std::uint16_t>(entries.size());
     if (!dialogs.SelectRecipients(path, entries, result))
         return 0;
-    return result.entryCount;
+    return static_cast<int>(result.EntryCount());
 }
 
 int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,

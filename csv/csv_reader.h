@@ -23,8 +23,8 @@ public:
     // nameIndex one or -1. Returns false on Cancel.
     virtual bool MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
                            int& faxIndex) = 0;
-    // On entry result.entryCount is the table size. On OK recipients and
-    // entryCount hold the choice; on Cancel both are empty. Returns OK.
+    // On OK the result's recipients hold the choice; on Cancel they are
+    // empty. Returns OK.
     virtual bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) = 0;
 };
 

@@ -22,13 +22,6 @@ bool CsvSelection::KeyEqual::operator()(int a, int b) const
     return std::strcmp(first.faxNumber, second.faxNumber) == 0 && std::strcmp(first.name, second.name) == 0;
 }
 
-std::string CsvSelection::EntryText(int entryIndex) const
-{
-    std::string text;
-    WriteEntryText(entryIndex, text);
-    return text;
-}
-
 void CsvSelection::WriteEntryText(int entryIndex, std::string& text) const
 {
     const CsvEntry& entry = entries_[static_cast<std::size_t>(entryIndex)];
@@ -72,7 +65,8 @@ void CsvSelection::StoreChoice(ImportResult& result) const
 {
     result.recipients.RemoveAll();
     result.recipients.Reserve(chosen_.size());
-    for (int index : chosen_)
-        result.recipients.Append(EntryText(index));
-    result.entryCount = static_cast<std::uint16_t>(chosen_.size());
+    for (int index : chosen_) {
+        const CsvEntry& entry = entries_[static_cast<std::size_t>(index)];
+        result.recipients.Append({entry.name, entry.faxNumber});
+    }
 }

@@ -28,10 +28,10 @@ public:
 
     bool IsFull() const;
     const std::vector<int>& Chosen() const { return chosen_; }
-    std::string EntryText(int entryIndex) const;
-    // The same written over text, which keeps its room for the next one.
+    // The entry's list text written over text, which keeps its room for the
+    // next one.
     void WriteEntryText(int entryIndex, std::string& text) const;
-    // OK: the chosen entry texts become the recipients.
+    // OK: the chosen entries become the recipients, in list order.
     void StoreChoice(ImportResult& result) const;
 
 private:

@@ -1,9 +1,5 @@
 #include "dialogs/confirm_text.h"
 
-#include <algorithm>
-
-#include "core/text_routines.h"
-
 std::string ConfirmHeadline(int entryCount)
 {
     return std::to_string(entryCount) + " fax entries will be imported:";
@@ -37,15 +33,13 @@ std::vector<std::string> ConfirmLines(const ImportResult& result)
 
 std::size_t ConfirmLineCount(const ImportResult& result)
 {
-    return std::min<std::size_t>(result.entryCount, result.recipients.Count());
+    return result.EntryCount();
 }
 
 void ConfirmLine(const ImportResult& result, std::size_t index, std::string& line)
 {
-    char name[kTextFieldBytes];
-    char fax[kTextFieldBytes];
-    SplitEntryText(result.recipients.At(index).c_str(), name, fax);
-    line.assign(name);
+    const Recipient& recipient = result.recipients.At(index);
+    line.assign(recipient.name);
     line += '\t';
-    line += fax;
+    line += recipient.faxNumber;
 }

@@ -36,15 +36,9 @@ bool IsSpeedDialHeader(CsvFieldTable& columns, int count)
     return version >= 0 && version <= 2;
 }
 
-void ReplaceLast(StringList& list, const char* text)
-{
-    list.RemoveLast();
-    list.Append(text);
-}
-
 } // namespace
 
-bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
+bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialEntry& entry,
                         const AnsiCodePage& codePage)
 {
     if (columnCount <= kTypeColumn)
@@ -57,15 +51,12 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
     if (columnCount <= kFaxColumn || CleanFaxNumber(columns[kFaxColumn], codePage) == 0)
         return false;
 
-    result.secureFaxTexts.Append("");
-    result.relayFaxTexts.Append("");
-    result.fCodeTexts.Append("");
-    result.commModeTexts.Append("");
+    SpeedDialRecord& record = entry.record;
     for (int column = 0; column < columnCount && column <= kLastUsedColumn; ++column) {
         char* text = columns[column];
         switch (column) {
         case kKeyColumn:
-            result.speedDialKeys.Append(text);
+            entry.key = text;
             break;
         case kFaxColumn:
             CopyTextField(record.faxNumber, text, codePage.LeadBytes());
@@ -76,17 +67,17 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
             break;
         case kCommModeColumn:
             TrimSpaces(text);
-            ReplaceLast(result.commModeTexts, text);
+            entry.commMode = text;
             record.commMode = CommModeFromText(text);
             break;
         case kSecureFaxColumn:
-            ReplaceLast(result.secureFaxTexts, text);
+            entry.secureFax = text;
             break;
         case kRelayFaxColumn:
-            ReplaceLast(result.relayFaxTexts, text);
+            entry.relayFax = text;
             break;
         case kFCodeColumn:
-            ReplaceLast(result.fCodeTexts, text);
+            entry.fCode = text;
             break;
         default:
             break;
@@ -98,9 +89,9 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
 namespace {
 
 int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                   int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage)
+                   int& rejectedLines, const AnsiCodePage& codePage)
 {
-    std::unique_ptr<SpeedDialTable> records;
+    SpeedDialTable records;
     {
         std::vector<char> text;
         const int loaded = files.ReadWholeFile(path, text);
@@ -126,13 +117,10 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
         const std::size_t slots =
             std::min<std::size_t>(lineFeeds - headerIndex + 1, static_cast<std::size_t>(kMaxEntryCount) + 1);
         try {
-            records.reset(new SpeedDialTable(slots));
+            records.resize(slots);
         } catch (const std::bad_alloc&) {
             return kReadNoMemory;
         }
-        for (StringList* list : {&result.speedDialKeys, &result.secureFaxTexts, &result.relayFaxTexts,
-                                 &result.fCodeTexts, &result.commModeTexts})
-            list->Reserve(slots);
         rejectedLines = 0;
         std::size_t accepted = 0;
         for (std::size_t line = headerIndex + 1; line < lineFeeds; ++line) {
@@ -142,31 +130,29 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
                 continue;
             if (split.fieldCount == 1 && !split.unclosedQuote && std::strcmp(columns[0], "*") == 0)
                 break;
-            SpeedDialRecord& slot = (*records)[accepted];
-            slot = InitialSpeedDialRecord();
-            if (ParseSpeedDialLine(columns, split.fieldCount, slot, result, codePage)) {
+            SpeedDialEntry& slot = records[accepted];
+            slot = SpeedDialEntry{InitialSpeedDialRecord(), {}, {}, {}, {}, {}};
+            if (ParseSpeedDialLine(columns, split.fieldCount, slot, codePage)) {
                 if (++accepted > static_cast<std::size_t>(kMaxEntryCount))
                     return kReadTooManyEntries;
             } else {
                 ++rejectedLines;
             }
         }
-        records->resize(accepted);
+        records.resize(accepted);
     }
-    table = std::move(records);
-    result.entryCount = static_cast<std::uint16_t>(table->size());
-    if (!dialogs.SelectSpeedDials(path, *table, result))
+    if (!dialogs.SelectSpeedDials(path, records, result))
         return 0;
-    return result.entryCount;
+    return static_cast<int>(result.EntryCount());
 }
 
 } // namespace
 
 int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage)
+                      int& rejectedLines, const AnsiCodePage& codePage)
 {
     try {
-        return ReadSpeedDials(files, dialogs, path, result, rejectedLines, table, codePage);
+        return ReadSpeedDials(files, dialogs, path, result, rejectedLines, codePage);
     } catch (const std::exception&) {
         // Out of memory, or a size past what the library can hold (a
         // length_error on 32-bit builds): both mean the file is too big.

@@ -1,5 +1,5 @@
-// Reads a fax device's speed-dial export (EWS-CSV) into the record table and
-// the speed-dial lists, then lets the user pick entries.
+// Reads a fax device's speed-dial export (EWS-CSV) into the speed-dial
+// table, then lets the user pick entries.
 #pragma once
 
 #include <memory>
@@ -15,19 +15,16 @@ class FileSystem;
 class SpeedDialDialogs {
 public:
     virtual ~SpeedDialDialogs() = default;
-    // On entry result.entryCount is the number of records and the five
-    // speed-dial lists hold one item per record. On OK recipients, entryCount
-    // and chosenRecords hold the choice. Returns OK.
+    // On OK the result's recipients hold the choice, each with its entry of
+    // the table. Returns OK.
     virtual bool SelectSpeedDials(const std::string& path, const SpeedDialTable& table, ImportResult& result) = 0;
 };
 
-// Fills record and the five lists from one split data line; false when the
-// line is rejected.
-bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
+// Fills entry from one split data line; false when the line is rejected.
+bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialEntry& entry,
                         const AnsiCodePage& codePage);
 
-// Returns the number of entries chosen, or a ReaderResult code. table receives
-// the record table once the header has passed; it outlives the call. Names
-// and numbers are read in codePage.
+// Returns the number of entries chosen, or a ReaderResult code. Names and
+// numbers are read in codePage.
 int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage);
+                      int& rejectedLines, const AnsiCodePage& codePage);

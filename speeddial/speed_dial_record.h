@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #if !defined(__BYTE_ORDER__) || __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
@@ -45,5 +46,16 @@ static_assert(offsetof(SpeedDialRecord, fCode2) == 163, "record layout");
 // The record a table slot starts as: all zero but the two flag characters.
 SpeedDialRecord InitialSpeedDialRecord();
 
-// The speed-dial record table: one slot per accepted line, in file order.
-using SpeedDialTable = std::vector<SpeedDialRecord>;
+// One accepted line of the export: the record as read, and the texts of the
+// columns that are decoded into the record only when it is exported.
+struct SpeedDialEntry {
+    SpeedDialRecord record;
+    std::string key; // the speed-dial number, as the file has it
+    std::string commMode;
+    std::string secureFax;
+    std::string relayFax;
+    std::string fCode;
+};
+
+// The speed-dial table: one entry per accepted line, in file order.
+using SpeedDialTable = std::vector<SpeedDialEntry>;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "core/remove_positions.h"
@@ -12,14 +13,14 @@ constexpr std::size_t kMaxItemChars = 255;
 } // namespace
 
 namespace {
-std::string_view FaxOf(const SpeedDialRecord& record)
+std::string_view FaxOf(const SpeedDialEntry& entry)
 {
-    return std::string_view(record.faxNumber, strnlen(record.faxNumber, sizeof record.faxNumber));
+    return std::string_view(entry.record.faxNumber, strnlen(entry.record.faxNumber, sizeof entry.record.faxNumber));
 }
 
-std::string_view NameOf(const SpeedDialRecord& record)
+std::string_view NameOf(const SpeedDialEntry& entry)
 {
-    return std::string_view(record.name, strnlen(record.name, sizeof record.name));
+    return std::string_view(entry.record.name, strnlen(entry.record.name, sizeof entry.record.name));
 }
 } // namespace
 
@@ -37,8 +38,8 @@ void SpeedDialSelection::HashKeys()
 
 bool SpeedDialSelection::KeyEqual::operator()(int a, int b) const
 {
-    const SpeedDialRecord& first = (*table)[static_cast<std::size_t>(a)];
-    const SpeedDialRecord& second = (*table)[static_cast<std::size_t>(b)];
+    const SpeedDialEntry& first = (*table)[static_cast<std::size_t>(a)];
+    const SpeedDialEntry& second = (*table)[static_cast<std::size_t>(b)];
     return FaxOf(first) == FaxOf(second) && NameOf(first) == NameOf(second);
 }
 
@@ -56,12 +57,6 @@ void SpeedDialSelection::MarkChosen(int recordIndex, bool chosen)
     isChosen_[index] = chosen;
 }
 
-std::string SpeedDialSelection::EntryTextOf(int recordIndex) const
-{
-    const SpeedDialRecord& record = table_[static_cast<std::size_t>(recordIndex)];
-    return FormatEntryText(record.name, record.faxNumber);
-}
-
 std::string SpeedDialSelection::ItemText(int recordIndex) const
 {
     std::string text;
@@ -71,8 +66,9 @@ std::string SpeedDialSelection::ItemText(int recordIndex) const
 
 void SpeedDialSelection::WriteItemText(int recordIndex, std::string& text) const
 {
-    const SpeedDialRecord& record = table_[static_cast<std::size_t>(recordIndex)];
-    text = keys_.At(static_cast<std::size_t>(recordIndex));
+    const SpeedDialEntry& entry = table_[static_cast<std::size_t>(recordIndex)];
+    const SpeedDialRecord& record = entry.record;
+    text = entry.key;
     text += '\t';
     AppendEntryText(text, record.name, record.faxNumber);
     if (text.size() > kMaxItemChars)
@@ -121,7 +117,7 @@ SpeedDialSelection::AddOutcome SpeedDialSelection::AddRecords(const std::vector<
         if (!taken.second) {
             // Another record with the same name and number is chosen.
             const int earlier = *taken.first;
-            if (!view.AskReplace(table_[static_cast<std::size_t>(earlier)]))
+            if (!view.AskReplace(table_[static_cast<std::size_t>(earlier)].record))
                 continue;
             const int position = PositionOf(earlier);
             RemoveAt(position);
@@ -148,8 +144,9 @@ void SpeedDialSelection::StoreChoice(ImportResult& result) const
 {
     result.recipients.RemoveAll();
     result.recipients.Reserve(chosen_.size());
-    result.chosenRecords.assign(chosen_.begin(), chosen_.end());
-    for (int record : chosen_)
-        result.recipients.Append(EntryTextOf(record));
-    result.entryCount = static_cast<std::uint16_t>(chosen_.size());
+    for (int index : chosen_) {
+        const SpeedDialEntry& entry = table_[static_cast<std::size_t>(index)];
+        result.recipients.Append(
+            {std::string(NameOf(entry)), std::string(FaxOf(entry)), std::make_shared<const SpeedDialEntry>(entry)});
+    }
 }

@@ -25,9 +25,8 @@ public:
         virtual bool AskReplace(const SpeedDialRecord& chosen) = 0;
     };
 
-    // keys: each record's speed-dial number, index for index.
-    SpeedDialSelection(const SpeedDialTable& table, const StringList& keys, int entryCap)
-        : table_(table), keys_(keys), entryCap_(entryCap), chosenKeys_(0, KeyHash{&keyHashes_}, KeyEqual{&table})
+    SpeedDialSelection(const SpeedDialTable& table, int entryCap)
+        : table_(table), entryCap_(entryCap), chosenKeys_(0, KeyHash{&keyHashes_}, KeyEqual{&table})
     {
     }
     SpeedDialSelection(const SpeedDialSelection&) = delete;
@@ -43,7 +42,8 @@ public:
     const std::vector<int>& Chosen() const { return chosen_; }
     // "number<TAB>name [fax]", at most 255 characters.
     std::string ItemText(int recordIndex) const;
-    // OK: entry texts into recipients, record indexes into chosenRecords.
+    // OK: the chosen records become the recipients, in list order, each
+    // with a copy of its table entry.
     void StoreChoice(ImportResult& result) const;
 
 private:
@@ -61,7 +61,6 @@ private:
     // Every record's key hash, worked out once in table order: the set then
     // reads a record only to compare two whose hashes are equal.
     void HashKeys();
-    std::string EntryTextOf(int recordIndex) const;
     // ItemText written over text, which keeps its room for the next one.
     void WriteItemText(int recordIndex, std::string& text) const;
     bool IsChosen(int recordIndex) const;
@@ -70,7 +69,6 @@ private:
     void RemoveAt(int position);
 
     const SpeedDialTable& table_;
-    const StringList& keys_;
     const int entryCap_;
     std::vector<int> chosen_;
     std::vector<bool> isChosen_;                            // by record index

@@ -28,7 +28,6 @@ void CTwoListSelectDlg::OnOK()
 
 void CTwoListSelectDlg::OnCancel()
 {
-    result.entryCount = 0;
     result.recipients.RemoveAll();
     ReleaseLists();
     EndDialog(IDCANCEL);

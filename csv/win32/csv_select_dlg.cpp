@@ -32,7 +32,6 @@ bool CCsvSelectDlg::OnInitDialog()
     notice.Create();
 
     // While the dialog is open the result holds no choice.
-    result.entryCount = 0;
     result.recipients.RemoveAll();
 
     selectedList.Attach(Item(IDC_SELECTED_LIST));

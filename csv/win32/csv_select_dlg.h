@@ -15,7 +15,7 @@
 class CCsvSelectDlg : public CTwoListSelectDlg {
 public:
     // path, entries and retiredLists belong to the caller and outlive the
-    // dialog; on entry result.entryCount is the number of entries in the table.
+    // dialog.
     CCsvSelectDlg(HWND parent, const SessionContext& context, const std::string& path, const CsvEntryTable& entries,
                   ImportResult& result, CRetiredLists& retiredLists);
 

@@ -23,7 +23,6 @@ bool Win32CsvDialogs::SelectRecipients(const std::string& path, const CsvEntryTa
     if (dialog.DoModal() == IDOK)
         return true;
     // Also when the dialog could not be shown or ended on a failure.
-    result.entryCount = 0;
     result.recipients.RemoveAll();
     return false;
 }

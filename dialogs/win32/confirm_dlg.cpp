@@ -24,7 +24,7 @@ bool CConfirmDlg::OnInitDialog()
     entryList.ResetContent();
     entryList.SetTabStops({kFaxColumnTabStop});
 
-    SetItemText(IDC_CONFIRM_HEADLINE, ConfirmHeadline(result.entryCount));
+    SetItemText(IDC_CONFIRM_HEADLINE, ConfirmHeadline(static_cast<int>(result.EntryCount())));
     // The counters are shown as unsigned numbers.
     SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(selectedEntryCount), FALSE);
     SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(rejectedEntryCount), FALSE);
@@ -41,7 +41,7 @@ void CConfirmDlg::FillEntryList()
     const std::size_t count = ConfirmLineCount(result);
     std::size_t textBytes = 0;
     for (std::size_t i = 0; i < count; ++i)
-        textBytes += result.recipients.At(i).size() + 1; // about the size of its line
+        textBytes += result.recipients.At(i).name.size() + result.recipients.At(i).faxNumber.size() + 2;
 
     // One line at a time into the same string: no copy of the whole list.
     CRedrawOff quiet(entryList);
@@ -60,7 +60,6 @@ void CConfirmDlg::OnOK()
 
 void CConfirmDlg::OnCancel()
 {
-    result.entryCount = 0;
     result.recipients.RemoveAll();
     EndDialog(IDCANCEL);
 }

@@ -2,21 +2,17 @@
 // detail columns of its line as they stood in the file. Read-only; OK closes.
 #pragma once
 
-#include "core/import_result.h"
 #include "framework/dialog.h"
 #include "speeddial/speed_dial_record.h"
 
 class CSpeedDialRecordDlg : public CDialog {
 public:
-    // recordTable and result belong to the caller; recordIndex addresses both
-    // the table and the speed-dial lists of result.
-    CSpeedDialRecordDlg(HWND parent, const SpeedDialTable& recordTable, const ImportResult& result, int recordIndex);
+    // entry belongs to the caller and outlives the dialog.
+    CSpeedDialRecordDlg(HWND parent, const SpeedDialEntry& entry);
 
 protected:
     bool OnInitDialog() override;
 
 private:
-    const SpeedDialTable& recordTable;
-    const ImportResult& result;
-    int recordIndex;
+    const SpeedDialEntry& entry;
 };

@@ -78,16 +78,13 @@ CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const SessionContext& cont
     : CTwoListSelectDlg(
           {IDD_SPEED_DIAL_SELECT, kCaption, IDC_SPEED_DIAL_HELP, kHelpSpeedDialSelection, kTypeAheadChars}, parent,
           context, result, retiredLists),
-      sourcePath(sourcePath), recordTable(recordTable), selection(recordTable, result.speedDialKeys, result.entryCap)
+      sourcePath(sourcePath), recordTable(recordTable), selection(recordTable, result.entryCap)
 {
 }
 
 bool CSpeedDialSelectDlg::OnInitDialog()
 {
-    // The reader hands over the number of records; while the dialog is open
-    // the result holds no choice.
-    const int recordCount = result.entryCount;
-    result.entryCount = 0;
+    // While the dialog is open the result holds no choice.
     result.recipients.RemoveAll();
 
     selectedList.Attach(Item(IDC_SELECTED_LIST));
@@ -105,7 +102,7 @@ bool CSpeedDialSelectDlg::OnInitDialog()
     headings.Send(EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&headingStop));
     headings.SetText(kSpeedDialHeadings);
 
-    FillAvailableList(recordCount);
+    FillAvailableList();
     if (availableList.GetCount() > 0)
         availableList.SetSel(0, true);
 
@@ -114,15 +111,12 @@ bool CSpeedDialSelectDlg::OnInitDialog()
     return true; // the focus goes to the type-ahead edit, the first tab stop
 }
 
-void CSpeedDialSelectDlg::FillAvailableList(int recordCount)
+void CSpeedDialSelectDlg::FillAvailableList()
 {
-    // The lists describe the same records index for index; never read past
-    // the shorter of them.
-    const std::size_t count = std::min({static_cast<std::size_t>(recordCount > 0 ? recordCount : 0), recordTable.size(),
-                                        result.speedDialKeys.Count()});
+    const std::size_t count = recordTable.size();
     std::size_t textBytes = 0;
-    for (std::size_t record = 0; record < count; ++record)
-        textBytes += std::min(result.speedDialKeys.At(record).size(), kMaxTextChars) + 1;
+    for (const SpeedDialEntry& entry : recordTable)
+        textBytes += std::min(entry.key.size(), kMaxTextChars) + 1;
 
     // Added one by one in record order, every number would make the list
     // search its place and move the items after it aside. Put in the order
@@ -132,7 +126,7 @@ void CSpeedDialSelectDlg::FillAvailableList(int recordCount)
     try {
         numbers.reserve(count);
         for (std::size_t record = 0; record < count; ++record)
-            numbers.push_back(Cut(result.speedDialKeys.At(record)));
+            numbers.push_back(Cut(recordTable[record].key));
         order = AvailableOrder(numbers);
         availableRecords.reserve(count);
     } catch (const std::bad_alloc&) {
@@ -154,7 +148,7 @@ void CSpeedDialSelectDlg::FillAvailableList(int recordCount)
     // No room to work the order out: the list sorts as the numbers come.
     availableRecords.clear();
     for (std::size_t record = 0; record < count; ++record) {
-        const int item = availableList.AddString(Cut(result.speedDialKeys.At(record)));
+        const int item = availableList.AddString(Cut(recordTable[record].key));
         if (item < 0)
             break; // the list is out of room
         availableList.SetItemData(item, static_cast<LPARAM>(record));
@@ -270,7 +264,9 @@ void CSpeedDialSelectDlg::ViewDetails()
     if (item < 0)
         return;
     const int record = AvailableRecord(item);
-    CSpeedDialRecordDlg details(Handle(), recordTable, result, record);
+    if (record < 0 || static_cast<std::size_t>(record) >= recordTable.size())
+        return;
+    CSpeedDialRecordDlg details(Handle(), recordTable[static_cast<std::size_t>(record)]);
     details.SetHelp(context.help, kHelpSpeedDialRecord);
     details.DoModal();
 }

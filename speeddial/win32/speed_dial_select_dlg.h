@@ -23,8 +23,7 @@ constexpr int kSpeedDialEntryColumn = 50;
 class CSpeedDialSelectDlg : public CTwoListSelectDlg, private SpeedDialSelection::View {
 public:
     // sourcePath, recordTable and retiredLists belong to the caller and
-    // outlive the dialog. On entry result.entryCount is the number of records,
-    // and the speed-dial lists of result hold one item per record.
+    // outlive the dialog.
     CSpeedDialSelectDlg(HWND parent, const SessionContext& context, const std::string& sourcePath,
                         const SpeedDialTable& recordTable, ImportResult& result, CRetiredLists& retiredLists);
 
@@ -42,7 +41,7 @@ private:
     void Removed(int position) override;
     bool AskReplace(const SpeedDialRecord& chosen) override;
 
-    void FillAvailableList(int recordCount);
+    void FillAvailableList();
     // The record indexes in the order in which the sorted available list
     // would hold these numbers had they been added one by one.
     std::vector<int> AvailableOrder(const std::vector<std::string>& numbers) const;

@@ -10,7 +10,6 @@ bool Win32SpeedDialDialogs::SelectSpeedDials(const std::string& path, const Spee
     if (dialog.DoModal() == IDOK)
         return true;
     // Also when the dialog could not be shown or ended on a failure.
-    result.entryCount = 0;
     result.recipients.RemoveAll();
     return false;
 }

@@ -24,9 +24,8 @@ public:
 
     bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override
     {
-        if (result.entryCount != entries.size())
+        if (!result.recipients.Empty())
             __builtin_trap();
-        result.entryCount = 0;
         CsvSelection selection(entries, (choice_ & 1) ? 50 : 0);
         std::vector<int> all;
         for (std::size_t i = 0; i < entries.size(); i += 1 + choice_ % 3)
@@ -63,8 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int read = ReadCsvText(text, dialogs, codePage, "fuzz.csv", result, rejected, kind);
         if (read < kReadTooManyEntries)
             __builtin_trap();
-        if (read > 0 && (read != result.entryCount || result.recipients.Count() != result.entryCount))
+        if (read > 0 && static_cast<std::size_t>(read) != result.EntryCount())
             __builtin_trap();
+        for (const Recipient& recipient : result.recipients) {
+            if (recipient.name.size() > kMaxTextBytes || recipient.faxNumber.size() > kMaxTextBytes)
+                __builtin_trap();
+        }
     }
     return 0;
 }

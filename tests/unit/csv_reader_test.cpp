@@ -4,6 +4,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "entry_texts.h"
 #include "fakes.h"
 
 namespace {
@@ -65,8 +66,8 @@ TEST_F(CsvReaderTest, AutomaticModeFindsNameAndEveryFaxColumn)
     EXPECT_EQ(SeenEntries(), (Texts{"Bob|512", "Bob|556-9"}));
     EXPECT_EQ(dialogs.seenCount, 2);
     EXPECT_EQ(outcome.result, 2);
-    EXPECT_EQ(outcome.importResult.entryCount, 2);
-    EXPECT_EQ(outcome.importResult.recipients.At(0), "Bob [512]");
+    EXPECT_EQ(static_cast<int>(outcome.importResult.EntryCount()), 2);
+    EXPECT_EQ(EntryText(outcome.importResult.recipients.At(0)), "Bob [512]");
     EXPECT_EQ(outcome.rejected, 0);
 }
 
@@ -221,7 +222,7 @@ TEST_F(CsvReaderTest, CancelEndsWithZero)
     dialogs.selectOk = false;
     const ReadOutcome outcome = Read("Name,Fax\nAnn,1\n");
     EXPECT_EQ(outcome.result, 0);
-    EXPECT_EQ(outcome.importResult.entryCount, 0);
+    EXPECT_EQ(static_cast<int>(outcome.importResult.EntryCount()), 0);
     EXPECT_TRUE(outcome.importResult.recipients.Empty());
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "csv/csv_selection.h"
+#include "entry_texts.h"
 
 namespace {
 
@@ -101,11 +102,11 @@ TEST(CsvSelection, StoresTheChoiceInListOrder)
     selection.AddEntries({0, 1});
     ImportResult result;
     selection.StoreChoice(result);
-    EXPECT_EQ(result.entryCount, 3);
+    EXPECT_EQ(static_cast<int>(result.EntryCount()), 3);
     ASSERT_EQ(result.recipients.Count(), 3u);
-    EXPECT_EQ(result.recipients.At(0), "Cid [3]");
-    EXPECT_EQ(result.recipients.At(1), "Ann [1]");
-    EXPECT_EQ(result.recipients.At(2), " [2]");
+    EXPECT_EQ(EntryText(result.recipients.At(0)), "Cid [3]");
+    EXPECT_EQ(EntryText(result.recipients.At(1)), "Ann [1]");
+    EXPECT_EQ(EntryText(result.recipients.At(2)), " [2]");
 }
 
 TEST(CsvSelection, DeletingAnEntryFreesItsNameAndNumber)

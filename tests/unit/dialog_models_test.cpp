@@ -87,13 +87,12 @@ TEST(ConfirmText, HeadlineLabelAndLines)
     EXPECT_STREQ(RejectedLabel(kKindSpeedDial), "Rejected from database:");
 
     ImportResult result;
-    result.recipients.Append("Ann Lee [123]");
-    result.recipients.Append(" [456]");
-    result.recipients.Append("not counted [789]");
-    result.entryCount = 2;
-    EXPECT_EQ(ConfirmLines(result), (std::vector<std::string>{"Ann Lee\t123", "\t456"}));
+    result.recipients.Append({"Ann Lee", "123"});
+    result.recipients.Append({"", "456"});
+    result.recipients.Append({"\x81[ Ann [HQ]", "789"}); // brackets in a name stay in the name
+    EXPECT_EQ(ConfirmLines(result), (std::vector<std::string>{"Ann Lee\t123", "\t456", "\x81[ Ann [HQ]\t789"}));
     // One at a time into the same string, as the dialog fills its list.
-    EXPECT_EQ(ConfirmLineCount(result), 2u);
+    EXPECT_EQ(ConfirmLineCount(result), 3u);
     std::string line = "left over from a longer line";
     ConfirmLine(result, 1, line);
     EXPECT_EQ(line, "\t456");

@@ -28,8 +28,7 @@ Bytes Concat(std::initializer_list<Bytes> parts)
 TEST(PlainExport, OneEntryIsSixtyFourBytes)
 {
     ImportResult result;
-    result.recipients.Append("ABC [123]");
-    result.entryCount = 1;
+    result.recipients.Append({"ABC", "123"});
     const Bytes expected =
         Concat({{0x01, 0x00}, {0x41, 0x42, 0x43, 0x00}, Bytes(27, 0), {0x31, 0x32, 0x33, 0x00}, Bytes(27, 0)});
     EXPECT_EQ(BuildPlainExport(result), expected);
@@ -40,22 +39,23 @@ TEST(PlainExport, EmptyNamesAndFullFields)
     ImportResult result;
     const std::string name30 = "abcdefghijklmnopqrstuvwxyz0123";
     const std::string fax30 = "+49(30)123456789012345678901234";
-    result.recipients.Append(" [555]");
-    result.recipients.Append(name30 + " [" + fax30.substr(0, 30) + "]");
-    result.entryCount = 2;
+    result.recipients.Append({"", "555"});
+    result.recipients.Append({name30, fax30.substr(0, 30)});
+    result.recipients.Append({"\x81[ Ann [HQ]", "7"}); // a double-byte name whose trail byte is "["
     const Bytes bytes = BuildPlainExport(result);
-    ASSERT_EQ(bytes.size(), 2u + 2 * 62);
+    ASSERT_EQ(bytes.size(), 2u + 3 * 62);
     EXPECT_EQ(Bytes(bytes.begin() + 2, bytes.begin() + 64), Concat({Field(""), Field("555")}));
-    EXPECT_EQ(Bytes(bytes.begin() + 64, bytes.end()), Concat({Field(name30), Field(fax30.substr(0, 30))}));
+    EXPECT_EQ(Bytes(bytes.begin() + 64, bytes.begin() + 126), Concat({Field(name30), Field(fax30.substr(0, 30))}));
     EXPECT_EQ(bytes[64 + 30], 0) << "30 bytes of text, then the terminator";
+    EXPECT_EQ(Bytes(bytes.begin() + 126, bytes.end()), Concat({Field("\x81[ Ann [HQ]"), Field("7")}))
+        << "the name is written whole, brackets and all";
 }
 
 TEST(PlainExport, CountIsLittleEndianAndRecordsKeepListOrder)
 {
     ImportResult result;
     for (int i = 0; i < 300; ++i)
-        result.recipients.Append("N" + std::to_string(i) + " [" + std::to_string(i) + "]");
-    result.entryCount = 300;
+        result.recipients.Append({"N" + std::to_string(i), std::to_string(i)});
     const Bytes bytes = BuildPlainExport(result);
     ASSERT_EQ(bytes.size(), 2u + 300 * 62);
     EXPECT_EQ(bytes[0], 0x2C);
@@ -70,14 +70,13 @@ TEST(WriteExportFile, ReplacesTheFileOrReportsWhy)
     FakeFileSystem files;
     files.files["C:\\out.dat"] = "old content that is longer than the new one";
     ImportResult result;
-    result.recipients.Append("A [1]");
-    result.entryCount = 1;
+    result.recipients.Append({"A", "1"});
     std::string error;
-    ASSERT_TRUE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, nullptr, error));
+    ASSERT_TRUE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, error));
     EXPECT_EQ(files.files["C:\\out.dat"].size(), 64u);
 
     files.failWrites = true;
-    EXPECT_FALSE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, nullptr, error));
+    EXPECT_FALSE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, error));
     EXPECT_FALSE(error.empty());
 }
 
@@ -102,20 +101,20 @@ protected:
     void AddRecord(const std::string& name, const std::string& fax, unsigned commMode, const std::string& secure = "",
                    const std::string& relay = "", const std::string& fcode = "")
     {
-        SpeedDialRecord record = InitialSpeedDialRecord();
-        std::copy(name.begin(), name.end(), record.name);
-        std::copy(fax.begin(), fax.end(), record.faxNumber);
-        record.commMode = static_cast<std::uint16_t>(commMode);
-        table.push_back(record);
-        result.secureFaxTexts.Append(secure);
-        result.relayFaxTexts.Append(relay);
-        result.fCodeTexts.Append(fcode);
-        result.commModeTexts.Append("");
+        SpeedDialEntry entry{InitialSpeedDialRecord(), "", "", secure, relay, fcode};
+        std::copy(name.begin(), name.end(), entry.record.name);
+        std::copy(fax.begin(), fax.end(), entry.record.faxNumber);
+        entry.record.commMode = static_cast<std::uint16_t>(commMode);
+        table.push_back(entry);
     }
+    // The recipients the selection makes of these records, in this order.
     void Choose(std::initializer_list<std::size_t> records)
     {
-        result.chosenRecords.assign(records);
-        result.entryCount = static_cast<std::uint16_t>(records.size());
+        for (std::size_t index : records) {
+            const SpeedDialEntry& entry = table[index];
+            result.recipients.Append(
+                {entry.record.name, entry.record.faxNumber, std::make_shared<const SpeedDialEntry>(entry)});
+        }
     }
 
     SpeedDialTable table;
@@ -131,7 +130,7 @@ TEST_F(SpeedDialExportTest, RecordsInSelectionOrder)
                                    HandRecord("R5", "505", 2, '0'),
                                    HandRecord("R0", "500", 0, '0'),
                                    HandRecord("R2", "502", 2, '0')});
-    EXPECT_EQ(BuildSpeedDialExport(result, table), expected);
+    EXPECT_EQ(BuildSpeedDialExport(result), expected);
 }
 
 TEST_F(SpeedDialExportTest, CodedFieldsAndFeatureCode)
@@ -141,11 +140,12 @@ TEST_F(SpeedDialExportTest, CodedFieldsAndFeatureCode)
     AddRecord("Relay", "2", 0, "", "7/1");
     AddRecord("Secure", "3", 0, "DHWQERH=", "");
     Choose({0, 1, 2});
-    const SpeedDialTable before = table;
-    const Bytes bytes = BuildSpeedDialExport(result, table);
+    const Bytes bytes = BuildSpeedDialExport(result);
     ASSERT_EQ(bytes.size(), 2u + 3 * 184);
-    for (std::size_t i = 0; i < table.size(); ++i)
-        EXPECT_EQ(std::memcmp(&before[i], &table[i], sizeof(SpeedDialRecord)), 0) << "the table is only read";
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(std::memcmp(&result.recipients.At(i).speedDial->record, &table[i].record, sizeof(SpeedDialRecord)), 0)
+            << "the chosen entries are only read";
+    }
 
     Bytes both = HandRecord("Both", "1", 1, '0');
     const std::string secure1 = "ABC";
@@ -175,11 +175,12 @@ TEST_F(SpeedDialExportTest, CodedFieldsAndFeatureCode)
     EXPECT_EQ(Bytes(bytes.begin() + 370, bytes.end()), secure);
 }
 
-TEST_F(SpeedDialExportTest, IndexesThatNameNoRecordAreLeftOut)
+TEST_F(SpeedDialExportTest, RecipientsWithoutARecordAreLeftOut)
 {
     AddRecord("A", "1", 0);
-    Choose({0, 1, static_cast<std::size_t>(-1)});
-    const Bytes bytes = BuildSpeedDialExport(result, table);
+    result.recipients.Append({"B", "2"});
+    Choose({0});
+    const Bytes bytes = BuildSpeedDialExport(result);
     ASSERT_EQ(bytes.size(), 2u + 184);
     EXPECT_EQ(bytes[0], 1);
 }

@@ -17,8 +17,8 @@ bool FakeCsvDialogs::SelectRecipients(const std::string&, const CsvEntryTable& e
 {
     ++selectCalls;
     seenEntries = entries;
-    seenCount = result.entryCount;
-    result.entryCount = 0;
+    seenCount = static_cast<int>(entries.size());
+    result.recipients.RemoveAll();
     if (!selectOk)
         return false;
     // The real dialog's rules, so the session sees what a user's choice gives.
@@ -41,13 +41,13 @@ public:
 bool FakeSpeedDialDialogs::SelectSpeedDials(const std::string&, const SpeedDialTable& table, ImportResult& result)
 {
     // The real dialog's rules: every record offered once, in table order.
-    SpeedDialSelection selection(table, result.speedDialKeys, result.entryCap);
+    SpeedDialSelection selection(table, result.entryCap);
     std::vector<int> all(table.size());
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = static_cast<int>(i);
     AcceptingView view;
     selection.AddRecords(all, view);
-    result.entryCount = 0;
+    result.recipients.RemoveAll();
     if (!selectOk)
         return false;
     selection.StoreChoice(result);

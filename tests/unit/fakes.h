@@ -209,9 +209,8 @@ public:
     {
         events.push_back("confirm");
         confirmedCounters = counters;
-        confirmedEntryCount = result.entryCount;
+        confirmedEntryCount = static_cast<int>(result.EntryCount());
         if (!confirmOk) {
-            result.entryCount = 0;
             result.recipients.RemoveAll();
         }
         return confirmOk;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "addrbook/fax_extraction.h"
+#include "entry_texts.h"
 #include "memory_address_book.h"
 #include "support/windows_1252.h"
 
@@ -42,13 +43,7 @@ protected:
         FaxExtraction(book, result, counters, codePage).ExtractFaxEntries(picked);
     }
 
-    std::vector<std::string> Entries() const
-    {
-        std::vector<std::string> texts;
-        for (std::size_t i = 0; i < result.recipients.Count(); ++i)
-            texts.push_back(result.recipients.At(i));
-        return texts;
-    }
+    std::vector<std::string> Entries() const { return EntryTexts(result); }
 
     void ExpectCounters(int selected, int valid, int rejected)
     {
@@ -71,7 +66,7 @@ TEST_F(FaxExtractionTest, EveryUsableNumberOfAPersonIsAnEntry)
     AddPerson(2, "Same", {Text("7"), Text("7"), {}});
     Extract({Person(1), Person(2)});
     EXPECT_EQ(Entries(), (Texts{"Smith (HQ) [+49(30)123-45]", "Smith (HQ) [N/A]", "Smith (HQ) [555]", "Same [7]"}));
-    EXPECT_EQ(result.entryCount, 4);
+    EXPECT_EQ(static_cast<int>(result.EntryCount()), 4);
     ExpectCounters(2, 4, 0);
 }
 
@@ -123,7 +118,7 @@ TEST_F(FaxExtractionTest, TheCapStillCountsRefusedNumbers)
     for (int i = 0; i < 51; ++i)
         picked.push_back(Person(i));
     Extract(picked);
-    EXPECT_EQ(result.entryCount, 50);
+    EXPECT_EQ(static_cast<int>(result.EntryCount()), 50);
     ExpectCounters(51, 51, 0);
 }
 

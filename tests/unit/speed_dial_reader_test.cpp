@@ -18,21 +18,18 @@ public:
     int calls = 0;
     int seenCount = -1;
     std::vector<std::string> seenKeys;
+    std::unique_ptr<SpeedDialTable> seenTable; // a copy of the table the dialog was given
     bool SelectSpeedDials(const std::string&, const SpeedDialTable& table, ImportResult& result) override
     {
         ++calls;
         if (throwLengthError)
             throw std::length_error("vector::reserve");
-        seenCount = result.entryCount;
+        seenCount = static_cast<int>(table.size());
+        seenTable = std::make_unique<SpeedDialTable>(table);
         seenKeys.clear();
-        for (std::size_t i = 0; i < result.speedDialKeys.Count(); ++i)
-            seenKeys.push_back(result.speedDialKeys.At(i));
-        EXPECT_EQ(table.size(), result.speedDialKeys.Count());
-        EXPECT_EQ(table.size(), result.secureFaxTexts.Count());
-        EXPECT_EQ(table.size(), result.relayFaxTexts.Count());
-        EXPECT_EQ(table.size(), result.fCodeTexts.Count());
-        EXPECT_EQ(table.size(), result.commModeTexts.Count());
-        result.entryCount = 0;
+        for (const SpeedDialEntry& entry : table)
+            seenKeys.push_back(entry.key);
+        result.recipients.RemoveAll();
         return ok;
     }
 };
@@ -45,17 +42,17 @@ protected:
         result = ImportResult();
         table.reset();
         rejected = -1;
-        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, table, codePage);
+        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, codePage);
     }
 
-    std::string Name(std::size_t i) const { return (*table)[i].name; }
-    std::string Fax(std::size_t i) const { return (*table)[i].faxNumber; }
+    std::string Name(std::size_t i) const { return (*table)[i].record.name; }
+    std::string Fax(std::size_t i) const { return (*table)[i].record.faxNumber; }
 
     Windows1252 codePage;
     FakeFileSystem files;
     TakeAll dialogs;
     ImportResult result;
-    std::unique_ptr<SpeedDialTable> table;
+    std::unique_ptr<SpeedDialTable>& table = dialogs.seenTable;
     int rejected = -1;
 };
 
@@ -79,10 +76,10 @@ TEST_F(SpeedDialReaderTest, AcceptedLineFillsRecordAndLists)
     EXPECT_EQ(dialogs.seenKeys, (Texts{"001"}));
     EXPECT_EQ(Name(0), "Smith");
     EXPECT_EQ(Fax(0), "123");
-    EXPECT_EQ((*table)[0].commMode, 0);
-    EXPECT_EQ((*table)[0].featureCode, '0');
-    EXPECT_EQ(result.secureFaxTexts.At(0), "");
-    EXPECT_EQ(result.commModeTexts.At(0), "");
+    EXPECT_EQ((*table)[0].record.commMode, 0);
+    EXPECT_EQ((*table)[0].record.featureCode, '0');
+    EXPECT_EQ((*table)[0].secureFax, "");
+    EXPECT_EQ((*table)[0].commMode, "");
     EXPECT_EQ(rejected, 0);
 }
 
@@ -93,11 +90,11 @@ TEST_F(SpeedDialReaderTest, DetailColumns)
     ASSERT_EQ(table->size(), 1u);
     EXPECT_EQ(dialogs.seenKeys, (Texts{"007"}));
     EXPECT_EQ(Name(0), "(Team) ") << "the name is not trimmed";
-    EXPECT_EQ((*table)[0].commMode, 2);
-    EXPECT_EQ(result.commModeTexts.At(0), "4");
-    EXPECT_EQ(result.secureFaxTexts.At(0), "SEC");
-    EXPECT_EQ(result.relayFaxTexts.At(0), "P12/5");
-    EXPECT_EQ(result.fCodeTexts.At(0), "FC");
+    EXPECT_EQ((*table)[0].record.commMode, 2);
+    EXPECT_EQ((*table)[0].commMode, "4");
+    EXPECT_EQ((*table)[0].secureFax, "SEC");
+    EXPECT_EQ((*table)[0].relayFax, "P12/5");
+    EXPECT_EQ((*table)[0].fCode, "FC");
 }
 
 TEST_F(SpeedDialReaderTest, ShortLinesGetEmptyTextsNotEarlierOnes)
@@ -106,12 +103,12 @@ TEST_F(SpeedDialReaderTest, ShortLinesGetEmptyTextsNotEarlierOnes)
          "001,X,1,A,,,2,,,,,S1,R1,,F1\n"
          "002,X,2,B\n");
     ASSERT_EQ(table->size(), 2u);
-    EXPECT_EQ(result.secureFaxTexts.At(1), "");
-    EXPECT_EQ(result.relayFaxTexts.At(1), "");
-    EXPECT_EQ(result.fCodeTexts.At(1), "");
-    EXPECT_EQ(result.commModeTexts.At(1), "");
-    EXPECT_EQ((*table)[1].commMode, 0);
-    EXPECT_EQ(result.relayFaxTexts.At(0), "R1");
+    EXPECT_EQ((*table)[1].secureFax, "");
+    EXPECT_EQ((*table)[1].relayFax, "");
+    EXPECT_EQ((*table)[1].fCode, "");
+    EXPECT_EQ((*table)[1].commMode, "");
+    EXPECT_EQ((*table)[1].record.commMode, 0);
+    EXPECT_EQ((*table)[0].relayFax, "R1");
 }
 
 TEST_F(SpeedDialReaderTest, RejectedLinesAreCountedAndTheirSlotsReused)
@@ -173,7 +170,7 @@ TEST_F(SpeedDialReaderTest, CancelAndEmptyTablesReturnZero)
 {
     dialogs.ok = false;
     EXPECT_EQ(Read("*,1,0,2\n001,X,1\n"), 0);
-    EXPECT_TRUE(table) << "the table lives on until the session releases it";
+    EXPECT_EQ(dialogs.calls, 1);
     dialogs.ok = true;
     EXPECT_EQ(Read("*,1,0,2\n"), 0);
     EXPECT_EQ(dialogs.seenCount, 0);
@@ -210,7 +207,7 @@ TEST_F(SpeedDialReaderTest, TenThousandLinesAndLongFields)
     ASSERT_EQ(table->size(), 10000u);
     EXPECT_EQ(Name(9999), std::string(30, 'n'));
     EXPECT_EQ(Fax(9999), "5559999");
-    EXPECT_EQ(result.relayFaxTexts.At(9999).size(), 1000u) << "column texts are kept whole until export";
+    EXPECT_EQ((*table)[9999].relayFax.size(), 1000u) << "column texts are kept whole until export";
 }
 
 } // namespace

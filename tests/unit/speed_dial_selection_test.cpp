@@ -4,6 +4,7 @@
 #include <cstring>
 #include <random>
 
+#include "entry_texts.h"
 #include "speeddial/speed_dial_selection.h"
 
 namespace {
@@ -36,12 +37,10 @@ class SpeedDialSelectionTest : public ::testing::Test {
 protected:
     void Add(const char* key, const char* name, const char* fax)
     {
-        table.push_back(Record(name, fax));
-        keys.Append(key);
+        table.push_back({Record(name, fax), key, "", "", "", ""});
     }
 
     SpeedDialTable table;
-    StringList keys;
     ListView view;
 };
 
@@ -49,7 +48,7 @@ TEST_F(SpeedDialSelectionTest, ItemTextsAndPassOverOfChosenRecords)
 {
     Add("001", "Ann", "111");
     Add("002", "Bea", "222");
-    SpeedDialSelection selection(table, keys, 0);
+    SpeedDialSelection selection(table, 0);
     selection.AddRecords({1, 0}, view);
     selection.AddRecords({1, 0}, view);
     EXPECT_EQ(view.items, (std::vector<std::string>{"002\tBea [222]", "001\tAnn [111]"}));
@@ -62,7 +61,7 @@ TEST_F(SpeedDialSelectionTest, SameNameAndNumberAsksBeforeReplacing)
     Add("002", "Bea", "222");
     Add("003", "Ann", "111");
     Add("004", "Cid", "111");
-    SpeedDialSelection selection(table, keys, 0);
+    SpeedDialSelection selection(table, 0);
     selection.AddRecords({0, 1}, view);
 
     view.answer = false;
@@ -86,7 +85,7 @@ TEST_F(SpeedDialSelectionTest, CapAndDelete)
 {
     for (int i = 0; i < 60; ++i)
         Add(std::to_string(i).c_str(), "P", std::to_string(100 + i).c_str());
-    SpeedDialSelection selection(table, keys, 50);
+    SpeedDialSelection selection(table, 50);
     std::vector<int> all;
     for (int i = 0; i < 60; ++i)
         all.push_back(i);
@@ -100,34 +99,38 @@ TEST_F(SpeedDialSelectionTest, CapAndDelete)
     EXPECT_EQ(selection.Chosen().back(), 55);
 }
 
-TEST_F(SpeedDialSelectionTest, StoresEntryTextsAndRecordIndexes)
+TEST_F(SpeedDialSelectionTest, StoresRecipientsWithTheirEntries)
 {
     for (int i = 0; i < 6; ++i)
         Add(("00" + std::to_string(i)).c_str(), ("N" + std::to_string(i)).c_str(), std::to_string(i).c_str());
-    SpeedDialSelection selection(table, keys, 0);
+    SpeedDialSelection selection(table, 0);
     selection.AddRecords({5, 2}, view);
     ImportResult result;
-    result.speedDialKeys = keys;
     selection.StoreChoice(result);
-    EXPECT_EQ(result.entryCount, 2);
-    EXPECT_EQ(result.chosenRecords, (std::vector<std::size_t>{5, 2}));
-    EXPECT_EQ(result.speedDialKeys.At(5), "005") << "the keys stay as the file has them";
-    EXPECT_EQ(result.recipients.At(0), "N5 [5]");
-    EXPECT_EQ(result.recipients.At(1), "N2 [2]");
+    EXPECT_EQ(static_cast<int>(result.EntryCount()), 2);
+    EXPECT_EQ(EntryText(result.recipients.At(0)), "N5 [5]");
+    EXPECT_EQ(EntryText(result.recipients.At(1)), "N2 [2]");
+    ASSERT_TRUE(result.recipients.At(0).speedDial && result.recipients.At(1).speedDial);
+    EXPECT_EQ(result.recipients.At(0).speedDial->key, "005");
+    EXPECT_EQ(result.recipients.At(1).speedDial->key, "002");
 }
 
-TEST_F(SpeedDialSelectionTest, StoringWorksWhenTheKeysAreTheResultsOwn)
+TEST_F(SpeedDialSelectionTest, StoredEntriesOutliveTheTable)
 {
-    // The dialog reads the numbers from the same list OK replaces.
+    // The reader frees its table once the dialog is closed.
     ImportResult result;
-    table.push_back(Record("Ann", "1"));
-    result.speedDialKeys.Append("077");
-    SpeedDialSelection selection(table, result.speedDialKeys, 0);
-    selection.AddRecords({0}, view);
-    EXPECT_EQ(view.items[0], "077\tAnn [1]");
-    selection.StoreChoice(result);
-    EXPECT_EQ(result.recipients.At(0), "Ann [1]");
-    EXPECT_EQ(result.chosenRecords, (std::vector<std::size_t>{0}));
+    Add("077", "Ann", "1");
+    table[0].relayFax = "R1";
+    {
+        SpeedDialSelection selection(table, 0);
+        selection.AddRecords({0}, view);
+        EXPECT_EQ(view.items[0], "077\tAnn [1]");
+        selection.StoreChoice(result);
+    }
+    table.clear();
+    EXPECT_EQ(EntryText(result.recipients.At(0)), "Ann [1]");
+    EXPECT_EQ(result.recipients.At(0).speedDial->key, "077");
+    EXPECT_EQ(result.recipients.At(0).speedDial->relayFax, "R1");
 }
 
 } // namespace
@@ -137,12 +140,12 @@ namespace {
 TEST_F(SpeedDialSelectionTest, LongNumbersDoNotSpoilTheEntryText)
 {
     Add(std::string(300, '7').c_str(), "Ann", "1");
-    SpeedDialSelection selection(table, keys, 0);
+    SpeedDialSelection selection(table, 0);
     selection.AddRecords({0}, view);
     EXPECT_EQ(view.items[0].size(), 255u) << "list texts are cut to 255 characters";
     ImportResult result;
     selection.StoreChoice(result);
-    EXPECT_EQ(result.recipients.At(0), "Ann [1]");
+    EXPECT_EQ(EntryText(result.recipients.At(0)), "Ann [1]");
 }
 
 TEST_F(SpeedDialSelectionTest, DeletingForgetsTheRecordAndItsNameAndNumber)
@@ -150,7 +153,7 @@ TEST_F(SpeedDialSelectionTest, DeletingForgetsTheRecordAndItsNameAndNumber)
     Add("001", "Ann", "111");
     Add("002", "Ann", "111");
     Add("003", "Bea", "222");
-    SpeedDialSelection selection(table, keys, 0);
+    SpeedDialSelection selection(table, 0);
     selection.AddRecords({0, 2}, view);
     selection.RemovePositions({0});
     view.items.erase(view.items.begin());
@@ -196,8 +199,8 @@ struct ScanningModel {
 
     bool SameNameAndNumber(int a, int b) const
     {
-        const SpeedDialRecord& first = table[static_cast<std::size_t>(a)];
-        const SpeedDialRecord& second = table[static_cast<std::size_t>(b)];
+        const SpeedDialRecord& first = table[static_cast<std::size_t>(a)].record;
+        const SpeedDialRecord& second = table[static_cast<std::size_t>(b)].record;
         return std::strcmp(first.faxNumber, second.faxNumber) == 0 && std::strcmp(first.name, second.name) == 0;
     }
 };
@@ -230,7 +233,7 @@ TEST_F(SpeedDialSelectionTest, StaysInStepWithTheListThroughAddsReplacesAndDelet
         answers.push_back(random() % 2 == 0);
 
     for (int cap : {0, 7}) {
-        SpeedDialSelection selection(table, keys, cap);
+        SpeedDialSelection selection(table, cap);
         ScriptedView listView(answers);
         ScanningModel expected{table, cap, {}};
         std::size_t expectedAsked = 0;

@@ -9,6 +9,7 @@
 #include "core/import_result.h"
 #include "core/text_routines.h"
 #include "csv/text_decoding.h"
+#include "entry_texts.h"
 #include "support/windows_1252.h"
 
 namespace {
@@ -230,40 +231,13 @@ TEST(CleanFaxNumber, FullWidthNumbersFromUnicodeTextInEitherCodePage)
     }
 }
 
-TEST(EntryText, FormatsAndSplitsBack)
+TEST(EntryText, FormatsNameAndNumber)
 {
     EXPECT_EQ(FormatEntryText("Bob", "123"), "Bob [123]");
-    char name[kTextFieldBytes];
-    char fax[kTextFieldBytes];
-    SplitEntryText("Bob Smith [+1(55)123]", name, fax);
-    EXPECT_STREQ(name, "Bob Smith");
-    EXPECT_STREQ(fax, "+1(55)123");
-
-    SplitEntryText(" [555]", name, fax);
-    EXPECT_STREQ(name, "");
-    EXPECT_STREQ(fax, "555");
-}
-
-TEST(EntryText, SplitsAtTheBracketThatOpensTheNumber)
-{
-    // The name keeps a "[" that trails a double-byte lead byte.
-    const std::string text = FormatEntryText("Zo\xEB[HQ)", "123");
-    char name[kTextFieldBytes];
-    char fax[kTextFieldBytes];
-    SplitEntryText(text.c_str(), name, fax);
-    EXPECT_STREQ(name, "Zo\xEB[HQ)");
-    EXPECT_STREQ(fax, "123");
-}
-
-TEST(EntryText, ThirtyByteFieldsFitTheirBuffers)
-{
-    const std::string name30(30, 'N');
-    const std::string fax30(30, '9');
-    char name[kTextFieldBytes];
-    char fax[kTextFieldBytes];
-    SplitEntryText(FormatEntryText(name30.c_str(), fax30.c_str()).c_str(), name, fax);
-    EXPECT_EQ(std::string(name), name30);
-    EXPECT_EQ(std::string(fax), fax30);
+    EXPECT_EQ(FormatEntryText("", "555"), " [555]");
+    std::string text = "001\t"; // a list line keeps what comes before
+    AppendEntryText(text, "Zo\xEB[HQ)", "123");
+    EXPECT_EQ(text, "001\tZo\xEB[HQ) [123]");
 }
 
 int Add(ImportResult& result, std::string name, std::string fax, const AnsiCodePage& codePage = Windows1252())
@@ -276,11 +250,11 @@ TEST(AddRecipientEntry, CleansTidiesAndRefusesDuplicates)
     ImportResult result;
     EXPECT_EQ(Add(result, " Smith [HQ] ", "+49 (30) 123-45"), kEntryAdded);
     ASSERT_EQ(result.recipients.Count(), 1u);
-    EXPECT_EQ(result.recipients.At(0), "Smith (HQ) [+49(30)123-45]");
+    EXPECT_EQ(EntryText(result.recipients.At(0)), "Smith (HQ) [+49(30)123-45]");
     EXPECT_EQ(Add(result, "Smith [HQ]", "+49(30)123-45"), kEntryNotAdded);
     EXPECT_EQ(Add(result, "Other", "+49(30)123-45"), kEntryAdded);
     EXPECT_EQ(Add(result, "Blank", "   "), kEntryNotAdded);
-    EXPECT_EQ(result.entryCount, 2);
+    EXPECT_EQ(static_cast<int>(result.EntryCount()), 2);
 }
 
 TEST(AddRecipientEntry, ReadsNameAndNumberInTheCodePage)
@@ -288,9 +262,9 @@ TEST(AddRecipientEntry, ReadsNameAndNumberInTheCodePage)
     ImportResult result;
     EXPECT_EQ(Add(result, "\x8D\xF7 [\x81[]", "\x82\x4F\x82\x52\x81\x7C\x82\x54", ShiftJis()), kEntryAdded);
     EXPECT_EQ(Add(result, "\x8E\x52\x93\x63", "\x90\x4D", ShiftJis()), kEntryNotAdded) << "no digit, no letter";
-    EXPECT_EQ(result.recipients.At(0), "\x8D\xF7 (\x81[) [03-5]");
+    EXPECT_EQ(EntryText(result.recipients.At(0)), "\x8D\xF7 (\x81[) [03-5]");
     EXPECT_EQ(Add(result, "Caf\xE9 [1]", "1"), kEntryAdded);
-    EXPECT_EQ(result.recipients.At(1), "Caf\xE9 (1) [1]");
+    EXPECT_EQ(EntryText(result.recipients.At(1)), "Caf\xE9 (1) [1]");
 }
 
 TEST(AddRecipientEntry, StopsAtTheCap)
@@ -302,7 +276,7 @@ TEST(AddRecipientEntry, StopsAtTheCap)
     EXPECT_EQ(Add(result, "P", "999"), kEntryCapReached);
     // A duplicate is reported as not added, not as refused by the cap.
     EXPECT_EQ(Add(result, "P", "1000"), kEntryNotAdded);
-    EXPECT_EQ(result.entryCount, 50);
+    EXPECT_EQ(static_cast<int>(result.EntryCount()), 50);
     EXPECT_EQ(result.recipients.Count(), 50u);
 }
 
