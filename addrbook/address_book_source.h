@@ -7,15 +7,7 @@
 #include <vector>
 
 #include "addrbook/address_book.h"
-
-// Shown while the picked entries are walked; gone when destroyed. Its Cancel
-// button (and Esc) asks the walk to stop.
-class ProgressNotice {
-public:
-    virtual ~ProgressNotice() = default;
-    // Lets the notice take its input; true once the user asked to stop.
-    virtual bool StopRequested() = 0;
-};
+#include "core/progress_notice.h"
 
 class AddressBookSource {
 public:

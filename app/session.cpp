@@ -8,6 +8,7 @@
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
 #include "csv/csv_reader.h"
+#include "directory/directory_reading.h"
 #include "speeddial/speed_dial_reader.h"
 
 namespace {
@@ -104,6 +105,9 @@ void ImportSession::RunSource(DataSourceKind kind)
     case kKindSpeedDial:
         RunFileSource(kind);
         break;
+    case kKindDirectory:
+        RunDirectorySource();
+        break;
     default:
         RunAddressBookSource(kind);
         break;
@@ -139,6 +143,26 @@ void ImportSession::PickAndExtract(AddressBookSource& source)
     FaxExtraction extraction(source.Book(), result_, counters_, platform_.CodePage());
     extraction.StopWhen([&notice] { return notice->StopRequested(); });
     extraction.ExtractFaxEntries(picked);
+}
+
+void ImportSession::RunDirectorySource()
+{
+    DirectoryService& directory = platform_.Directory();
+    DirectoryReading reading;
+    std::string message;
+    if (!ReadDirectory(directory, platform_.CodePage(), reading, message)) {
+        if (!message.empty())
+            platform_.ShowMessage(message, msg::kCaptionDirectoryError, MessageIcon::kError);
+        return;
+    }
+    if (!directory.SelectRecipients(reading.server, reading.entries, result_))
+        return;
+    const int chosen = static_cast<int>(result_.EntryCount());
+    counters_.selectedEntryCount = chosen;
+    counters_.validFaxCount = chosen + reading.numbersLeftOut;
+    counters_.rejectedEntryCount = reading.entriesWithoutFax;
+    counters_.walkStopped = reading.stopped;
+    counters_.sourceIncomplete = reading.incomplete;
 }
 
 void ImportSession::RunFileSource(DataSourceKind kind)

@@ -24,6 +24,7 @@ private:
     void RunSource(DataSourceKind kind);
     void RunFileSource(DataSourceKind kind);
     void RunAddressBookSource(DataSourceKind kind);
+    void RunDirectorySource();
     void PickAndExtract(AddressBookSource& source);
     void ReportReaderError(int code, const std::string& sourcePath);
     void ConfirmAndExport(DataSourceKind kind);

@@ -5,6 +5,7 @@ namespace msg {
 constexpr const char* kCaptionImport = "Import Fax Recipient Data";
 constexpr const char* kCaptionCsvError = "CSV Import Error";
 constexpr const char* kCaptionWabError = "WAB Import Error";
+constexpr const char* kCaptionDirectoryError = "Directory Import Error";
 
 constexpr const char* kNoEntry = "No entry to be imported.";
 constexpr const char* kNoFaxInSelection = "Cannot find fax number in all selected entries.\nNo entry will be imported.";

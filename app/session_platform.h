@@ -13,6 +13,7 @@ class FileSystem;
 class CsvDialogs;
 class SpeedDialDialogs;
 class AddressBookSource;
+class DirectoryService;
 class AnsiCodePage;
 
 enum class MessageIcon { kError, kWarning };
@@ -55,4 +56,5 @@ public:
     virtual CsvDialogs& CsvUi() = 0;
     virtual SpeedDialDialogs& SpeedDialUi() = 0;
     virtual AddressBookSource& AddressBooks() = 0;
+    virtual DirectoryService& Directory() = 0;
 };

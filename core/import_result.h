@@ -17,13 +17,14 @@ enum DataSourceKind : int {
     kKindCsvManual = 4,
     kKindCsvAuto = 5,
     kKindSpeedDial = 6,
+    kKindDirectory = 7,
 };
 
 // A number (a dialog's result, an item's data) as the kind it names;
 // kKindCancelled for any other.
 inline DataSourceKind ToDataSourceKind(long long number)
 {
-    return number >= kKindMapiAddressBook && number <= kKindSpeedDial ? static_cast<DataSourceKind>(number)
+    return number >= kKindMapiAddressBook && number <= kKindDirectory ? static_cast<DataSourceKind>(number)
                                                                       : kKindCancelled;
 }
 

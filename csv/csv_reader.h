@@ -5,15 +5,13 @@
 #include <vector>
 
 #include "core/import_result.h"
+#include "core/offered_entry.h"
 
 class AnsiCodePage;
 class FileSystem;
 
-struct CsvEntry {
-    char name[kTextFieldBytes];
-    char faxNumber[kTextFieldBytes];
-};
-using CsvEntryTable = std::vector<CsvEntry>;
+using CsvEntry = OfferedEntry;
+using CsvEntryTable = OfferedEntryTable;
 
 // The two dialogs the reader runs.
 class CsvDialogs {

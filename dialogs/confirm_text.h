@@ -10,9 +10,10 @@
 // "%d fax entries will be imported:"
 std::string ConfirmHeadline(int entryCount);
 // The note below the statistics: that the cap (the host's, or the 16-bit
-// count of the export) cut the list, that the walk was stopped early, both,
-// or an empty text.
-std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped);
+// count of the export) cut the list, that the reading was stopped early or
+// the source sent only part of its entries, one of those and the cap, or an
+// empty text.
+std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped, bool sourceIncomplete);
 // Label of the rejected count: address books reject from the selection.
 const char* RejectedLabel(DataSourceKind kind);
 // One "name<TAB>fax" line per entry to import.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the program's folders include only from the layers below them
 # (or from themselves, win32/ parts included):
-#   help  <  framework, res  <  core  <  csv, speeddial, addrbook, dialogs  <  app
+#   help  <  framework, res  <  core  <  csv, speeddial, addrbook, directory, dialogs  <  app
 # Prints each include that breaks the order and fails when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,14 +11,14 @@ rank() {
         help) echo -1 ;;
         framework | res) echo 0 ;;
         core) echo 1 ;;
-        csv | speeddial | addrbook | dialogs) echo 2 ;;
+        csv | speeddial | addrbook | directory | dialogs) echo 2 ;;
         app) echo 3 ;;
         *) echo "" ;;
     esac
 }
 
 status=0
-for folder in help framework res core csv speeddial addrbook dialogs app; do
+for folder in help framework res core csv speeddial addrbook directory dialogs app; do
     own=$(rank "$folder")
     while IFS=: read -r file line included; do
         target="${included%%/*}"

@@ -97,8 +97,7 @@ bool Win32SessionPlatform::ChooseSourceFile(DataSourceKind kind, std::string& pa
 
 bool Win32SessionPlatform::RunConfirmDialog(ImportResult& result, const SessionCounters& counters, DataSourceKind kind)
 {
-    CConfirmDlg dialog(nullptr, result, counters.selectedEntryCount, counters.rejectedEntryCount,
-                       counters.validFaxCount, counters.walkStopped, kind);
+    CConfirmDlg dialog(nullptr, result, counters, kind);
     dialog.SetHelp(context_.help, kHelpConfirmation);
     return dialog.DoModal() == IDOK;
 }

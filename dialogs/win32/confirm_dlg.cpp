@@ -10,11 +10,8 @@ namespace {
 constexpr int kFaxColumnTabStop = 148;
 } // namespace
 
-CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount,
-                         std::int32_t rejectedEntryCount, std::int32_t validFaxCount, bool walkStopped,
-                         DataSourceKind kind)
-    : CDialog(IDD_CONFIRM, parent), result(result), selectedEntryCount(selectedEntryCount),
-      rejectedEntryCount(rejectedEntryCount), validFaxCount(validFaxCount), walkStopped(walkStopped), kind(kind)
+CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, const SessionCounters& counters, DataSourceKind kind)
+    : CDialog(IDD_CONFIRM, parent), result(result), counters(counters), kind(kind)
 {
 }
 
@@ -26,10 +23,11 @@ bool CConfirmDlg::OnInitDialog()
 
     SetItemText(IDC_CONFIRM_HEADLINE, ConfirmHeadline(static_cast<int>(result.EntryCount())));
     // The counters are shown as unsigned numbers.
-    SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(selectedEntryCount), FALSE);
-    SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(rejectedEntryCount), FALSE);
-    SetDlgItemInt(Handle(), IDC_VALID_COUNT, static_cast<UINT>(validFaxCount), FALSE);
-    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result.entryCap, validFaxCount, walkStopped));
+    SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(counters.selectedEntryCount), FALSE);
+    SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(counters.rejectedEntryCount), FALSE);
+    SetDlgItemInt(Handle(), IDC_VALID_COUNT, static_cast<UINT>(counters.validFaxCount), FALSE);
+    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result.entryCap, counters.validFaxCount, counters.walkStopped,
+                                             counters.sourceIncomplete));
     SetItemText(IDC_REJECTED_LABEL, RejectedLabel(kind));
 
     FillEntryList();

@@ -5,13 +5,13 @@
 #include <cstdint>
 
 #include "core/import_result.h"
+#include "core/session_counters.h"
 #include "framework/dialog.h"
 #include "framework/list_box.h"
 
 class CConfirmDlg : public CDialog {
 public:
-    CConfirmDlg(HWND parent, ImportResult& result, std::int32_t selectedEntryCount, std::int32_t rejectedEntryCount,
-                std::int32_t validFaxCount, bool walkStopped, DataSourceKind kind);
+    CConfirmDlg(HWND parent, ImportResult& result, const SessionCounters& counters, DataSourceKind kind);
 
 protected:
     bool OnInitDialog() override;
@@ -22,10 +22,7 @@ private:
     void FillEntryList();
 
     ImportResult& result;
-    std::int32_t selectedEntryCount;
-    std::int32_t rejectedEntryCount;
-    std::int32_t validFaxCount;
-    bool walkStopped;
+    const SessionCounters counters;
     DataSourceKind kind;
     CListBox entryList;
 };

@@ -39,7 +39,7 @@ std::vector<LayoutCase> Cases()
     auto confirm = [&](DataSourceKind kind, bool walkStopped) {
         auto texts = counts;
         texts.push_back({IDC_REJECTED_LABEL, RejectedLabel(kind)});
-        texts.push_back({IDC_CAP_LINE, ConfirmCapLine(0, kMaxEntryCount + 1, walkStopped)});
+        texts.push_back({IDC_CAP_LINE, ConfirmCapLine(0, kMaxEntryCount + 1, walkStopped, false)});
         return texts;
     };
     return {

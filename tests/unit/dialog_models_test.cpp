@@ -68,14 +68,16 @@ TEST(FieldMapping, OkNeedsAFaxMapping)
 
 TEST(ConfirmText, CapLineOnlyWhenTheCapCutTheList)
 {
-    EXPECT_EQ(ConfirmCapLine(50, 50, false), "");
-    EXPECT_EQ(ConfirmCapLine(50, 51, false), "*Only the first 50 fax entries will be imported.");
-    EXPECT_EQ(ConfirmCapLine(0, 300, false), "");
+    EXPECT_EQ(ConfirmCapLine(50, 50, false, false), "");
+    EXPECT_EQ(ConfirmCapLine(50, 51, false, false), "*Only the first 50 fax entries will be imported.");
+    EXPECT_EQ(ConfirmCapLine(0, 300, false, false), "");
     // Without the host's cap, the export's 16-bit count is the cap.
-    EXPECT_EQ(ConfirmCapLine(0, 65535, false), "");
-    EXPECT_EQ(ConfirmCapLine(0, 65536, false), "*Only the first 65535 fax entries will be imported.");
-    EXPECT_EQ(ConfirmCapLine(0, 3, true), "*Stopped early: not every entry was read.");
-    EXPECT_EQ(ConfirmCapLine(50, 60, true), "*Stopped early; only the first 50 will be imported.");
+    EXPECT_EQ(ConfirmCapLine(0, 65535, false, false), "");
+    EXPECT_EQ(ConfirmCapLine(0, 65536, false, false), "*Only the first 65535 fax entries will be imported.");
+    EXPECT_EQ(ConfirmCapLine(0, 3, true, false), "*Stopped early: not every entry was read.");
+    EXPECT_EQ(ConfirmCapLine(50, 60, true, false), "*Stopped early; only the first 50 will be imported.");
+    EXPECT_EQ(ConfirmCapLine(0, 3, false, true), "*Incomplete: the directory sent only part of its entries.");
+    EXPECT_EQ(ConfirmCapLine(0, 65536, false, true), "*Incomplete; only the first 65535 will be imported.");
 }
 
 TEST(ConfirmText, HeadlineLabelAndLines)

@@ -11,6 +11,7 @@
 #include "app/session_platform.h"
 #include "core/file_system.h"
 #include "csv/csv_reader.h"
+#include "fake_directory.h"
 #include "memory_address_book.h"
 #include "speeddial/speed_dial_reader.h"
 #include "support/windows_1252.h"
@@ -160,6 +161,7 @@ public:
     FakeCsvDialogs csv;
     FakeSpeedDialDialogs speedDials;
     FakeAddressBookSource addressBooks;
+    FakeDirectory directory;
 
     // What happened, in order.
     std::vector<std::string> events;
@@ -223,5 +225,6 @@ public:
     FileSystem& Files() override { return files; }
     CsvDialogs& CsvUi() override { return csv; }
     AddressBookSource& AddressBooks() override { return addressBooks; }
+    DirectoryService& Directory() override { return directory; }
     SpeedDialDialogs& SpeedDialUi() override { return speedDials; }
 };

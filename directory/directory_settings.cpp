@@ -1,0 +1,181 @@
+#include "directory/directory_settings.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace {
+
+std::string TrimmedBlanks(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool EqualsIgnoringCase(const std::string& text, const char* word)
+{
+    std::size_t i = 0;
+    for (; word[i] != '\0'; ++i) {
+        if (i == text.size() || std::tolower(static_cast<unsigned char>(text[i])) != word[i])
+            return false;
+    }
+    return i == text.size();
+}
+
+// A decimal number from 1 to most, nothing else.
+bool ParseCount(const std::string& text, int most, int& count)
+{
+    if (text.empty() || text.size() > 9)
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value < 1 || value > most)
+        return false;
+    count = static_cast<int>(value);
+    return true;
+}
+
+// An attribute description: a name (a letter, then letters, digits and
+// hyphens) or a numeric OID. Nothing that could change a filter or a search.
+bool IsAttributeName(const std::string& name)
+{
+    if (name.empty())
+        return false;
+    if (std::isdigit(static_cast<unsigned char>(name[0]))) {
+        for (char c : name) {
+            if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.')
+                return false;
+        }
+        return name.back() != '.';
+    }
+    for (char c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+            return false;
+    }
+    return std::isalpha(static_cast<unsigned char>(name[0])) != 0;
+}
+
+// "a;b; c" as names; false when one is not an attribute name or none is given.
+bool ParseAttributeList(const std::string& text, std::vector<std::string>& names)
+{
+    std::vector<std::string> parsed;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(';', start);
+        const std::string name = TrimmedBlanks(text.substr(start, end == std::string::npos ? end : end - start));
+        if (!name.empty()) {
+            if (!IsAttributeName(name))
+                return false;
+            parsed.push_back(name);
+        }
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    if (parsed.empty())
+        return false;
+    names = parsed;
+    return true;
+}
+
+// "host" or "host:port": a host without blanks, slashes or brackets, and a
+// port from 1 to 65535.
+bool IsServer(const std::string& text)
+{
+    const std::size_t colon = text.rfind(':');
+    const std::string host = colon == std::string::npos ? text : text.substr(0, colon);
+    if (host.empty() || host.find_first_of(" \t/\\[]@") != std::string::npos)
+        return false;
+    int port = 0;
+    return colon == std::string::npos || ParseCount(text.substr(colon + 1), 65535, port);
+}
+
+// A filter in parentheses whose parentheses pair up.
+bool IsFilter(const std::string& text)
+{
+    if (text.size() < 3 || text.front() != '(' || text.back() != ')')
+        return false;
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(')
+            ++depth;
+        else if (text[i] == ')' && --depth == 0 && i + 1 != text.size())
+            return false;
+        if (depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
+
+} // namespace
+
+bool ReadDirectorySettings(const DirectorySettingsStore& store, bool inDomain, DirectorySettings& settings,
+                           std::string& badName, std::string& badValue)
+{
+    namespace name = directory_setting;
+    settings = DirectorySettings();
+    settings.bind = inDomain ? DirectoryBind::kNegotiate : DirectoryBind::kAnonymous;
+
+    bool usable = true;
+    auto check = [&](const char* setting, auto parse) {
+        std::string raw;
+        if (!usable || !store.Read(setting, raw))
+            return;
+        const std::string value = TrimmedBlanks(raw);
+        if (value.empty())
+            return; // an empty value leaves the default
+        if (!parse(value)) {
+            usable = false;
+            badName = setting;
+            badValue = raw;
+        }
+    };
+    check(name::kServer, [&](const std::string& value) {
+        settings.server = value;
+        return IsServer(value);
+    });
+    check(name::kBaseDn, [&](const std::string& value) {
+        settings.baseDn = value;
+        return true; // the server is the judge of its names
+    });
+    check(name::kFilter, [&](const std::string& value) {
+        settings.filter = value;
+        return IsFilter(value);
+    });
+    check(name::kNameAttributes,
+          [&](const std::string& value) { return ParseAttributeList(value, settings.nameAttributes); });
+    check(name::kFaxAttributes,
+          [&](const std::string& value) { return ParseAttributeList(value, settings.faxAttributes); });
+    check(name::kSecurity, [&](const std::string& value) {
+        if (EqualsIgnoringCase(value, "none"))
+            settings.security = DirectorySecurity::kNone;
+        else if (EqualsIgnoringCase(value, "starttls"))
+            settings.security = DirectorySecurity::kStartTls;
+        else if (EqualsIgnoringCase(value, "ldaps"))
+            settings.security = DirectorySecurity::kLdaps;
+        else
+            return false;
+        return true;
+    });
+    check(name::kBind, [&](const std::string& value) {
+        if (EqualsIgnoringCase(value, "negotiate"))
+            settings.bind = DirectoryBind::kNegotiate;
+        else if (EqualsIgnoringCase(value, "simple"))
+            settings.bind = DirectoryBind::kSimple;
+        else if (EqualsIgnoringCase(value, "anonymous"))
+            settings.bind = DirectoryBind::kAnonymous;
+        else
+            return false;
+        return true;
+    });
+    check(name::kPageSize,
+          [&](const std::string& value) { return ParseCount(value, kMaxDirectoryPageSize, settings.pageSize); });
+    check(name::kTimeoutSeconds, [&](const std::string& value) {
+        return ParseCount(value, kMaxDirectoryTimeoutSeconds, settings.timeoutSeconds);
+    });
+    return usable;
+}
