@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -82,6 +84,19 @@ bool ParseAttributeList(const std::string& text, std::vector<std::string>& names
     return true;
 }
 
+// One of the words of choices (in any case) as its value.
+template <typename Value>
+bool ParseChoice(const std::string& text, std::initializer_list<std::pair<const char*, Value>> choices, Value& value)
+{
+    for (const auto& choice : choices) {
+        if (EqualsIgnoringCase(text, choice.first)) {
+            value = choice.second;
+            return true;
+        }
+    }
+    return false;
+}
+
 // "host" or "host:port": a host without blanks, slashes or brackets, and a
 // port from 1 to 65535.
 bool IsServer(const std::string& text)
@@ -151,26 +166,18 @@ bool ReadDirectorySettings(const DirectorySettingsStore& store, bool inDomain, D
     check(name::kFaxAttributes,
           [&](const std::string& value) { return ParseAttributeList(value, settings.faxAttributes); });
     check(name::kSecurity, [&](const std::string& value) {
-        if (EqualsIgnoringCase(value, "none"))
-            settings.security = DirectorySecurity::kNone;
-        else if (EqualsIgnoringCase(value, "starttls"))
-            settings.security = DirectorySecurity::kStartTls;
-        else if (EqualsIgnoringCase(value, "ldaps"))
-            settings.security = DirectorySecurity::kLdaps;
-        else
-            return false;
-        return true;
+        return ParseChoice(value,
+                           {{"none", DirectorySecurity::kNone},
+                            {"starttls", DirectorySecurity::kStartTls},
+                            {"ldaps", DirectorySecurity::kLdaps}},
+                           settings.security);
     });
     check(name::kBind, [&](const std::string& value) {
-        if (EqualsIgnoringCase(value, "negotiate"))
-            settings.bind = DirectoryBind::kNegotiate;
-        else if (EqualsIgnoringCase(value, "simple"))
-            settings.bind = DirectoryBind::kSimple;
-        else if (EqualsIgnoringCase(value, "anonymous"))
-            settings.bind = DirectoryBind::kAnonymous;
-        else
-            return false;
-        return true;
+        return ParseChoice(value,
+                           {{"negotiate", DirectoryBind::kNegotiate},
+                            {"simple", DirectoryBind::kSimple},
+                            {"anonymous", DirectoryBind::kAnonymous}},
+                           settings.bind);
     });
     check(name::kPageSize,
           [&](const std::string& value) { return ParseCount(value, kMaxDirectoryPageSize, settings.pageSize); });
