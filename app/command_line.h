@@ -3,11 +3,9 @@
 
 #include <string>
 
-class FileSystem;
+#include "core/path_limits.h"
 
-// Longest export path the command line may carry.
-constexpr std::size_t kMaxExportPathChars = 272;
-constexpr std::size_t kMaxHelpPathChars = 279;
+class FileSystem;
 
 enum class ExportPathStatus { kNone, kFound, kTooLong, kUnclear };
 
@@ -17,8 +15,8 @@ enum class ExportPathStatus { kNone, kFound, kTooLong, kUnclear };
 // existing folder other than the token's: then a host passed a path with
 // blanks unquoted, and the whole text is the path. When the words after the
 // token look like path parts but do not make one (kUnclear), or the path is
-// too long, there is no path: writing to a cut-down path would replace
-// another file.
+// longer than kMaxExportPathChars, there is no path: writing to a cut-down
+// path would replace another file.
 ExportPathStatus ParseExportPath(const std::string& commandLine, FileSystem& files, std::string& exportPath);
 
 // The help beside the program: the HTML Help file it ships, and the WinHelp
@@ -27,5 +25,5 @@ constexpr char kHtmlHelpFileName[] = "faximport.chm";
 constexpr char kWinHelpFileName[] = "TQ3NWK.HLP";
 
 // The executable's directory (with its final backslash) and fileName; empty
-// when that path would be too long.
+// when that path would be longer than kMaxHelpPathChars.
 std::string HelpFilePathFor(const std::string& executablePath, const char* fileName);

@@ -7,6 +7,7 @@
 #include "app/session_messages.h"
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
+#include "core/path_limits.h"
 #include "csv/csv_reader.h"
 #include "directory/directory_reading.h"
 #include "speeddial/speed_dial_reader.h"
@@ -126,6 +127,11 @@ void ImportSession::RunAddressBookSource(DataSourceKind kind)
     std::string wabFile;
     if (kind == kKindWabFile && !platform_.ChooseSourceFile(kind, wabFile))
         return;
+    if (wabFile.size() > kMaxWabFilePathBytes) {
+        // The chooser takes longer paths than the WAB does: refused, not cut.
+        platform_.ShowMessage(FillIn(msg::kWabPathTooLong, wabFile), msg::kCaptionWabError, MessageIcon::kError);
+        return;
+    }
     if (source.OpenWab(wabFile))
         PickAndExtract(source);
     else

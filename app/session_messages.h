@@ -17,6 +17,8 @@ constexpr const char* kCannotAccess = "Fail to access %s.\nNo data has been read
 constexpr const char* kTooManyEntries =
     "%s holds more than %s entries, more than one import can take.\nNo entry will be imported.";
 constexpr const char* kWabOpenFailed = "Fail to open Windows Address Book.\nCannot import data from %s.";
+constexpr const char* kWabPathTooLong =
+    "The file path is too long for the Windows Address Book.\nCannot import data from %s.";
 constexpr const char* kExportPathTooLong =
     "The export file path on the command line is longer than %s characters.\nNo entry will be imported.";
 constexpr const char* kExportPathUnclear =

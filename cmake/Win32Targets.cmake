@@ -2,9 +2,25 @@
 # building for Windows.
 enable_language(RC)
 
-# Dialog framework, dialogs and platform services. Test programs link this
-# library and faximport_resources to drive the real dialogs in-process.
-add_library(faximport_win32 STATIC
+# The Windows the program is made for, stated once: Windows 7 (0x0601), the
+# oldest system the manifest names, and every later one. Every target that
+# includes windows.h links this, the test programs and their helpers too.
+add_library(faximport_windows INTERFACE)
+target_compile_definitions(faximport_windows INTERFACE
+    STRICT
+    WIN32_LEAN_AND_MEAN
+    NOMINMAX
+    _WIN32_WINNT=0x0601
+    WINVER=0x0601
+)
+
+# The layers of the Win32 code, one library each (scripts/check-layers.sh
+# keeps their includes in order): our small dialog framework; the pieces the
+# dialogs of every source share; and above them the sources' dialogs, the
+# address books, the session's dialogs and the platform services. Test
+# programs link faximport_win32 and faximport_resources to drive the real
+# dialogs in-process.
+add_library(faximport_framework STATIC
     framework/application.cpp
     framework/dialog.cpp
     framework/help_viewer.cpp
@@ -13,6 +29,18 @@ add_library(faximport_win32 STATIC
     framework/retired_lists.cpp
     framework/message_box.cpp
     framework/window.cpp
+)
+target_include_directories(faximport_framework PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(faximport_framework PUBLIC faximport_windows comctl32 user32 gdi32 advapi32)
+
+add_library(faximport_ui STATIC
+    ui/progress_dlg.cpp
+    ui/recipient_list_box.cpp
+    ui/two_list_select_dlg.cpp
+)
+target_link_libraries(faximport_ui PUBLIC faximport_framework faximport_core)
+
+add_library(faximport_win32 STATIC
     app/win32/emergency_hand_back.cpp
     app/win32/import_app.cpp
     app/win32/source_file_chooser.cpp
@@ -22,23 +50,11 @@ add_library(faximport_win32 STATIC
     app/win32/win32_session_platform.cpp
     csv/win32/csv_select_dlg.cpp
     csv/win32/field_map_dlg.cpp
-    core/win32/recipient_list_box.cpp
-    core/win32/two_list_select_dlg.cpp
     csv/win32/win32_csv_dialogs.cpp
-    dialogs/win32/address_book_probes.cpp
     dialogs/win32/confirm_dlg.cpp
     dialogs/win32/data_type_dlg.cpp
-    core/win32/progress_dlg.cpp
 )
-# Windows XP SP2 and later: SetDllDirectoryA is the newest call made directly.
-target_compile_definitions(faximport_win32 PUBLIC
-    STRICT
-    WIN32_LEAN_AND_MEAN
-    NOMINMAX
-    _WIN32_WINNT=0x0502
-    WINVER=0x0502
-)
-target_link_libraries(faximport_win32 PUBLIC faximport_core comctl32 comdlg32 user32 gdi32 advapi32)
+target_link_libraries(faximport_win32 PUBLIC faximport_ui comdlg32)
 
 # Templates, string table, icon, version and manifest. The version resource
 # and the manifest take the project version; the manifest also names the
@@ -70,6 +86,7 @@ target_sources(faximport_win32 PRIVATE
 
 # MAPI and WAB address books, loaded at run time: neither library is linked.
 target_sources(faximport_win32 PRIVATE
+    addrbook/win32/address_book_probes.cpp
     addrbook/win32/mapi_address_book.cpp
     addrbook/win32/outlook_bitness.cpp
     addrbook/win32/property_values.cpp

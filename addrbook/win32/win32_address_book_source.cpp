@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "addrbook/win32/address_book_probes.h"
 #include "addrbook/win32/entry_point.h"
 #include "addrbook/win32/outlook_bitness.h"
 #include "addrbook/win32/property_values.h"
 #include "addrbook/win32/wab_param_size.h"
-#include "core/win32/progress_dlg.h"
 #include "framework/library_loading.h"
 #include "framework/message_box.h"
+#include "ui/progress_dlg.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
 class Win32ProgressNotice : public ProgressNotice {
 public:
-    explicit Win32ProgressNotice(const HelpViewer& help)
+    explicit Win32ProgressNotice(const HelpViewer& help) : dialog_(CProgressDlg::Work::kAddressBookWalk)
     {
         dialog_.SetHelp(help, kHelpAddressBooks);
         dialog_.Create();
@@ -94,9 +95,15 @@ void Win32AddressBookSource::EndMapiSession()
     state_.mapiLibrary.reset();
 }
 
+bool Win32AddressBookSource::FindWabLibrary()
+{
+    wabLibrary_ = LoadableWabLibrary();
+    return !wabLibrary_.empty();
+}
+
 bool Win32AddressBookSource::OpenWab(const std::string& fileName)
 {
-    const char* library = context_.wabLibrary.empty() ? kDefaultWabLibrary : context_.wabLibrary.c_str();
+    const char* library = wabLibrary_.empty() ? kDefaultWabLibrary : wabLibrary_.c_str();
     state_.wabLibrary = LoadLibraryOutsideCurrentFolder(library);
     if (!state_.wabLibrary)
         return false;

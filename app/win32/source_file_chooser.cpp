@@ -5,12 +5,19 @@
 
 #include <commdlg.h>
 
+#include <vector>
+
 #include "core/import_result.h"
 #include "res/resource.h"
 
 namespace {
-// Chooser buffers hold 255 characters and the terminator.
-constexpr int kChooserChars = 256;
+// The filter as LoadString fills it: 255 characters and the terminator.
+constexpr int kFilterChars = 256;
+// Room for the longest path Windows knows, 32,767 characters, even in a
+// double-byte code page, and the terminator: the chooser turns no path away
+// and cuts none. A source that takes shorter paths refuses a longer one
+// with a message.
+constexpr DWORD kChosenPathBytes = 2 * 32767 + 1;
 } // namespace
 
 bool ChooseSourceFile(HWND owner, DataSourceKind kind, std::string& path)
@@ -38,8 +45,8 @@ bool ChooseSourceFile(HWND owner, DataSourceKind kind, std::string& path)
 
     // One byte more than LoadString may fill, so the list always ends in two
     // terminators.
-    char filter[kChooserChars + 1] = {};
-    const int length = LoadStringA(GetModuleHandleA(nullptr), filterId, filter, kChooserChars);
+    char filter[kFilterChars + 1] = {};
+    const int length = LoadStringA(GetModuleHandleA(nullptr), filterId, filter, kFilterChars);
     if (length > 0) {
         const char separator = filter[length - 1];
         for (int i = 0; i < length; ++i) {
@@ -48,18 +55,18 @@ bool ChooseSourceFile(HWND owner, DataSourceKind kind, std::string& path)
         }
     }
 
-    char file[kChooserChars] = "";
+    std::vector<char> file(kChosenPathBytes, '\0');
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter;
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof(file);
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = kChosenPathBytes;
     dialog.lpstrTitle = title;
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_LONGNAMES;
     if (!GetOpenFileNameA(&dialog))
         return false;
-    path = file;
+    path = file.data();
     return true;
 }

@@ -97,6 +97,45 @@ std::uint64_t FileTimeValue(const FILETIME& time)
     return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
+// The extended-length form of a full path ("\\?\C:\..." or
+// "\\?\UNC\server\share\..."), converted from the ANSI code page the path
+// came in; empty for a path that has none (a relative one).
+std::wstring ExtendedLengthPath(const std::string& path)
+{
+    std::wstring prefix;
+    std::string rest = path;
+    if (path.size() > 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' && path[2] == '\\') {
+        prefix = L"\\\\?\\";
+    } else if (path.size() > 2 && path.compare(0, 2, "\\\\") == 0 && path[2] != '?' && path[2] != '.') {
+        prefix = L"\\\\?\\UNC\\";
+        rest.erase(0, 2);
+    } else {
+        return std::wstring();
+    }
+    if (rest.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return std::wstring();
+    const int units = MultiByteToWideChar(CP_ACP, 0, rest.data(), static_cast<int>(rest.size()), nullptr, 0);
+    if (units <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, rest.data(), static_cast<int>(rest.size()), &wide[0], units);
+    return prefix + wide;
+}
+
+// Opens an existing file for reading, sharing every access. CreateFileA
+// takes paths shorter than MAX_PATH; a longer one, as the file chooser
+// returns them, is opened through its extended-length form.
+HANDLE OpenForSharedReading(const std::string& path)
+{
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    if (path.size() < MAX_PATH)
+        return CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring wide = ExtendedLengthPath(path);
+    if (wide.empty())
+        return INVALID_HANDLE_VALUE;
+    return CreateFileW(wide.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 } // namespace
 
 void Win32FileSystem::RemoveLeftoverTemporaryFiles(const std::string& exportPath)
@@ -127,9 +166,7 @@ bool Win32FileSystem::FolderExists(const std::string& path)
 
 int Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& bytes)
 {
-    UniqueHandle file =
-        OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file = OwnFileHandle(OpenForSharedReading(path));
     if (!file)
         return kReadCannotOpen;
 

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "addrbook/win32/address_book_probes.h"
 #include "app/win32/emergency_hand_back.h"
 #include "app/win32/host_window.h"
 #include "app/win32/source_file_chooser.h"
@@ -84,7 +85,11 @@ void Win32SessionPlatform::InstallHelpFiles(const std::string& htmlHelpFile, con
 
 DataSourceKind Win32SessionPlatform::RunDataTypeDialog()
 {
-    CDataTypeDlg dialog(nullptr, context_);
+    // Probed just before the dialog opens; the WAB source keeps the library
+    // it found for the open that follows.
+    const bool mapiAvailable = IsExtendedMapiEnabled();
+    const bool wabAvailable = addressBooks_.FindWabLibrary();
+    CDataTypeDlg dialog(nullptr, context_, mapiAvailable, wabAvailable);
     return ToDataSourceKind(dialog.DoModal());
 }
 

@@ -6,9 +6,9 @@
 
 #include <new>
 
-#include "core/win32/progress_dlg.h"
-#include "core/win32/session_context.h"
 #include "res/resource.h"
+#include "ui/progress_dlg.h"
+#include "ui/session_context.h"
 
 namespace {
 constexpr const char* kCaption = "CSV Import";
@@ -28,7 +28,7 @@ CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const s
 
 bool CCsvSelectDlg::OnInitDialog()
 {
-    CProgressDlg notice;
+    CProgressDlg notice(CProgressDlg::Work::kFileList);
     notice.Create();
 
     // While the dialog is open the result holds no choice.

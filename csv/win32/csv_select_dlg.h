@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/import_result.h"
-#include "core/win32/two_list_select_dlg.h"
 #include "csv/csv_reader.h"
 #include "csv/csv_selection.h"
 #include "framework/list_box.h"
+#include "ui/two_list_select_dlg.h"
 
 class CCsvSelectDlg : public CTwoListSelectDlg {
 public:

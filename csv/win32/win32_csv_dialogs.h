@@ -1,9 +1,9 @@
 // The CSV reader's two dialogs as modal Win32 dialogs.
 #pragma once
 
-#include "core/win32/session_context.h"
 #include "csv/csv_reader.h"
 #include "framework/retired_lists.h"
+#include "ui/session_context.h"
 
 class Win32CsvDialogs : public CsvDialogs {
 public:

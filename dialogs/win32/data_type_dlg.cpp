@@ -1,15 +1,15 @@
-// The data type dialog: probes which address books can be offered, keeps the
+// The data type dialog: offers the address books found available, keeps the
 // one option box that belongs to the selected source visible, and turns the
 // selection and its option into the kind.
 #include "dialogs/win32/data_type_dlg.h"
 
 #include "core/import_result.h"
-#include "core/win32/session_context.h"
 #include "dialogs/data_type_choice.h"
-#include "dialogs/win32/address_book_probes.h"
 #include "res/resource.h"
+#include "ui/session_context.h"
 
-CDataTypeDlg::CDataTypeDlg(HWND parent, SessionContext& context) : CDialog(IDD_DATA_TYPE, parent), context(context)
+CDataTypeDlg::CDataTypeDlg(HWND parent, const SessionContext& context, bool mapiAvailable, bool wabAvailable)
+    : CDialog(IDD_DATA_TYPE, parent), mapiAvailable(mapiAvailable), wabAvailable(wabAvailable)
 {
     SetHelp(context.help, kHelpDataType);
 }
@@ -25,9 +25,6 @@ bool CDataTypeDlg::OnInitDialog()
     autoSearchCheck.SetCheck(false);
     defaultWabCheck.SetCheck(true);
 
-    const bool mapiAvailable = IsExtendedMapiEnabled();
-    context.wabLibrary = LoadableWabLibrary();
-    const bool wabAvailable = !context.wabLibrary.empty();
     for (const DataTypeItem& item : OfferedDataTypes(mapiAvailable, wabAvailable)) {
         const int index = kindCombo.AddString(item.text);
         if (index >= 0)

@@ -3,15 +3,15 @@
 // Cancel).
 #pragma once
 
-#include "core/win32/session_context.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
+#include "ui/session_context.h"
 
 class CDataTypeDlg : public CDialog {
 public:
-    // Finds the WAB library to offer and keeps its path in context.
-    CDataTypeDlg(HWND parent, SessionContext& context);
+    // Offers the address books the caller found available.
+    CDataTypeDlg(HWND parent, const SessionContext& context, bool mapiAvailable, bool wabAvailable);
 
 protected:
     bool OnInitDialog() override;
@@ -26,6 +26,7 @@ private:
     CComboBox kindCombo;
     CButton autoSearchCheck;
     CButton defaultWabCheck;
-    SessionContext& context;
+    const bool mapiAvailable;
+    const bool wabAvailable;
     int selectedKind = 0;
 };

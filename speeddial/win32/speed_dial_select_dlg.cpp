@@ -13,10 +13,10 @@
 #include <new>
 #include <vector>
 
-#include "core/win32/session_context.h"
 #include "res/resource.h"
 #include "speeddial/sorted_list_order.h"
 #include "speeddial/win32/speed_dial_record_dlg.h"
+#include "ui/session_context.h"
 
 namespace {
 constexpr const char* kCaption = "Speed Dial CSV Import";

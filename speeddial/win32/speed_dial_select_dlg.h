@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/import_result.h"
-#include "core/win32/two_list_select_dlg.h"
 #include "framework/list_box.h"
 #include "speeddial/speed_dial_record.h"
 #include "speeddial/speed_dial_selection.h"
+#include "ui/two_list_select_dlg.h"
 
 // The headings over the selected list's two columns, and the one tab stop,
 // in dialog units, that starts the second column in both the headings and

@@ -1,9 +1,9 @@
 // The speed-dial reader's selection dialog as a modal Win32 dialog.
 #pragma once
 
-#include "core/win32/session_context.h"
 #include "framework/retired_lists.h"
 #include "speeddial/speed_dial_reader.h"
+#include "ui/session_context.h"
 
 class Win32SpeedDialDialogs : public SpeedDialDialogs {
 public:

@@ -279,6 +279,26 @@ TEST_F(SessionTest, CancelledWabChooserOpensNothing)
     EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
 }
 
+TEST_F(SessionTest, AWabPathLongerThanTheWabTakesIsRefusedNotCut)
+{
+    const std::string longest = "C:\\" + std::string(252, 'w') + ".wab"; // 259 bytes: MAX_PATH's room
+    FakeSessionPlatform fits;
+    fits.dataType = kKindWabFile;
+    fits.chosenFile = longest;
+    ImportSession(fits).Run();
+    EXPECT_EQ(fits.addressBooks.openedFile, longest);
+
+    platform.dataType = kKindWabFile;
+    platform.chosenFile = longest + "x";
+    Run();
+    EXPECT_TRUE(platform.addressBooks.calls.empty()) << "a WAB was opened";
+    EXPECT_EQ(MessageTexts(),
+              (Texts{"The file path is too long for the Windows Address Book.\nCannot import data from " +
+                         platform.chosenFile + ".",
+                     "No entry to be imported."}));
+    EXPECT_EQ(platform.messages[0].caption, "WAB Import Error");
+}
+
 TEST_F(SessionTest, CancelOnTheProgressNoticeConfirmsWhatWasCollected)
 {
     PickTwoPersonsWithFaxNumbers();

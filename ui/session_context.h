@@ -1,12 +1,9 @@
-// What the windows of one run share: the host window, the help that every
-// Help button and F1 open and the WAB library the data type dialog found.
-// The application object owns one; the platform, the sources and the
-// dialogs are handed it.
+// What the windows of one run share: the host window and the help that
+// every Help button and F1 open. The application object owns one; the
+// platform, the sources and the dialogs are handed it.
 #pragma once
 
 #include <windows.h>
-
-#include <string>
 
 #include "framework/help_viewer.h"
 #include "help/help_ids.h"
@@ -20,13 +17,9 @@ constexpr DWORD kHelpSpeedDialSelection = IDH_SPEED_DIAL_SELECTION;
 constexpr DWORD kHelpSpeedDialRecord = IDH_SPEED_DIAL_RECORD;
 constexpr DWORD kHelpAddressBooks = IDH_ADDRESS_BOOKS;
 
-// The WAB library loaded when none is registered.
-constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
-
 struct SessionContext {
     HWND hostWindow = nullptr; // while the run holds it
     HelpViewer help;
-    std::string wabLibrary; // empty: no WAB library loads
 
     // A window owned by the host enables it again as it closes; the host
     // stays out of use until the hand-back.

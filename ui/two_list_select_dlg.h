@@ -11,12 +11,12 @@
 #include <cstddef>
 
 #include "core/import_result.h"
-#include "core/win32/recipient_list_box.h"
-#include "core/win32/session_context.h"
 #include "framework/dialog.h"
 #include "framework/edit.h"
 #include "framework/list_box.h"
 #include "framework/retired_lists.h"
+#include "ui/recipient_list_box.h"
+#include "ui/session_context.h"
 
 class CTwoListSelectDlg : public CDialog {
 protected:

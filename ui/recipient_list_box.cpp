@@ -8,7 +8,7 @@
 // stay, the list is rebuilt instead, with the same lines in the same order,
 // the same item data and the same top, caret and anchor lines the deletions
 // would have left.
-#include "core/win32/recipient_list_box.h"
+#include "ui/recipient_list_box.h"
 
 #include <algorithm>
 #include <new>

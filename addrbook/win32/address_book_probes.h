@@ -7,6 +7,9 @@
 // True when the [Mail] section of the user's profile sets MAPIX to exactly 1.
 bool IsExtendedMapiEnabled();
 
-// The registered WAB library path, or "WAB32.DLL" when none is registered;
+// The registered WAB library path, or kDefaultWabLibrary when none is registered;
 // empty when that library cannot be loaded.
 std::string LoadableWabLibrary();
+
+// The WAB library loaded when none is registered.
+constexpr char kDefaultWabLibrary[] = "WAB32.DLL";

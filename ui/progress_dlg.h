@@ -2,14 +2,22 @@
 // on screen while a source turns its records into recipients. It has no
 // owner and no message loop of its own: its creator does the work on the
 // same thread, lets the notice take its input between two records, and
-// destroys it afterwards. Cancel (or Esc) asks the work to stop.
+// destroys it afterwards. Only an address-book walk looks for a stop between
+// two records, so only its notice shows Cancel; Cancel (or Esc) asks the
+// walk to stop.
 #pragma once
 
 #include "framework/dialog.h"
 
 class CProgressDlg : public CDialog {
 public:
-    CProgressDlg();
+    // What the notice stands for while it is shown.
+    enum class Work {
+        kFileList,        // a list filled from a file: nothing can stop it
+        kAddressBookWalk, // the picked entries walked: Cancel stops the walk
+    };
+
+    explicit CProgressDlg(Work work);
     ~CProgressDlg() override;
 
     // Shows the notice and paints it at once, since no messages are processed
@@ -20,8 +28,12 @@ public:
     bool PumpAndCheckCancel();
 
 protected:
+    bool OnInitDialog() override;
     void OnCancel() override;
 
 private:
+    bool StopOffered() const { return work_ == Work::kAddressBookWalk; }
+
+    Work work_;
     bool cancelled_ = false;
 };

@@ -1,11 +1,12 @@
-// Profile, registry and library probes of the data type dialog.
-#include "dialogs/win32/address_book_probes.h"
+// Profile, registry and library probes that decide which address books
+// are offered.
+#include "addrbook/win32/address_book_probes.h"
 
 #include <windows.h>
 
 #include <cstring>
 
-#include "core/win32/session_context.h"
+#include "core/path_limits.h"
 #include "framework/handles.h"
 #include "framework/library_loading.h"
 
@@ -16,8 +17,8 @@ bool IsExtendedMapiEnabled()
 
 namespace {
 
-// Longest WAB library path taken, with its terminator.
-constexpr DWORD kWabPathBytes = 273;
+// The registered path's buffer: the longest path taken and its terminator.
+constexpr DWORD kWabPathBytes = kMaxWabLibraryPathChars + 1;
 
 // The default value of HKLM\Software\Microsoft\WAB\DLLPath; empty when the
 // key or the value is missing. Many Windows versions store it as
@@ -37,8 +38,12 @@ std::string RegisteredWabPath()
     DWORD type = REG_NONE;
     if (RegQueryValueExA(key.get(), "", nullptr, &type, reinterpret_cast<BYTE*>(stored), &size) != ERROR_SUCCESS)
         return std::string();
-    if (type != REG_EXPAND_SZ)
-        return std::string(stored, strnlen(stored, kWabPathBytes - 1));
+    if (type != REG_EXPAND_SZ) {
+        // A value that fills the buffer without a terminator is one character
+        // too long: refused, not cut.
+        const std::size_t length = strnlen(stored, kWabPathBytes);
+        return length > kMaxWabLibraryPathChars ? std::string() : std::string(stored, length);
+    }
     char expanded[kWabPathBytes] = {};
     const DWORD length = ExpandEnvironmentStringsA(stored, expanded, sizeof(expanded));
     if (length == 0 || length > sizeof(expanded))

@@ -1,10 +1,10 @@
 // The shared part of the two selection dialogs; see two_list_select_dlg.h.
-#include "core/win32/two_list_select_dlg.h"
+#include "ui/two_list_select_dlg.h"
 
 #include <new>
 
-#include "core/win32/session_context.h"
 #include "res/resource.h"
+#include "ui/session_context.h"
 
 namespace {
 constexpr const char* kNoMemoryText =
