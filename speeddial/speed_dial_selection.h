@@ -40,7 +40,6 @@ public:
     void RemovePositions(const std::vector<int>& positions);
 
     bool IsFull() const;
-    const std::vector<int>& Chosen() const { return chosen_; }
     // "number<TAB>name [fax]", at most 255 characters.
     std::string ItemText(int recordIndex) const;
     // OK: entry texts into recipients, record indexes into chosenRecords.
