@@ -18,8 +18,6 @@ public:
     // Runs the whole import; the host is handed back on every path.
     void Run();
 
-    const SessionCounters& Counters() const { return counters_; }
-
 private:
     void RunSource(DataSourceKind kind);
     void RunFileSource(DataSourceKind kind);

@@ -39,7 +39,6 @@ public:
     void RemovePositions(const std::vector<int>& positions);
 
     bool IsFull() const;
-    const std::vector<int>& Chosen() const { return chosen_; }
     // "number<TAB>name [fax]", at most 255 characters.
     std::string ItemText(int recordIndex) const;
     // OK: the chosen records become the recipients, in list order, each

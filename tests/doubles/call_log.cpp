@@ -20,6 +20,14 @@ void Log(const std::string& line)
     CloseHandle(file);
 }
 
+void LogLoading(const char* library, DWORD reason, LPVOID reserved)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        Log(std::string(library) + " loaded");
+    else if (reason == DLL_PROCESS_DETACH)
+        Log(std::string(library) + (reserved == nullptr ? " freed" : " still loaded at exit"));
+}
+
 std::string QuotedOrNull(const char* text)
 {
     return text == nullptr ? std::string("null") : "\"" + std::string(text) + "\"";

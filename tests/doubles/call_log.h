@@ -11,6 +11,10 @@
 namespace doubles {
 
 void Log(const std::string& line);
+// A double's DllMain: "<library> loaded" when it is loaded, "<library> freed"
+// when it is freed before the process ends, "<library> still loaded at exit"
+// otherwise.
+void LogLoading(const char* library, DWORD reason, LPVOID reserved);
 
 // Formats shared by the doubles and the tests that read their lines.
 std::string QuotedOrNull(const char* text);

@@ -108,9 +108,6 @@ ULONG WINAPI MAPIFreeBuffer(LPVOID block)
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH)
-        Log("MAPI32 loaded");
-    else if (reason == DLL_PROCESS_DETACH)
-        Log(reserved == nullptr ? "MAPI32 freed" : "MAPI32 still loaded at exit");
+    LogLoading("MAPI32", reason, reserved);
     return TRUE;
 }

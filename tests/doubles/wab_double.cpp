@@ -71,9 +71,6 @@ extern "C" HRESULT WINAPI WABOpen(LPADRBOOK* book, LPWABOBJECT* object, LPWAB_PA
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH)
-        Log("WAB library loaded");
-    else if (reason == DLL_PROCESS_DETACH)
-        Log(reserved == nullptr ? "WAB library freed" : "WAB library still loaded at exit");
+    LogLoading("WAB library", reason, reserved);
     return TRUE;
 }

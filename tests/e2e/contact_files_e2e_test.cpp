@@ -31,16 +31,12 @@ protected:
     void ImportEverything(HWND selection, const std::vector<Entry>& expected, int rejected)
     {
         ASSERT_TRUE(selection) << "no selection dialog";
-        const int count = ListCount(selection, kSourceList);
-        ListSelectRange(selection, kSourceList, 0, count - 1);
-        SendClick(selection, kAddButton);
-        PostClick(selection, IDOK);
-        HWND confirmation = WaitForConfirmation();
+        HWND confirmation =
+            ConfirmationOfItems(selection, 0, ListCount(selection, kSourceList) - 1, static_cast<int>(expected.size()));
         ASSERT_TRUE(confirmation) << "no confirmation dialog";
         EXPECT_EQ(ControlText(confirmation, kRejectedCount), std::to_string(rejected));
         EXPECT_EQ(ControlText(confirmation, kValidCount), std::to_string(expected.size()));
-        ConfirmAndExpectHandBack(confirmation);
-        ExpectExportHolds(exportPath_, expected);
+        ConfirmAndExpectExport(confirmation, exportPath_, expected);
     }
 
     void ImportSample(const std::string& sample, const std::vector<Entry>& expected, int rejected)
@@ -152,8 +148,7 @@ TEST_F(ContactFileRun, TheChooserOffersVCardFiles)
     ASSERT_TRUE(mapping) << "no mapping dialog";
     EXPECT_EQ(ListItems(mapping, kFieldList), (std::vector<std::string>{"Name", "Fax"}));
     PostClick(mapping, IDCANCEL);
-    EXPECT_EQ(AnswerNextMessage().text, kNoEntryText);
-    ExpectHandBack(kPlainExportCommand);
+    ExpectNoEntryHandBack(exportPath_);
 }
 
 } // namespace

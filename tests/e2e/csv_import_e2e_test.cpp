@@ -103,9 +103,7 @@ TEST_F(CsvImportRun, ManualMappingImportsMappedColumnsToExportFile)
 
     // OK needs a fax column.
     PostClick(mapping, IDOK);
-    const MessageBoxInfo refusal = AnswerNextMessage();
-    EXPECT_EQ(refusal.caption, kCsvCaption);
-    EXPECT_EQ(refusal.text, "You must map at least a field to the Fax Number.");
+    ExpectMessage(kCsvCaption, "You must map at least a field to the Fax Number.");
     mapping = WaitForMappingDialog();
     ASSERT_TRUE(mapping) << "the mapping dialog did not stay open";
 
@@ -136,12 +134,7 @@ TEST_F(CsvImportRun, ManualMappingImportsMappedColumnsToExportFile)
     ASSERT_TRUE(selection) << "no selection dialog";
     const std::vector<std::string> expectedSource = {"Lee, Ann [555-0201]", "Bob Stone []", "Cruz, \"Kit\" [555-0203]"};
     EXPECT_EQ(ListItems(selection, kSourceList), expectedSource);
-    ListSelectRange(selection, kSourceList, 0, 2);
-    SendClick(selection, kAddButton);
-    EXPECT_EQ(ListCount(selection, kSelectedList), 2);
-    PostClick(selection, IDOK);
-
-    HWND confirmation = WaitForConfirmation();
+    HWND confirmation = ConfirmationOfItems(selection, 0, 2, 2);
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "2 fax entries will be imported:");
     const std::vector<std::string> expectedLines = {"Lee, Ann\t555-0201", "Cruz, \"Kit\"\t555-0203"};
@@ -149,9 +142,7 @@ TEST_F(CsvImportRun, ManualMappingImportsMappedColumnsToExportFile)
     EXPECT_EQ(ControlText(confirmation, kSelectedCount), "2");
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "1");
     EXPECT_EQ(ControlText(confirmation, kValidCount), "2");
-    ConfirmAndExpectHandBack(confirmation);
-    EXPECT_EQ(HexLayout(ReadExport(exportPath)),
-              HexLayout(ExpectedExport({{"Lee, Ann", "555-0201"}, {"Cruz, \"Kit\"", "555-0203"}})));
+    ConfirmAndExpectExport(confirmation, exportPath, {{"Lee, Ann", "555-0201"}, {"Cruz, \"Kit\"", "555-0203"}});
 }
 
 TEST_F(CsvImportRun, SelectionDialogTypeAheadDuplicatesDeleteAndCancel)
@@ -213,12 +204,7 @@ TEST_F(CsvImportRun, SelectionDialogTypeAheadDuplicatesDeleteAndCancel)
     EXPECT_EQ(ListItems(selection, kSelectedList), doubleClicked);
 
     PostClick(selection, IDCANCEL);
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.caption, kImportCaption);
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
+    ExpectNoEntryHandBack(exportPath);
 }
 
 // Sixty rows with different numbers: Person 01 with 555-1001 and so on.
@@ -254,24 +240,8 @@ TEST_F(CsvImportRun, HostWithCapControlLimitsImportToFiftyEntries)
     ASSERT_TRUE(selection) << "no selection dialog";
     ASSERT_EQ(ListCount(selection, kSourceList), 60);
 
-    // The list fills up while chosen items remain: the limit message.
-    ListSelectRange(selection, kSourceList, 0, 59);
-    PostClick(selection, kAddButton);
-    MessageBoxInfo limit = AnswerNextMessage();
-    EXPECT_EQ(limit.caption, kCsvCaption);
-    EXPECT_EQ(limit.text, kLimitText);
-    ASSERT_TRUE(selection = WaitForSelectionDialog());
-    EXPECT_EQ(ListCount(selection, kSelectedList), 50);
+    ASSERT_TRUE(selection = AddPastTheCap(selection, kCsvCaption, [this] { return WaitForSelectionDialog(); }));
     EXPECT_EQ(ListItems(selection, kSelectedList).back(), "Person 50 [555-1050]");
-
-    // A full list refuses at once.
-    ListClearSelection(selection, kSourceList);
-    ListSelect(selection, kSourceList, 55);
-    PostClick(selection, kAddButton);
-    limit = AnswerNextMessage();
-    EXPECT_EQ(limit.text, kLimitText);
-    ASSERT_TRUE(selection = WaitForSelectionDialog());
-    EXPECT_EQ(ListCount(selection, kSelectedList), 50);
     PostClick(selection, IDOK);
 
     HWND confirmation = WaitForConfirmation();
@@ -292,12 +262,7 @@ TEST_F(CsvImportRun, HostWithoutCapControlTakesAllEntries)
     const std::string csvPath = WriteWorkFile("people.csv", SixtyPeople());
     HWND selection = OpenSelection(exportPath, csvPath, false);
     ASSERT_TRUE(selection) << "no selection dialog";
-    ListSelectRange(selection, kSourceList, 0, 59);
-    SendClick(selection, kAddButton);
-    EXPECT_EQ(ListCount(selection, kSelectedList), 60);
-    PostClick(selection, IDOK);
-
-    HWND confirmation = WaitForConfirmation();
+    HWND confirmation = ConfirmationOfItems(selection, 0, 59, 60);
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "60 fax entries will be imported:");
     EXPECT_EQ(ControlText(confirmation, kCapLine), "");
@@ -432,8 +397,7 @@ TEST_F(CsvImportRun, DeletingMostLinesLeavesWhatDeletingThemOneByOneWould)
     PostClick(selection, IDOK);
     HWND confirmation = WaitForConfirmation();
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
-    ConfirmAndExpectHandBack(confirmation);
-    ExpectExportHolds(exportPath, expected);
+    ConfirmAndExpectExport(confirmation, exportPath, expected);
 }
 
 } // namespace

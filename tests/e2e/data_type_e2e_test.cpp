@@ -23,7 +23,6 @@ TEST_F(DataTypeRun, HostIsTheStartingProgramsWindowWhateverIsInFront)
     EXPECT_FALSE(host_->IsEnabled()) << "the host must be out of use while the import runs";
     EXPECT_TRUE(IsWindowEnabled(otherWindow)) << "the other program's window was taken for the host";
     PostClick(dialog, IDCANCEL);
-    ExpectNoMessageUntilExit();
     ExpectHandBack(kPlainExportCommand);
     EXPECT_TRUE(IsWindowEnabled(otherWindow));
 }
@@ -31,9 +30,7 @@ TEST_F(DataTypeRun, HostIsTheStartingProgramsWindowWhateverIsInFront)
 TEST_F(DataTypeRun, OffersCsvAndSpeedDialAndCancelHandsBackWithoutMessage)
 {
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    HWND dialog = WaitForDataTypeDialog();
+    HWND dialog = OpenDataType(exportPath);
     ASSERT_TRUE(dialog) << "no data type dialog";
     EXPECT_FALSE(host_->IsEnabled()) << "the host must be out of use while the import runs";
 
@@ -65,7 +62,6 @@ TEST_F(DataTypeRun, OffersCsvAndSpeedDialAndCancelHandsBackWithoutMessage)
     EXPECT_FALSE(IsControlVisible(dialog, kDefaultWabCheck));
 
     PostClick(dialog, IDCANCEL);
-    ExpectNoMessageUntilExit();
     ExpectHandBack(kPlainExportCommand);
     EXPECT_FALSE(FileExists(exportPath));
 }
@@ -73,9 +69,7 @@ TEST_F(DataTypeRun, OffersCsvAndSpeedDialAndCancelHandsBackWithoutMessage)
 TEST_F(DataTypeRun, CancelledSpeedDialFileChooserWarnsAndSendsSpeedDialCommand)
 {
     const std::string exportPath = WorkPath("export.dat");
-    Start(exportPath);
-    ASSERT_FALSE(HasFatalFailure());
-    HWND dialog = WaitForDataTypeDialog();
+    HWND dialog = OpenDataType(exportPath);
     ASSERT_TRUE(dialog) << "no data type dialog";
     // A check mark set under CSV does not matter for another source.
     SetChecked(dialog, kAutoSearchCheck, true);
@@ -83,12 +77,7 @@ TEST_F(DataTypeRun, CancelledSpeedDialFileChooserWarnsAndSendsSpeedDialCommand)
     PostClick(dialog, IDOK);
     ASSERT_TRUE(CancelFileChooser(ProgramId(), kSpeedDialChooserTitle)) << "no speed-dial file chooser";
 
-    const MessageBoxInfo box = AnswerNextMessage();
-    EXPECT_EQ(box.caption, kImportCaption);
-    EXPECT_EQ(box.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
+    ExpectNoEntryHandBack(exportPath, kSpeedDialExportCommand);
 }
 
 } // namespace

@@ -11,46 +11,45 @@ namespace {
 
 using namespace testkit;
 
-using ExportRun = ImportRun;
+class ExportRun : public ImportRun {
+protected:
+    // Starts with these arguments and imports people.csv, two people, up to
+    // the confirmation of Ann Lee alone; null when a dialog did not come.
+    HWND ConfirmationOfAnnOnly(const std::string& arguments)
+    {
+        HWND selection =
+            OpenSelection(arguments, WriteWorkFile("people.csv", "Name,Fax\nAnn Lee,555-0101\nBob Stone,555-0102\n"));
+        EXPECT_TRUE(selection) << "no selection dialog";
+        return selection ? ConfirmationOfItems(selection, 0, 0, 1) : nullptr;
+    }
+};
 
-constexpr char kTwoPeople[] = "Name,Fax\nAnn Lee,555-0101\nBob Stone,555-0102\n";
-
-// In the selection dialog: Ann Lee alone to the right list, then OK.
-void ChooseAnnOnly(HWND selection)
+// The file at path (an earlier export, or one the export must not touch)
+// holds exactly these bytes.
+void ExpectFileHolds(const std::string& path, const std::string& bytes)
 {
-    ListClearSelection(selection, kSourceList);
-    ListSelect(selection, kSourceList, 0);
-    SendClick(selection, kAddButton);
-    EXPECT_EQ(ListCount(selection, kSelectedList), 1);
-    PostClick(selection, IDOK);
+    std::string held;
+    EXPECT_TRUE(ReadFileBytes(path, held)) << "cannot read " << path;
+    EXPECT_EQ(held, bytes);
 }
 
 TEST_F(ExportRun, CancelInConfirmationKeepsExistingExportFile)
 {
     const std::string previous = "an earlier export that must survive";
     const std::string exportPath = WriteWorkFile("export.dat", previous);
-    const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);
-    HWND selection = OpenSelection(exportPath, csvPath);
-    ASSERT_TRUE(selection) << "no selection dialog";
-    ChooseAnnOnly(selection);
-    HWND confirmation = WaitForConfirmation();
+    HWND confirmation = ConfirmationOfAnnOnly(exportPath);
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ListItems(confirmation, kEntryList), std::vector<std::string>{"Ann Lee\t555-0101"});
     PostClick(confirmation, IDCANCEL);
 
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.caption, kImportCaption);
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
+    ExpectMessage(kImportCaption, kNoEntryText);
     ExpectHandBack(kPlainExportCommand);
-    std::string kept;
-    EXPECT_TRUE(ReadFileBytes(exportPath, kept));
-    EXPECT_EQ(kept, previous);
+    ExpectFileHolds(exportPath, previous);
 }
 
 // A host passes an export path with blanks, quoted or not: the export lands
 // there and never in the file that the path's first word names.
-class BlankExportPathRun : public ImportRun {
+class BlankExportPathRun : public ExportRun {
 protected:
     void ExportToPathWithBlanks(bool quoted)
     {
@@ -58,17 +57,10 @@ protected:
         const std::string exportPath = WorkPath("keep me\\export.dat");
         RemoveFile(exportPath);
         WriteWorkFile("keep", "not an export");
-        HWND selection =
-            OpenSelection(quoted ? "\"" + exportPath + "\"" : exportPath, WriteWorkFile("people.csv", kTwoPeople));
-        ASSERT_TRUE(selection) << "no selection dialog";
-        ChooseAnnOnly(selection);
-        HWND confirmation = WaitForConfirmation();
+        HWND confirmation = ConfirmationOfAnnOnly(quoted ? "\"" + exportPath + "\"" : exportPath);
         ASSERT_TRUE(confirmation) << "no confirmation dialog";
-        ConfirmAndExpectHandBack(confirmation);
-        std::string bytes;
-        EXPECT_TRUE(ReadFileBytes(WorkPath("keep"), bytes));
-        EXPECT_EQ(bytes, "not an export");
-        ExpectExportHolds(exportPath, {{"Ann Lee", "555-0101"}});
+        ConfirmAndExpectExport(confirmation, exportPath, {{"Ann Lee", "555-0101"}});
+        ExpectFileHolds(WorkPath("keep"), "not an export");
     }
 };
 
@@ -87,61 +79,37 @@ TEST_F(BlankExportPathRun, PathThatCannotBeToldApartIsRefusedBeforeAnyDialog)
     WriteWorkFile("gone", "not an export");
     const std::string unclear = WorkPath("gone away\\export.dat");
     Start(unclear);
-    const MessageBoxInfo refusal = AnswerNextMessage();
-    EXPECT_EQ(refusal.caption, kImportCaption);
-    EXPECT_EQ(refusal.text, "The export file path on the command line is not clear:\n\"" + ProgramPath() + "\" " +
-                                unclear + "\nNo entry will be imported.");
-    ExpectNoMessageUntilExit();
+    ExpectMessage(kImportCaption, "The export file path on the command line is not clear:\n\"" + ProgramPath() + "\" " +
+                                      unclear + "\nNo entry will be imported.");
     ExpectHandBack(kPlainExportCommand);
-    std::string bytes;
-    EXPECT_TRUE(ReadFileBytes(WorkPath("gone"), bytes));
-    EXPECT_EQ(bytes, "not an export");
+    ExpectFileHolds(WorkPath("gone"), "not an export");
 }
 
 TEST_F(ExportRun, WithoutExportPathNothingIsWrittenAfterConfirmation)
 {
-    const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);
-    HWND selection = OpenSelection("", csvPath);
-    ASSERT_TRUE(selection) << "no selection dialog";
-    ChooseAnnOnly(selection);
-    HWND confirmation = WaitForConfirmation();
+    HWND confirmation = ConfirmationOfAnnOnly("");
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     PostClick(confirmation, IDOK);
 
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.caption, kImportCaption);
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
+    ExpectMessage(kImportCaption, kNoEntryText);
     ExpectHandBack(kPlainExportCommand);
     EXPECT_EQ(WorkFiles(), std::vector<std::string>{"people.csv"});
 }
 
 // Imports Ann alone to an export file that cannot be written: the error must
 // name the file, and the host still gets its command.
-class BlockedExportRun : public ImportRun {
+class BlockedExportRun : public ExportRun {
 protected:
     void RunImportThatCannotBeWritten(const std::string& exportPath)
     {
-        const std::string csvPath = WriteWorkFile("people.csv", kTwoPeople);
-        HWND selection = OpenSelection(exportPath, csvPath);
-        ASSERT_TRUE(selection) << "no selection dialog";
-        ChooseAnnOnly(selection);
-        HWND confirmation = WaitForConfirmation();
+        HWND confirmation = ConfirmationOfAnnOnly(exportPath);
         ASSERT_TRUE(confirmation) << "no confirmation dialog";
         PostClick(confirmation, IDOK);
 
         error = AnswerNextMessage();
         ASSERT_TRUE(error.window) << "no message about the export file";
         EXPECT_NE(error.text.find(exportPath), std::string::npos) << "the message should name the file: " << error.text;
-        ExpectNoMessageUntilExit();
         ExpectHandBack(kPlainExportCommand);
-    }
-
-    static void ExpectFileKept(const std::string& exportPath, const std::string& earlier)
-    {
-        std::string kept;
-        ASSERT_TRUE(ReadFileBytes(exportPath, kept));
-        EXPECT_EQ(kept, earlier);
     }
 
     // The message about the export file.
@@ -164,7 +132,7 @@ TEST_F(BlockedExportRun, ReadOnlyExportFileIsReportedAndKept)
     ASSERT_TRUE(SetFileAttributesA(exportPath.c_str(), FILE_ATTRIBUTE_READONLY));
     RunImportThatCannotBeWritten(exportPath);
     SetFileAttributesA(exportPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ExpectFileKept(exportPath, "earlier export");
+    ExpectFileHolds(exportPath, "earlier export");
     // No temporary file is left beside it.
     EXPECT_EQ(WorkFiles().size(), 2u);
 }
@@ -178,7 +146,7 @@ TEST_F(BlockedExportRun, ExportFileHeldOpenByAnotherProgramIsReportedAndKept)
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     RunImportThatCannotBeWritten(exportPath);
     CloseHandle(held);
-    ExpectFileKept(exportPath, "earlier export");
+    ExpectFileHolds(exportPath, "earlier export");
     EXPECT_EQ(WorkFiles().size(), 2u);
 }
 
@@ -194,7 +162,7 @@ TEST_F(BlockedExportRun, FullDiskIsReportedAndEarlierExportKept)
     std::string earlier;
     ASSERT_TRUE(ReadFileBytes(exportPath, earlier)) << "the prepared export file is missing";
     RunImportThatCannotBeWritten(exportPath);
-    ExpectFileKept(exportPath, earlier);
+    ExpectFileHolds(exportPath, earlier);
 }
 
 } // namespace

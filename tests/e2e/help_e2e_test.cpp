@@ -20,8 +20,7 @@ TEST_F(HelpRun, HelpButtonAndF1OpenTheHelpWithoutBlockingAndItClosesWithTheImpor
 {
     const std::string exportPath = WorkPath("help-export.dat");
     const std::string csv = WriteWorkFile("help.csv", "Name,Fax\r\nAnn,1\r\n");
-    Start(exportPath);
-    HWND dataType = WaitForDataTypeDialog();
+    HWND dataType = OpenDataType(exportPath);
     ASSERT_TRUE(dataType) << "no data type dialog";
     PostClick(dataType, kDataTypeHelpButton);
     HWND help = nullptr;
@@ -41,10 +40,7 @@ TEST_F(HelpRun, HelpButtonAndF1OpenTheHelpWithoutBlockingAndItClosesWithTheImpor
     ASSERT_TRUE(WaitUntil([&] { return (help = FindHelpWindow(ProgramId())) != nullptr; })) << "F1 opened no help";
     EXPECT_TRUE(IsWindowEnabled(selection));
 
-    ListSelectRange(selection, kSourceList, 0, 0);
-    SendClick(selection, kAddButton);
-    PostClick(selection, IDOK);
-    HWND confirmation = WaitForConfirmation();
+    HWND confirmation = ConfirmationOfItems(selection, 0, 0, 1);
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     ConfirmAndExpectHandBack(confirmation);
     EXPECT_FALSE(IsWindow(help)) << "a help window outlived the import";

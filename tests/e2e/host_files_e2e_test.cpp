@@ -27,7 +27,6 @@ TEST_F(HostFilesRun, SourceFileOpenForWritingElsewhereIsRead)
         PostClick(selection, IDCANCEL);
         AnswerNextMessage();
     }
-    ExpectNoMessageUntilExit();
     ExpectHandBack(kPlainExportCommand);
     CloseHandle(held);
 }
@@ -60,13 +59,11 @@ TEST_F(HostFilesRun, OnlyOwnTemporaryFilesOlderThanAnHourAreRemoved)
         WriteWorkFile(file.name, "left behind");
         AgeFile(WorkPath(file.name), file.minutes);
     }
-    Start(WorkPath("export.dat"));
-    HWND dialog = WaitForDataTypeDialog();
+    HWND dialog = OpenDataType(WorkPath("export.dat"));
     ASSERT_TRUE(dialog) << "no data type dialog";
     for (const auto& file : files)
         EXPECT_EQ(FileExists(WorkPath(file.name)), !file.removed) << file.name;
     PostClick(dialog, IDCANCEL);
-    ExpectNoMessageUntilExit();
     ExpectHandBack(kPlainExportCommand);
 }
 

@@ -125,21 +125,34 @@ HWND ImportRun::StartWithOtherProgramInFront(ChildProcess& other, const std::str
     return otherWindow;
 }
 
-HWND ImportRun::WaitForDataTypeDialog()
+HWND ImportRun::WaitForProgramDialog(const std::string& caption, int requiredControl, bool captionIsPrefix)
 {
     DialogQuery query;
     query.processId = program_.Id();
-    query.caption = kDataTypeCaption;
-    query.requiredControl = kKindCombo;
+    query.caption = caption;
+    query.captionIsPrefix = captionIsPrefix;
+    query.requiredControl = requiredControl;
     return WaitForDialog(query);
 }
 
-void ImportRun::ChooseCsv(bool autoSearch)
+HWND ImportRun::WaitForDataTypeDialog()
+{
+    return WaitForProgramDialog(kDataTypeCaption, kKindCombo);
+}
+
+HWND ImportRun::OpenDataType(const std::string& arguments)
+{
+    Start(arguments);
+    return ::testing::Test::HasFatalFailure() ? nullptr : WaitForDataTypeDialog();
+}
+
+void ImportRun::ChooseDataType(const char* item, int checkBox, bool checked)
 {
     HWND dialog = WaitForDataTypeDialog();
     ASSERT_TRUE(dialog) << "no data type dialog";
-    ComboChoose(dialog, kKindCombo, kCsvItem);
-    SetChecked(dialog, kAutoSearchCheck, autoSearch);
+    ComboChoose(dialog, kKindCombo, item);
+    if (checkBox != 0)
+        SetChecked(dialog, checkBox, checked);
     PostClick(dialog, IDOK);
 }
 
@@ -150,31 +163,18 @@ bool ImportRun::PickCsvFile(const std::string& path)
 
 HWND ImportRun::WaitForMappingDialog()
 {
-    DialogQuery query;
-    query.processId = program_.Id();
-    query.caption = kCsvCaptionStart;
-    query.captionIsPrefix = true;
-    query.requiredControl = kFieldList; // only the mapping dialog has it
-    return WaitForDialog(query);
+    // Only the mapping dialog has the field list.
+    return WaitForProgramDialog(kCsvCaptionStart, kFieldList, true);
 }
 
 HWND ImportRun::WaitForSelectionDialog()
 {
-    DialogQuery query;
-    query.processId = program_.Id();
-    query.caption = kCsvCaptionStart;
-    query.captionIsPrefix = true;
-    query.requiredControl = kSourceList;
-    return WaitForDialog(query);
+    return WaitForProgramDialog(kCsvCaptionStart, kSourceList, true);
 }
 
 HWND ImportRun::WaitForConfirmation()
 {
-    DialogQuery query;
-    query.processId = program_.Id();
-    query.caption = kConfirmCaption;
-    query.requiredControl = kEntryList;
-    return WaitForDialog(query);
+    return WaitForProgramDialog(kConfirmCaption, kEntryList);
 }
 
 HWND ImportRun::OpenSelection(const std::string& arguments, const std::string& csvPath, bool capControl)
@@ -193,6 +193,16 @@ HWND ImportRun::OpenSelection(const std::string& arguments, const std::string& c
     return selection;
 }
 
+HWND ImportRun::ConfirmationOfItems(HWND selection, int first, int last, int chosen)
+{
+    ListClearSelection(selection, kSourceList);
+    ListSelectRange(selection, kSourceList, first, last);
+    SendClick(selection, kAddButton);
+    EXPECT_EQ(ListCount(selection, kSelectedList), chosen);
+    PostClick(selection, IDOK);
+    return WaitForConfirmation();
+}
+
 MessageBoxInfo ImportRun::AnswerNextMessage()
 {
     MessageBoxInfo box = WaitForMessage(program_.Id());
@@ -202,11 +212,54 @@ MessageBoxInfo ImportRun::AnswerNextMessage()
     return box;
 }
 
+void ImportRun::ExpectMessage(const std::string& caption, const std::string& text)
+{
+    const MessageBoxInfo box = AnswerNextMessage();
+    EXPECT_EQ(box.caption, caption);
+    EXPECT_EQ(box.text, text);
+}
+
+HWND ImportRun::AddPastTheCap(HWND selection, const std::string& caption, const std::function<HWND()>& waitForSelection)
+{
+    ListSelectRange(selection, kSourceList, 0, 59);
+    PostClick(selection, kAddButton);
+    ExpectMessage(caption, kLimitText);
+    selection = waitForSelection();
+    EXPECT_TRUE(selection) << "the selection dialog did not come back after the limit message";
+    if (!selection)
+        return nullptr;
+    EXPECT_EQ(ListCount(selection, kSelectedList), 50);
+
+    ListClearSelection(selection, kSourceList);
+    ListSelect(selection, kSourceList, 55);
+    PostClick(selection, kAddButton);
+    ExpectMessage(caption, kLimitText);
+    selection = waitForSelection();
+    EXPECT_TRUE(selection) << "the selection dialog did not come back after the second limit message";
+    if (selection) {
+        EXPECT_EQ(ListCount(selection, kSelectedList), 50);
+    }
+    return selection;
+}
+
+void ImportRun::ExpectNoEntryHandBack(const std::string& exportPath, int command)
+{
+    ExpectMessage(kImportCaption, kNoEntryText);
+    ExpectHandBack(command);
+    EXPECT_FALSE(FileExists(exportPath)) << exportPath;
+}
+
 void ImportRun::ConfirmAndExpectHandBack(HWND confirmation, int command)
 {
     PostClick(confirmation, IDOK);
-    ExpectNoMessageUntilExit();
     ExpectHandBack(command);
+}
+
+void ImportRun::ConfirmAndExpectExport(HWND confirmation, const std::string& exportPath,
+                                       const std::vector<Entry>& entries)
+{
+    ConfirmAndExpectHandBack(confirmation);
+    EXPECT_EQ(HexLayout(ReadExport(exportPath)), HexLayout(ExpectedExport(entries)));
 }
 
 std::string ImportRun::ReadExport(const std::string& path)
@@ -216,12 +269,7 @@ std::string ImportRun::ReadExport(const std::string& path)
     return bytes;
 }
 
-void ImportRun::ExpectExportHolds(const std::string& path, const std::vector<Entry>& entries)
-{
-    EXPECT_EQ(HexLayout(ReadExport(path)), HexLayout(ExpectedExport(entries)));
-}
-
-void ImportRun::ExpectNoMessageUntilExit()
+void ImportRun::ExpectHandBack(int command)
 {
     const bool ended = WaitUntil([&] {
         if (FindMessageBox(program_.Id())) {
@@ -231,10 +279,6 @@ void ImportRun::ExpectNoMessageUntilExit()
         return !program_.Running();
     });
     EXPECT_TRUE(ended) << "faximport did not end";
-}
-
-void ImportRun::ExpectHandBack(int command)
-{
     ASSERT_TRUE(program_.WaitForExit()) << "faximport did not end";
     EXPECT_EQ(program_.ExitCode(), 0u);
     EXPECT_TRUE(host_->IsEnabled()) << "the host window was left disabled";

@@ -3,6 +3,7 @@
 // written out by hand, and a fixture that runs one import from a test host.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -72,9 +73,16 @@ protected:
                                       const std::string& arguments);
     DWORD ProgramId() const { return program_.Id(); }
 
+    // A dialog of the program with this caption (or caption start) and control.
+    HWND WaitForProgramDialog(const std::string& caption, int requiredControl, bool captionIsPrefix = false);
     HWND WaitForDataTypeDialog();
+    // Start, up to the data type dialog.
+    HWND OpenDataType(const std::string& arguments);
+    // In the data type dialog: this source, the check box checkBox (0: none)
+    // set as checked says, OK.
+    void ChooseDataType(const char* item, int checkBox = 0, bool checked = false);
     // In the data type dialog: CSV, with or without automatic field search, OK.
-    void ChooseCsv(bool autoSearch);
+    void ChooseCsv(bool autoSearch) { ChooseDataType(kCsvItem, kAutoSearchCheck, autoSearch); }
     // In the open-file dialog for CSV files: this path, OK.
     bool PickCsvFile(const std::string& path);
     HWND WaitForMappingDialog();
@@ -82,21 +90,35 @@ protected:
     HWND WaitForConfirmation();
     // Start, CSV in the chosen mode, the file, up to the selection dialog.
     HWND OpenSelection(const std::string& arguments, const std::string& csvPath, bool capControl = false);
+    // In a selection dialog: items first to last alone to the right list,
+    // which must then hold chosen lines, and OK. Returns the confirmation;
+    // null when it did not come.
+    HWND ConfirmationOfItems(HWND selection, int first, int last, int chosen);
 
     // Waits for the next message box, presses OK and returns what it said.
     testkit::MessageBoxInfo AnswerNextMessage();
-    // Waits for the program to end and fails for each message box shown meanwhile.
-    void ExpectNoMessageUntilExit();
-    // The program has ended normally, the host is usable again and received
-    // exactly one command, with that ID and lParam 0.
+    // The same, and the box had this caption and text.
+    void ExpectMessage(const std::string& caption, const std::string& text);
+    // In a selection dialog of 60 items with the host's cap control: adding
+    // them all fills the right list up to 50 and shows the limit message in
+    // caption; item 55 added to the full list shows it at once. Returns the
+    // dialog as waitForSelection finds it again after the messages.
+    HWND AddPastTheCap(HWND selection, const std::string& caption, const std::function<HWND()>& waitForSelection);
+    // No message box until the program ends; it has ended normally, the host
+    // is usable again and received exactly one command, with that ID and
+    // lParam 0.
     void ExpectHandBack(int command);
-    // The usual end of an import: OK in the confirmation, no message until
-    // the program ends, the hand-back with command.
+    // The end of a run that imports nothing: the "No entry" warning, the
+    // hand-back with command, and no export file at exportPath.
+    void ExpectNoEntryHandBack(const std::string& exportPath, int command = kPlainExportCommand);
+    // The usual end of an import: OK in the confirmation, then the hand-back
+    // with command.
     void ConfirmAndExpectHandBack(HWND confirmation, int command = kPlainExportCommand);
+    // The same with the plain command, and the export file holds exactly
+    // these entries, byte for byte.
+    void ConfirmAndExpectExport(HWND confirmation, const std::string& exportPath, const std::vector<Entry>& entries);
     // The export file's bytes; a failure when there is none.
     static std::string ReadExport(const std::string& path);
-    // The export file holds exactly these entries, byte for byte.
-    static void ExpectExportHolds(const std::string& path, const std::vector<Entry>& entries);
 
     std::unique_ptr<testkit::TestHost> host_;
     testkit::ChildProcess program_; // ended first, before the host goes

@@ -33,12 +33,7 @@ TEST_F(LargeInputRun, AllOf65535EntriesReachTheExportFile)
     ASSERT_TRUE(selection) << "no selection dialog";
     ASSERT_EQ(ListCount(selection, kSourceList), kMostEntries);
 
-    ListSelectRange(selection, kSourceList, 0, kMostEntries - 1);
-    SendClick(selection, kAddButton);
-    ASSERT_EQ(ListCount(selection, kSelectedList), kMostEntries);
-    PostClick(selection, IDOK);
-
-    HWND confirmation = WaitForConfirmation();
+    HWND confirmation = ConfirmationOfItems(selection, 0, kMostEntries - 1, kMostEntries);
     ASSERT_TRUE(confirmation) << "no confirmation dialog";
     EXPECT_EQ(ControlText(confirmation, kHeadline), "65535 fax entries will be imported:");
     EXPECT_EQ(ListCount(confirmation, kEntryList), kMostEntries);
@@ -63,15 +58,9 @@ TEST_F(LargeInputRun, MillionRowsAreRefusedAsTooMany)
     ChooseCsv(true);
     EXPECT_TRUE(PickCsvFile(csvPath)) << "the CSV file chooser did not take " << csvPath;
 
-    const MessageBoxInfo error = AnswerNextMessage();
-    EXPECT_EQ(error.caption, kCsvErrorCaption);
-    EXPECT_EQ(error.text, csvPath + " holds more than 65535 entries, more than one import can take.\n"
-                                    "No entry will be imported.");
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
+    ExpectMessage(kCsvErrorCaption, csvPath + " holds more than 65535 entries, more than one import can take.\n"
+                                              "No entry will be imported.");
+    ExpectNoEntryHandBack(exportPath);
 }
 
 } // namespace

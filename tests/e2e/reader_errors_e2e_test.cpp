@@ -58,15 +58,8 @@ TEST_P(ReaderErrorRun, ShowsReaderErrorThenNoEntryWarning)
         ChooseCsv(scenario.autoSearch);
         EXPECT_TRUE(PickCsvFile(csvPath)) << "the CSV file chooser did not take " << csvPath;
 
-        const MessageBoxInfo error = AnswerNextMessage();
-        EXPECT_EQ(error.caption, kCsvErrorCaption);
-        EXPECT_EQ(error.text, scenario.before + csvPath + scenario.after);
-        const MessageBoxInfo warning = AnswerNextMessage();
-        EXPECT_EQ(warning.caption, kImportCaption);
-        EXPECT_EQ(warning.text, kNoEntryText);
-        ExpectNoMessageUntilExit();
-        ExpectHandBack(kPlainExportCommand);
-        EXPECT_FALSE(FileExists(exportPath));
+        ExpectMessage(kCsvErrorCaption, scenario.before + csvPath + scenario.after);
+        ExpectNoEntryHandBack(exportPath);
     }
     if (lock != INVALID_HANDLE_VALUE)
         CloseHandle(lock);
@@ -91,14 +84,8 @@ TEST_F(ImportRun, UnclosedQuoteInRowIsReportedAfterManualMapping)
     SendClick(mapping, kMapFaxButton);
     PostClick(mapping, IDOK);
 
-    const MessageBoxInfo error = AnswerNextMessage();
-    EXPECT_EQ(error.caption, kCsvErrorCaption);
-    EXPECT_EQ(error.text, "Invalid CSV data format!\nCannot import data from " + csvPath + ".");
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kPlainExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
+    ExpectMessage(kCsvErrorCaption, "Invalid CSV data format!\nCannot import data from " + csvPath + ".");
+    ExpectNoEntryHandBack(exportPath);
 }
 
 } // namespace

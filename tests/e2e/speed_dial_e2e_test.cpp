@@ -35,6 +35,15 @@ struct ExpectedRecord {
     std::string fCode2;
 };
 
+// A record with nothing but a name and a fax number.
+ExpectedRecord NameAndFax(const std::string& name, const std::string& fax)
+{
+    ExpectedRecord record;
+    record.name = name;
+    record.fax = fax;
+    return record;
+}
+
 constexpr std::size_t kRecordBytes = 184;
 
 void PutText(std::string& record, std::size_t offset, const std::string& text)
@@ -142,31 +151,11 @@ const std::vector<std::string> kDeviceNumbers = {"001", "002", "007", "010", "01
 
 class SpeedDialRun : public ImportRun {
 protected:
-    void ChooseSpeedDial()
-    {
-        HWND dialog = WaitForDataTypeDialog();
-        ASSERT_TRUE(dialog) << "no data type dialog";
-        ComboChoose(dialog, kKindCombo, kSpeedDialItem);
-        PostClick(dialog, IDOK);
-    }
-
-    HWND WaitForSpeedDialSelection()
-    {
-        DialogQuery query;
-        query.processId = ProgramId();
-        query.caption = kSpeedDialCaptionStart;
-        query.captionIsPrefix = true;
-        query.requiredControl = kViewDetailsButton;
-        return WaitForDialog(query);
-    }
+    HWND WaitForSpeedDialSelection() { return WaitForProgramDialog(kSpeedDialCaptionStart, kViewDetailsButton, true); }
 
     HWND WaitForRecordDialog(const std::string& number)
     {
-        DialogQuery query;
-        query.processId = ProgramId();
-        query.caption = kRecordCaptionStart + number;
-        query.requiredControl = kRecordName;
-        return WaitForDialog(query);
+        return WaitForProgramDialog(kRecordCaptionStart + number, kRecordName);
     }
 
     // Start, speed dial, the file: up to the selection dialog.
@@ -175,7 +164,7 @@ protected:
         Start(arguments, capControl);
         if (HasFatalFailure())
             return nullptr;
-        ChooseSpeedDial();
+        ChooseDataType(kSpeedDialItem);
         if (HasFatalFailure())
             return nullptr;
         EXPECT_TRUE(ChooseFile(ProgramId(), kSpeedDialChooserTitle, path))
@@ -306,16 +295,12 @@ TEST_F(SpeedDialRun, TypeAheadAndDetailsThenCancelImportsNothing)
     // Details need exactly one selected number.
     ListClearSelection(selection, kSourceList);
     PostClick(selection, kViewDetailsButton);
-    MessageBoxInfo refusal = AnswerNextMessage();
-    EXPECT_EQ(refusal.caption, kSpeedDialCaption);
-    EXPECT_EQ(refusal.text, kExactlyOneText);
+    ExpectMessage(kSpeedDialCaption, kExactlyOneText);
     ASSERT_TRUE(selection = WaitForSpeedDialSelection());
     ListSelect(selection, kSourceList, 1);
     ListSelect(selection, kSourceList, 4);
     PostClick(selection, kViewDetailsButton);
-    refusal = AnswerNextMessage();
-    EXPECT_EQ(refusal.caption, kSpeedDialCaption);
-    EXPECT_EQ(refusal.text, kExactlyOneText);
+    ExpectMessage(kSpeedDialCaption, kExactlyOneText);
     ASSERT_TRUE(selection = WaitForSpeedDialSelection());
 
     // 010 is record 0: the columns as the file has them, coded texts coded,
@@ -358,12 +343,7 @@ TEST_F(SpeedDialRun, TypeAheadAndDetailsThenCancelImportsNothing)
     SendClick(selection, kAddButton);
     EXPECT_EQ(ListItems(selection, kSelectedList), std::vector<std::string>{"007\tDan Cole [555-0700]"});
     PostClick(selection, IDCANCEL);
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.caption, kImportCaption);
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
+    ExpectNoEntryHandBack(exportPath, kSpeedDialExportCommand);
 }
 
 // One recipient under two numbers (002 and 001), the same number under
@@ -456,16 +436,8 @@ TEST_F(SpeedDialRun, SameNameAndNumberAsksBeforeReplacingAndDeleteFreesRecords)
     EXPECT_EQ(ListItems(confirmation, kEntryList), expectedLines);
     EXPECT_EQ(ControlText(confirmation, kRejectedCount), "0");
     ConfirmAndExpectHandBack(confirmation, kSpeedDialExportCommand);
-    ExpectedRecord bobRecord;
-    bobRecord.name = "Bob Stone";
-    bobRecord.fax = "555-0104";
-    ExpectedRecord leighRecord;
-    leighRecord.name = "Ann Leigh";
-    leighRecord.fax = "555-0101";
-    ExpectedRecord annRecord;
-    annRecord.name = "Ann Lee";
-    annRecord.fax = "555-0101";
-    const std::string expected = ExpectedSpeedDialExport({bobRecord, leighRecord, annRecord});
+    const std::string expected = ExpectedSpeedDialExport(
+        {NameAndFax("Bob Stone", "555-0104"), NameAndFax("Ann Leigh", "555-0101"), NameAndFax("Ann Lee", "555-0101")});
     const std::string written = ReadExport(exportPath);
     EXPECT_EQ(written.size(), expected.size());
     EXPECT_EQ(RecordLayout(written), RecordLayout(expected));
@@ -493,27 +465,13 @@ TEST_F(SpeedDialRun, HostWithCapControlLimitsSelectionToFiftyEntries)
     ASSERT_EQ(ListCount(selection, kSourceList), 60);
     EXPECT_EQ(ListItems(selection, kSourceList).front(), "101");
 
-    // The list fills up while chosen numbers remain: the limit message.
-    ListSelectRange(selection, kSourceList, 0, 59);
-    PostClick(selection, kAddButton);
-    MessageBoxInfo limit = AnswerNextMessage();
-    EXPECT_EQ(limit.caption, kSpeedDialCaption);
-    EXPECT_EQ(limit.text, kLimitText);
-    ASSERT_TRUE(selection = WaitForSpeedDialSelection());
-    std::vector<std::string> chosen = ListItems(selection, kSelectedList);
+    // The full list refuses also a number it does not hold yet (item 55).
+    ASSERT_TRUE(selection =
+                    AddPastTheCap(selection, kSpeedDialCaption, [this] { return WaitForSpeedDialSelection(); }));
+    const std::vector<std::string> chosen = ListItems(selection, kSelectedList);
     ASSERT_EQ(chosen.size(), 50u);
     EXPECT_EQ(chosen.front(), "101\tPerson 101 [555-101]");
     EXPECT_EQ(chosen.back(), "150\tPerson 150 [555-150]");
-
-    // A full list refuses at once, also a number it does not hold yet.
-    ListClearSelection(selection, kSourceList);
-    ListSelect(selection, kSourceList, 55);
-    PostClick(selection, kAddButton);
-    limit = AnswerNextMessage();
-    EXPECT_EQ(limit.caption, kSpeedDialCaption);
-    EXPECT_EQ(limit.text, kLimitText);
-    ASSERT_TRUE(selection = WaitForSpeedDialSelection());
-    EXPECT_EQ(ListCount(selection, kSelectedList), 50);
     PostClick(selection, IDOK);
 
     HWND confirmation = WaitForConfirmation();
@@ -522,12 +480,8 @@ TEST_F(SpeedDialRun, HostWithCapControlLimitsSelectionToFiftyEntries)
     EXPECT_EQ(ControlText(confirmation, kCapLine), "");
     ConfirmAndExpectHandBack(confirmation, kSpeedDialExportCommand);
     std::vector<ExpectedRecord> records;
-    for (int number = 101; number <= 150; ++number) {
-        ExpectedRecord record;
-        record.name = "Person " + std::to_string(number);
-        record.fax = "555-" + std::to_string(number);
-        records.push_back(record);
-    }
+    for (int number = 101; number <= 150; ++number)
+        records.push_back(NameAndFax("Person " + std::to_string(number), "555-" + std::to_string(number)));
     const std::string expected = ExpectedSpeedDialExport(records);
     const std::string written = ReadExport(exportPath);
     EXPECT_EQ(written.size(), 2u + 50u * kRecordBytes);
@@ -615,10 +569,7 @@ TEST_P(NumberOrderRun, NumberListIsWhatASortedListBoxMakesOfTheRecordsInTurn)
     EXPECT_EQ(LinesOf(selection, kSourceList), SortedListOf(numbers));
 
     PostClick(selection, IDCANCEL);
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
+    ExpectNoEntryHandBack(exportPath, kSpeedDialExportCommand);
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, NumberOrderRun, ::testing::ValuesIn(kNumberMixes),
@@ -650,19 +601,13 @@ TEST_P(NotSpeedDialRun, ShowsFormatErrorThenNoEntryWarning)
     const std::string csvPath = WriteWorkFile("input.csv", GetParam().content);
     Start(exportPath);
     ASSERT_FALSE(HasFatalFailure());
-    ChooseSpeedDial();
+    ChooseDataType(kSpeedDialItem);
     ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(ChooseFile(ProgramId(), kSpeedDialChooserTitle, csvPath)) << "no speed-dial file chooser";
 
-    const MessageBoxInfo error = AnswerNextMessage();
-    EXPECT_EQ(error.caption, kCsvErrorCaption);
-    EXPECT_EQ(error.text, "Invalid Speed Dial EWS CSV data format!\nCannot import data from " + csvPath + ".");
-    const MessageBoxInfo warning = AnswerNextMessage();
-    EXPECT_EQ(warning.caption, kImportCaption);
-    EXPECT_EQ(warning.text, kNoEntryText);
-    ExpectNoMessageUntilExit();
-    ExpectHandBack(kSpeedDialExportCommand);
-    EXPECT_FALSE(FileExists(exportPath));
+    ExpectMessage(kCsvErrorCaption,
+                  "Invalid Speed Dial EWS CSV data format!\nCannot import data from " + csvPath + ".");
+    ExpectNoEntryHandBack(exportPath, kSpeedDialExportCommand);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, NotSpeedDialRun, ::testing::ValuesIn(kNotSpeedDial),

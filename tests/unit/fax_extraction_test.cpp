@@ -177,14 +177,27 @@ TEST_F(FaxExtractionTest, AStoppedWalkKeepsWhatItCollected)
     AddPerson(1, "A", {Text("1")});
     AddPerson(2, "B", {Text("2")});
     book.lists[Id(10)].members.assign(100000, Person(2));
-    int checks = 0;
-    FaxExtraction extraction(book, result, counters, codePage);
-    extraction.StopWhen([&checks] { return ++checks > 3; });
-    extraction.ExtractFaxEntries({Person(1), DistList(10), Person(1)});
-    EXPECT_TRUE(counters.walkStopped);
-    EXPECT_EQ(Entries(), (Texts{"A [1]", "B [2]"}));
-    ExpectCounters(2, 2, 0); // the picked person and the list's first member
-    EXPECT_EQ(checks, 4) << "not asked again once stopped";
+    const struct {
+        int checksBeforeStop;
+        Texts entries;
+        int counted;
+    } stops[] = {
+        {0, {}, 0},                 // Cancel as soon as the notice shows: nothing read, nothing counted
+        {3, {"A [1]", "B [2]"}, 2}, // the picked person and the list's first member
+    };
+    for (const auto& stop : stops) {
+        SCOPED_TRACE("stopped after " + std::to_string(stop.checksBeforeStop) + " checks");
+        result = ImportResult();
+        counters = SessionCounters();
+        int checks = 0;
+        FaxExtraction extraction(book, result, counters, codePage);
+        extraction.StopWhen([&] { return checks++ >= stop.checksBeforeStop; });
+        extraction.ExtractFaxEntries({Person(1), DistList(10), Person(1)});
+        EXPECT_TRUE(counters.walkStopped);
+        EXPECT_EQ(Entries(), stop.entries);
+        ExpectCounters(stop.counted, stop.counted, 0);
+        EXPECT_EQ(checks, stop.checksBeforeStop + 1) << "not asked again once stopped";
+    }
 }
 
 TEST_F(FaxExtractionTest, UncomparableMemberListIsSkipped)
