@@ -33,14 +33,6 @@ public:
     }
 };
 
-// The chosen record indexes in list order, as OK stores them.
-std::vector<std::size_t> ChosenRecords(const SpeedDialSelection& selection)
-{
-    ImportResult result;
-    selection.StoreChoice(result);
-    return result.chosenRecords;
-}
-
 using Records = std::vector<std::size_t>;
 
 class SpeedDialSelectionTest : public ::testing::Test {
@@ -48,6 +40,22 @@ protected:
     void Add(const char* key, const char* name, const char* fax)
     {
         table.push_back({Record(name, fax), key, "", "", "", ""});
+    }
+
+    // The chosen records' indexes in list order, as OK stores them, found by
+    // their speed-dial numbers (which these tests keep apart).
+    Records ChosenRecords(const SpeedDialSelection& selection) const
+    {
+        ImportResult result;
+        selection.StoreChoice(result);
+        Records indexes;
+        for (const Recipient& recipient : result.recipients) {
+            for (std::size_t i = 0; i < table.size(); ++i) {
+                if (recipient.speedDial && table[i].key == recipient.speedDial->key)
+                    indexes.push_back(i);
+            }
+        }
+        return indexes;
     }
 
     SpeedDialTable table;
