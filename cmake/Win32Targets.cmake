@@ -45,6 +45,7 @@ add_library(faximport_win32 STATIC
     app/win32/import_app.cpp
     app/win32/source_file_chooser.cpp
     app/win32/win32_ansi_code_page.cpp
+    app/win32/win32_directory_service.cpp
     app/win32/host_window.cpp
     app/win32/win32_file_system.cpp
     app/win32/win32_session_platform.cpp
@@ -93,6 +94,15 @@ target_sources(faximport_win32 PRIVATE
     addrbook/win32/session_memory.cpp
     addrbook/win32/win32_address_book_source.cpp
 )
+
+# The company directory through wldap32, a part of every Windows.
+target_sources(faximport_win32 PRIVATE
+    directory/win32/ldap_directory.cpp
+    directory/win32/registry_directory_settings.cpp
+    directory/win32/sign_in_dlg.cpp
+    directory/win32/wide_text.cpp
+)
+target_link_libraries(faximport_win32 PUBLIC wldap32)
 
 # The help, faximport.chm beside faximport.exe, compiled by chmcmd (Debian's
 # fp-utils) from a copy of help/ in the build tree, once every page the help

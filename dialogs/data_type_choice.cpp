@@ -2,13 +2,15 @@
 
 #include "core/import_result.h"
 
-std::vector<DataTypeItem> OfferedDataTypes(bool mapiAvailable, bool wabAvailable)
+std::vector<DataTypeItem> OfferedDataTypes(const AvailableSources& available)
 {
     std::vector<DataTypeItem> items;
-    if (mapiAvailable)
+    if (available.mapi)
         items.push_back({"MS Messaging System Address Book", kKindMapiAddressBook});
-    if (wabAvailable)
+    if (available.wab)
         items.push_back({"Windows Address Book (WAB)", kKindWabFile});
+    if (available.directory)
+        items.push_back({"Company Directory (LDAP)", kKindDirectory});
     items.push_back({"Comma Separated Values (CSV)", kKindCsvManual});
     items.push_back({"Speed Dial Data EWS-CSV", kKindSpeedDial});
     return items;

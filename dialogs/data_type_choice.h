@@ -9,8 +9,15 @@ struct DataTypeItem {
     int kind; // DataSourceKind stored as the item's data
 };
 
-// The combo box items, in order, given which address books are available.
-std::vector<DataTypeItem> OfferedDataTypes(bool mapiAvailable, bool wabAvailable);
+// The sources that are there to be offered besides the files.
+struct AvailableSources {
+    bool mapi = false;
+    bool wab = false;
+    bool directory = false; // a directory is set up, or the computer is in a domain
+};
+
+// The combo box items, in order.
+std::vector<DataTypeItem> OfferedDataTypes(const AvailableSources& available);
 
 // OK: CSV with auto search becomes kind 5, WAB with the default file kind 3.
 int ResolveDataType(int selectedKind, bool autoSearchChecked, bool defaultWabChecked);

@@ -16,7 +16,7 @@ constexpr HelpPage kHelpPages[] = {
     {IDH_DATA_TYPE, "choose_source.htm"},         {IDH_CSV_SELECTION, "selection.htm"},
     {IDH_FIELD_MAPPING, "field_mapping.htm"},     {IDH_CONFIRMATION, "confirmation.htm"},
     {IDH_SPEED_DIAL_SELECTION, "speed_dial.htm"}, {IDH_SPEED_DIAL_RECORD, "speed_dial_record.htm"},
-    {IDH_ADDRESS_BOOKS, "address_books.htm"},
+    {IDH_ADDRESS_BOOKS, "address_books.htm"},     {IDH_COMPANY_DIRECTORY, "company_directory.htm"},
 };
 
 // The page of context, or null when it has none.

@@ -66,3 +66,9 @@
 #define IDC_RECORD_SECURE_FAX 1063
 #define IDC_RECORD_RELAY_FAX 1064
 #define IDC_RECORD_F_CODE 1065
+
+/* Company directory sign-in dialog. */
+#define IDD_DIRECTORY_SIGN_IN 120
+#define IDC_SIGN_IN_PROMPT 1066
+#define IDC_SIGN_IN_USER 1067
+#define IDC_SIGN_IN_PASSWORD 1068

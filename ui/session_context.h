@@ -16,6 +16,7 @@ constexpr DWORD kHelpConfirmation = IDH_CONFIRMATION;
 constexpr DWORD kHelpSpeedDialSelection = IDH_SPEED_DIAL_SELECTION;
 constexpr DWORD kHelpSpeedDialRecord = IDH_SPEED_DIAL_RECORD;
 constexpr DWORD kHelpAddressBooks = IDH_ADDRESS_BOOKS;
+constexpr DWORD kHelpCompanyDirectory = IDH_COMPANY_DIRECTORY;
 
 struct SessionContext {
     HWND hostWindow = nullptr; // while the run holds it

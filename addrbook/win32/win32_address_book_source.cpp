@@ -21,19 +21,6 @@ constexpr char kMapiLibrary[] = "MAPI32.DLL";
 constexpr char kMapiMissingText[] = "A required .DLL file, MAPI32.DLL, was not found.";
 constexpr char kMapiErrorCaption[] = "Start MAPI Subsystem Error";
 
-class Win32ProgressNotice : public ProgressNotice {
-public:
-    explicit Win32ProgressNotice(const HelpViewer& help) : dialog_(CProgressDlg::Work::kAddressBookWalk)
-    {
-        dialog_.SetHelp(help, kHelpAddressBooks);
-        dialog_.Create();
-    }
-    bool StopRequested() override { return dialog_.PumpAndCheckCancel(); }
-
-private:
-    CProgressDlg dialog_;
-};
-
 } // namespace
 
 Win32AddressBookSource::~Win32AddressBookSource()
@@ -190,5 +177,6 @@ bool Win32AddressBookSource::ShowAddressDialog(std::vector<AddressEntryRef>& pic
 
 std::unique_ptr<ProgressNotice> Win32AddressBookSource::ShowProgressNotice()
 {
-    return std::make_unique<Win32ProgressNotice>(context_.help);
+    return std::make_unique<CStoppableProgressNotice>(CProgressDlg::Work::kAddressBookWalk, context_.help,
+                                                      kHelpAddressBooks);
 }

@@ -87,9 +87,12 @@ DataSourceKind Win32SessionPlatform::RunDataTypeDialog()
 {
     // Probed just before the dialog opens; the WAB source keeps the library
     // it found for the open that follows.
-    const bool mapiAvailable = IsExtendedMapiEnabled();
-    const bool wabAvailable = addressBooks_.FindWabLibrary();
-    CDataTypeDlg dialog(nullptr, context_, mapiAvailable, wabAvailable);
+    AvailableSources available;
+    available.mapi = IsExtendedMapiEnabled();
+    available.wab = addressBooks_.FindWabLibrary();
+    // Both ask the computer only: deciding never touches the network.
+    available.directory = IsDirectoryConfigured() || !ComputerDnsDomain().empty();
+    CDataTypeDlg dialog(nullptr, context_, available);
     return ToDataSourceKind(dialog.DoModal());
 }
 

@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "app/session_platform.h"
 #include "app/win32/win32_ansi_code_page.h"
+#include "app/win32/win32_directory_service.h"
 #include "app/win32/win32_file_system.h"
 #include "csv/win32/win32_csv_dialogs.h"
 #include "speeddial/win32/win32_speed_dial_dialogs.h"
@@ -41,6 +42,7 @@ public:
     CsvDialogs& CsvUi() override { return csvDialogs_; }
     SpeedDialDialogs& SpeedDialUi() override { return speedDialDialogs_; }
     AddressBookSource& AddressBooks() override { return addressBooks_; }
+    DirectoryService& Directory() override { return directory_; }
 
 private:
     SessionContext& context_;
@@ -50,4 +52,5 @@ private:
     Win32CsvDialogs csvDialogs_{context_};
     Win32SpeedDialDialogs speedDialDialogs_{context_};
     Win32AddressBookSource addressBooks_{context_};
+    Win32DirectoryService directory_{context_};
 };

@@ -11,18 +11,18 @@
 #include "ui/session_context.h"
 
 namespace {
-constexpr const char* kCaption = "CSV Import";
 // Type-ahead compares the start of the typed text only.
 constexpr std::size_t kTypeAheadChars = 30;
 // Room to reserve per entry text: name, blank, brackets, number, terminator.
 constexpr std::size_t kEntryTextBytes = 2 * kMaxTextBytes + 4;
 } // namespace
 
-CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const std::string& path,
-                             const CsvEntryTable& entries, ImportResult& result, CRetiredLists& retiredLists)
-    : CTwoListSelectDlg({IDD_CSV_SELECT, kCaption, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
+CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const char* captionStart,
+                             const std::string& path, const CsvEntryTable& entries, ImportResult& result,
+                             CRetiredLists& retiredLists)
+    : CTwoListSelectDlg({IDD_CSV_SELECT, captionStart, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
                         context, result, retiredLists),
-      path(path), entries(entries), selection(entries, result.entryCap)
+      captionStart(captionStart), path(path), entries(entries), selection(entries, result.entryCap)
 {
 }
 
@@ -48,7 +48,7 @@ bool CCsvSelectDlg::OnInitDialog()
 
     notice.Destroy();
 
-    SetCaption(std::string(kCaption) + " - " + path);
+    SetCaption(std::string(captionStart) + " - " + path);
     SetForegroundWindow(Handle());
     return true; // the focus goes to the type-ahead edit, the first tab stop
 }

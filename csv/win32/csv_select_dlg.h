@@ -14,10 +14,11 @@
 
 class CCsvSelectDlg : public CTwoListSelectDlg {
 public:
-    // path, entries and retiredLists belong to the caller and outlive the
-    // dialog.
-    CCsvSelectDlg(HWND parent, const SessionContext& context, const std::string& path, const CsvEntryTable& entries,
-                  ImportResult& result, CRetiredLists& retiredLists);
+    // captionStart ("CSV Import") names the source in the caption and the
+    // message boxes, path what is read from; path, entries and retiredLists
+    // belong to the caller and outlive the dialog.
+    CCsvSelectDlg(HWND parent, const SessionContext& context, const char* captionStart, const std::string& path,
+                  const CsvEntryTable& entries, ImportResult& result, CRetiredLists& retiredLists);
 
 protected:
     bool OnInitDialog() override;
@@ -31,6 +32,7 @@ private:
     // The entry index that source list item `item` stands for.
     int SourceEntry(int item) const;
 
+    const char* captionStart;
     const std::string& path;
     const CsvEntryTable& entries;
     CsvSelection selection; // what selectedList shows, position for position

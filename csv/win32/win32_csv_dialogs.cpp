@@ -19,7 +19,7 @@ bool Win32CsvDialogs::MapFields(const std::string& path, const std::vector<const
 
 bool Win32CsvDialogs::SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result)
 {
-    CCsvSelectDlg dialog(nullptr, context_, path, entries, result, retiredLists_);
+    CCsvSelectDlg dialog(nullptr, context_, "CSV Import", path, entries, result, retiredLists_);
     if (dialog.DoModal() == IDOK)
         return true;
     // Also when the dialog could not be shown or ended on a failure.

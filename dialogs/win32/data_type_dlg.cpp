@@ -8,8 +8,8 @@
 #include "res/resource.h"
 #include "ui/session_context.h"
 
-CDataTypeDlg::CDataTypeDlg(HWND parent, const SessionContext& context, bool mapiAvailable, bool wabAvailable)
-    : CDialog(IDD_DATA_TYPE, parent), mapiAvailable(mapiAvailable), wabAvailable(wabAvailable)
+CDataTypeDlg::CDataTypeDlg(HWND parent, const SessionContext& context, const AvailableSources& available)
+    : CDialog(IDD_DATA_TYPE, parent), available(available)
 {
     SetHelp(context.help, kHelpDataType);
 }
@@ -25,7 +25,7 @@ bool CDataTypeDlg::OnInitDialog()
     autoSearchCheck.SetCheck(false);
     defaultWabCheck.SetCheck(true);
 
-    for (const DataTypeItem& item : OfferedDataTypes(mapiAvailable, wabAvailable)) {
+    for (const DataTypeItem& item : OfferedDataTypes(available)) {
         const int index = kindCombo.AddString(item.text);
         if (index >= 0)
             kindCombo.SetItemData(index, item.kind);

@@ -3,6 +3,7 @@
 // Cancel).
 #pragma once
 
+#include "dialogs/data_type_choice.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
@@ -10,8 +11,8 @@
 
 class CDataTypeDlg : public CDialog {
 public:
-    // Offers the address books the caller found available.
-    CDataTypeDlg(HWND parent, const SessionContext& context, bool mapiAvailable, bool wabAvailable);
+    // Offers the sources the caller found available.
+    CDataTypeDlg(HWND parent, const SessionContext& context, const AvailableSources& available);
 
 protected:
     bool OnInitDialog() override;
@@ -26,7 +27,6 @@ private:
     CComboBox kindCombo;
     CButton autoSearchCheck;
     CButton defaultWabCheck;
-    const bool mapiAvailable;
-    const bool wabAvailable;
+    const AvailableSources available;
     int selectedKind = 0;
 };

@@ -36,10 +36,10 @@ std::vector<LayoutCase> Cases()
                                                              {IDC_SELECTED_COUNT, count},
                                                              {IDC_REJECTED_COUNT, count},
                                                              {IDC_VALID_COUNT, count}};
-    auto confirm = [&](DataSourceKind kind, bool walkStopped) {
+    auto confirm = [&](DataSourceKind kind, bool walkStopped, bool sourceIncomplete = false) {
         auto texts = counts;
         texts.push_back({IDC_REJECTED_LABEL, RejectedLabel(kind)});
-        texts.push_back({IDC_CAP_LINE, ConfirmCapLine(0, kMaxEntryCount + 1, walkStopped, false)});
+        texts.push_back({IDC_CAP_LINE, ConfirmCapLine(0, kMaxEntryCount + 1, walkStopped, sourceIncomplete)});
         return texts;
     };
     return {
@@ -49,6 +49,11 @@ std::vector<LayoutCase> Cases()
         {"progress", IDD_PROGRESS, {}, 0},
         {"confirmation-file", IDD_CONFIRM, confirm(kKindCsvManual, false), 0},
         {"confirmation-address-book", IDD_CONFIRM, confirm(kKindMapiAddressBook, true), 0},
+        {"confirmation-directory", IDD_CONFIRM, confirm(kKindDirectory, false, true), 0},
+        {"directory-sign-in",
+         IDD_DIRECTORY_SIGN_IN,
+         {{IDC_SIGN_IN_PROMPT, "Sign in to the company directory dc01.branch-office.example.com:"}},
+         0},
         {"speed-dial-selection",
          IDD_SPEED_DIAL_SELECT,
          {{IDC_SELECTED_HEADINGS, kSpeedDialHeadings}},
@@ -85,7 +90,7 @@ TEST(DialogLayout, EveryTextShowsWhole)
         for (const auto& text : layout.texts)
             SetDlgItemTextA(dialog, text.first, text.second.c_str());
         if (layout.templateId == IDD_DATA_TYPE) {
-            for (const DataTypeItem& item : OfferedDataTypes(true, true)) {
+            for (const DataTypeItem& item : OfferedDataTypes({true, true, true})) {
                 const LRESULT index =
                     SendDlgItemMessageA(dialog, IDC_KIND_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text));
                 // CSV chosen, with its option, for the screenshot.

@@ -17,10 +17,13 @@ std::vector<int> Kinds(const std::vector<DataTypeItem>& items)
 
 TEST(DataTypeChoice, OffersAddressBooksOnlyWhenAvailable)
 {
-    EXPECT_EQ(Kinds(OfferedDataTypes(false, false)), (std::vector<int>{4, 6}));
-    EXPECT_EQ(Kinds(OfferedDataTypes(true, true)), (std::vector<int>{1, 2, 4, 6}));
-    EXPECT_EQ(Kinds(OfferedDataTypes(false, true)), (std::vector<int>{2, 4, 6}));
-    EXPECT_STREQ(OfferedDataTypes(true, false)[0].text, "MS Messaging System Address Book");
+    EXPECT_EQ(Kinds(OfferedDataTypes({false, false, false})), (std::vector<int>{4, 6}));
+    EXPECT_EQ(Kinds(OfferedDataTypes({true, true, false})), (std::vector<int>{1, 2, 4, 6}));
+    EXPECT_EQ(Kinds(OfferedDataTypes({false, true, false})), (std::vector<int>{2, 4, 6}));
+    EXPECT_EQ(Kinds(OfferedDataTypes({true, true, true})), (std::vector<int>{1, 2, 7, 4, 6}));
+    EXPECT_EQ(Kinds(OfferedDataTypes({false, false, true})), (std::vector<int>{7, 4, 6}));
+    EXPECT_STREQ(OfferedDataTypes({true, false, false})[0].text, "MS Messaging System Address Book");
+    EXPECT_STREQ(OfferedDataTypes({false, false, true})[0].text, "Company Directory (LDAP)");
 }
 
 TEST(DataTypeChoice, CheckBoxesOnlyMatterForTheirOwnKind)
