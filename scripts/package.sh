@@ -2,8 +2,10 @@
 # Builds both Windows programs and writes the release packages:
 #   build/dist/faximport-<version>-x86.zip   (i686, for 32-bit Outlook)
 #   build/dist/faximport-<version>-x64.zip   (x86_64, for 64-bit Outlook)
-# each holding faximport.exe (debug symbols stripped), its help faximport.chm
-# and README.txt. The version is the project version in CMakeLists.txt.
+# each holding faximport.exe (debug symbols stripped), its help faximport.chm,
+# README.txt, and for administrators the company directory's policy template
+# (policy/faximport.admx, policy/en-US/faximport.adml) and a .reg example.
+# The version is the project version in CMakeLists.txt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
@@ -29,7 +31,9 @@ package() {
     local zip="$dist/faximport-$version-$label.zip"
     rm -f "$zip"
     cp "$build/faximport.chm" "$staging/faximport.chm"
-    (cd "$staging" && zip -q -X "$zip" faximport.exe faximport.chm README.txt)
+    cp -r packaging/policy "$staging/policy"
+    sed 's/\r*$/\r/' packaging/directory-example.reg >"$staging/directory-example.reg"
+    (cd "$staging" && zip -q -X -r "$zip" faximport.exe faximport.chm README.txt policy directory-example.reg)
     echo "$zip"
 }
 
