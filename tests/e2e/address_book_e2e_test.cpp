@@ -138,17 +138,6 @@ private:
     std::string override_;
 };
 
-// The progress notice of the process, found without messages to the
-// program: its thread is busy while the notice stands.
-HWND FindProgressNotice(DWORD processId)
-{
-    return FindDialogWhere(processId, [](HWND dialog) {
-        wchar_t text[64] = {};
-        GetWindowTextW(GetDlgItem(dialog, kStaticTextId), text, 64);
-        return lstrcmpW(text, kProgressText) == 0;
-    });
-}
-
 bool ProgressNoticeShown(DWORD processId)
 {
     return FindProgressNotice(processId) != nullptr;
@@ -176,43 +165,6 @@ private:
     UniqueHandle reading_;
     UniqueHandle go_;
 };
-
-// The three figures and the two texts of the confirmation's statistics.
-struct Statistics {
-    std::string selected;
-    std::string rejected;
-    std::string valid;
-    std::string rejectedLabel;
-    std::string capLine;
-
-    bool operator==(const Statistics& other) const
-    {
-        return selected == other.selected && rejected == other.rejected && valid == other.valid &&
-               rejectedLabel == other.rejectedLabel && capLine == other.capLine;
-    }
-};
-
-void PrintTo(const Statistics& figures, std::ostream* out)
-{
-    *out << "selected " << figures.selected << ", rejected " << figures.rejected << ", valid " << figures.valid
-         << ", label \"" << figures.rejectedLabel << "\", cap line \"" << figures.capLine << "\"";
-}
-
-Statistics ReadStatistics(HWND confirmation)
-{
-    return {ControlText(confirmation, kSelectedCount), ControlText(confirmation, kRejectedCount),
-            ControlText(confirmation, kValidCount), ControlText(confirmation, kRejectedLabel),
-            ControlText(confirmation, kCapLine)};
-}
-
-// Confirmation lines: name, tab, fax number.
-std::vector<std::string> ConfirmLines(const std::vector<Entry>& entries)
-{
-    std::vector<std::string> lines;
-    for (const Entry& entry : entries)
-        lines.push_back(entry.first + "\t" + entry.second);
-    return lines;
-}
 
 class AddressBookRun : public ImportRun {
 protected:

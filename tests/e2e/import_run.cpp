@@ -289,4 +289,37 @@ void ImportRun::ExpectHandBack(int command)
     EXPECT_EQ(host_->Commands(), expected);
 }
 
+// The progress notice of the process, found without messages to the
+// program: its thread is busy while the notice stands.
+HWND FindProgressNotice(DWORD processId)
+{
+    return FindDialogWhere(processId, [](HWND dialog) {
+        wchar_t text[64] = {};
+        GetWindowTextW(GetDlgItem(dialog, kStaticTextId), text, 64);
+        return lstrcmpW(text, kProgressText) == 0;
+    });
+}
+
+void PrintTo(const Statistics& figures, std::ostream* out)
+{
+    *out << "selected " << figures.selected << ", rejected " << figures.rejected << ", valid " << figures.valid
+         << ", label \"" << figures.rejectedLabel << "\", cap line \"" << figures.capLine << "\"";
+}
+
+Statistics ReadStatistics(HWND confirmation)
+{
+    return {ControlText(confirmation, kSelectedCount), ControlText(confirmation, kRejectedCount),
+            ControlText(confirmation, kValidCount), ControlText(confirmation, kRejectedLabel),
+            ControlText(confirmation, kCapLine)};
+}
+
+// Confirmation lines: name, tab, fax number.
+std::vector<std::string> ConfirmLines(const std::vector<Entry>& entries)
+{
+    std::vector<std::string> lines;
+    for (const Entry& entry : entries)
+        lines.push_back(entry.first + "\t" + entry.second);
+    return lines;
+}
+
 } // namespace e2e

@@ -54,6 +54,30 @@ std::string HexLayout(const std::string& bytes);
 // The bytes as hex pairs, each followed by a blank.
 std::string Hex(const std::string& bytes);
 
+// The progress notice of the process, found without messages to the
+// program: its thread is busy while the notice stands.
+HWND FindProgressNotice(DWORD processId);
+
+// The three figures and the two texts of the confirmation's statistics.
+struct Statistics {
+    std::string selected;
+    std::string rejected;
+    std::string valid;
+    std::string rejectedLabel;
+    std::string capLine;
+
+    bool operator==(const Statistics& other) const
+    {
+        return selected == other.selected && rejected == other.rejected && valid == other.valid &&
+               rejectedLabel == other.rejectedLabel && capLine == other.capLine;
+    }
+};
+void PrintTo(const Statistics& figures, std::ostream* out);
+Statistics ReadStatistics(HWND confirmation);
+
+// Confirmation lines: name, tab, fax number.
+std::vector<std::string> ConfirmLines(const std::vector<Entry>& entries);
+
 class ImportRun : public ::testing::Test {
 protected:
     void SetUp() override;
