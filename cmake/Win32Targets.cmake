@@ -134,5 +134,8 @@ function(faximport_copy_program_beside target)
         DEPENDS faximport ${FAXIMPORT_HELP_FILE}
         COMMENT "Copying faximport.exe and its help beside ${target}")
     add_custom_target(${target}_program ALL DEPENDS ${copy} ${help_copy})
+    # The help is made in the top folder: a file made there is found here only
+    # once its target has run, which building one test program alone needs.
+    add_dependencies(${target}_program faximport_help)
     add_dependencies(${target} ${target}_program)
 endfunction()

@@ -11,6 +11,7 @@ packages=(
     wine wine32:i386 wine64
     xvfb xauth x11-apps imagemagick
     python3 zip fp-utils
+    slapd ldap-utils
 )
 
 missing=()
@@ -34,5 +35,24 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 echo "bootstrap: installing ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
+
+# The tests run slapd as a process of their own with a private configuration
+# (scripts/directory-server.sh). Installed here, it gets no system database
+# and so no system directory service; a machine that already has slapd keeps
+# its own configuration, since an installed package is not touched.
+installing_slapd=no
+if [[ " ${missing[*]} " == *" slapd "* ]]; then
+    installing_slapd=yes
+    echo "slapd slapd/no_configuration boolean true" | "${sudo_cmd[@]}" debconf-set-selections
+fi
+
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+
+# Should the package have started a system slapd anyway, it is stopped: it was
+# not there before this install and the tests do not use it. It runs as the
+# openldap user; the tests' own servers run as whoever runs the tests.
+if [ "$installing_slapd" = yes ] && pgrep -x -u openldap slapd >/dev/null; then
+    echo "bootstrap: stopping the system slapd the install started" >&2
+    "${sudo_cmd[@]}" invoke-rc.d slapd stop >/dev/null 2>&1 || "${sudo_cmd[@]}" service slapd stop >/dev/null 2>&1 || true
+fi

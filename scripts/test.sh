@@ -42,11 +42,12 @@ unset WINEPREFIX FAXIMPORT_ARCH FAXIMPORT_DPI
 # A full disk for the export test: a small file system holding an earlier
 # export file and filled to the last block. Needs root; skipped otherwise.
 full_disk="$PWD/build/full-disk"
+full_disk_mounted=no
 prepare_full_disk() {
     [ "$(id -u)" -eq 0 ] && mkdir -p "$full_disk" || return 0
     if ! mountpoint -q "$full_disk"; then
         mount -t tmpfs -o size=64k tmpfs "$full_disk" 2>/dev/null || return 0
-        trap 'umount "$full_disk" 2>/dev/null || true' EXIT
+        full_disk_mounted=yes
     fi
     rm -f "$full_disk"/*
     printf 'earlier export' >"$full_disk/export.dat"
@@ -72,6 +73,18 @@ windows_tests() {
             windows-tests "$arch" "$FAXIMPORT_WINDOWS_PRESET" "$@"
     )
 }
+
+# On the way out, also when interrupted: the full disk goes, and so does a
+# directory server an interrupted ctest run could not stop (the end-to-end
+# tests' runs start and stop their own, scripts/directory-server.sh).
+finish() {
+    local preset
+    [ "$full_disk_mounted" = no ] || umount "$full_disk" 2>/dev/null || true
+    for preset in windows windows-x64; do
+        scripts/directory-server.sh stop "build/$preset/directory-server" || true
+    done
+}
+trap finish EXIT
 
 status=0
 for arch in "${windows_archs[@]}"; do
