@@ -12,8 +12,9 @@
 # The server holds tests/directory/seed-ldif.sh's data under dc=example,dc=test.
 # The bind user uid=reader,ou=service,dc=example,dc=test (password
 # reader-secret) and anonymous users may read everything but passwords and get
-# at most 1,000 entries a search unless they page; cn=admin,dc=example,dc=test
-# (password admin-secret) has no limits.
+# at most 1,000 entries a search; the reader gets all when it pages, anonymous
+# users never more than 1,000 (a server that stops at its size limit);
+# cn=admin,dc=example,dc=test (password admin-secret) has no limits.
 set -euo pipefail
 
 repo_root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -109,9 +110,10 @@ index objectClass eq
 index uid eq
 
 # Like Active Directory's page size for ordinary users: a search returns at
-# most 1,000 entries unless it pages. The rootdn is not limited.
+# most 1,000 entries unless it pages. Anonymous users stop at 1,000 even when
+# they page. The rootdn is not limited.
 limits users size.soft=1000 size.hard=1000 size.prtotal=unlimited
-limits anonymous size.soft=1000 size.hard=1000 size.prtotal=unlimited
+limits anonymous size.soft=1000 size.hard=1000 size.prtotal=1000
 
 access to attrs=userPassword
     by self write
