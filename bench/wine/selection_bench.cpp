@@ -23,6 +23,7 @@
 #include "testkit/file_bytes.h"
 #include "testkit/test_host.h"
 #include "testkit/window_search.h"
+#include "bench_timing.h"
 
 using namespace testkit;
 
@@ -34,56 +35,10 @@ constexpr std::size_t kPlainRecordBytes = 62;
 constexpr std::size_t kSpeedDialRecordBytes = 184;
 
 constexpr char kWorkFolder[] = "C:\\faximport-bench";
-// Long enough for the slowest step of a slow build; a step that takes longer
-// is reported as failed rather than waited for.
-constexpr DWORD kStepTimeoutMs = 10 * 60 * 1000;
 // Bare list box fills before and after each import.
 constexpr int kBaselineFills = 3;
 // Entries of the small import whose times stand for the steps' fixed costs.
 constexpr int kSmallCount = 10;
-
-class Stopwatch {
-public:
-    Stopwatch()
-    {
-        QueryPerformanceFrequency(&frequency_);
-        Restart();
-    }
-    void Restart() { QueryPerformanceCounter(&start_); }
-    double Seconds() const
-    {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_;
-    LARGE_INTEGER start_;
-};
-
-std::string Format(const char* format, int value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-// Polls often (a step may take only a few milliseconds) until condition
-// holds, but not so often that the search for windows, which goes through
-// the wineserver, slows down the program being timed: every poll adds at most
-// kPollMs to a figure.
-constexpr DWORD kPollMs = 5;
-
-void WaitFor(const std::function<bool()>& condition, const std::string& what)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start >= kStepTimeoutMs)
-            throw DriveError("timed out waiting for " + what);
-        Sleep(kPollMs);
-    }
-}
 
 // Sends a click and waits for the program to finish handling it.
 void ClickAndWait(HWND dialog, int id)
@@ -97,12 +52,6 @@ void ClickAndWait(HWND dialog, int id)
 int Count(HWND dialog, int listId)
 {
     return ListCount(dialog, listId);
-}
-
-void Expect(bool condition, const std::string& what)
-{
-    if (!condition)
-        throw DriveError(what);
 }
 
 long long FileSize(const std::string& path)

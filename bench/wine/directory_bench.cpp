@@ -1,0 +1,158 @@
+// Times the company directory against a contact file under Wine: 10,000
+// names and fax numbers from OK in the data type dialog to the selection
+// dialog with its list filled, once read from the local directory server
+// (ou=bench, paged, signed in as the reader) and once from a CSV file with the
+// same names and numbers, alternately in the same run. The figure is the
+// ratio of the two.
+//
+// Usage: directory_bench port [runs]   (scripts/bench-directory.sh starts the
+// server and passes its port; 5 runs)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench_timing.h"
+#include "testkit/child_process.h"
+#include "testkit/dialog_contract.h"
+#include "testkit/dialog_driver.h"
+#include "testkit/file_bytes.h"
+#include "testkit/test_host.h"
+
+using namespace testkit;
+using namespace contract;
+
+namespace {
+
+constexpr int kEntries = 10000;
+constexpr char kWorkFolder[] = "C:\\faximport-bench";
+constexpr wchar_t kSettingsKey[] = L"Software\\faximport\\Directory";
+constexpr char kDirectoryItem[] = "Company Directory (LDAP)";
+constexpr char kSignInCaption[] = "Company Directory Sign-In";
+constexpr int kSignInUser = 1067;
+constexpr int kSignInPassword = 1068;
+
+// The server's bench people, as tests/directory/seed-ldif.sh writes them.
+std::string BenchCsv()
+{
+    std::string text = "Name,Fax\r\n";
+    for (int i = 1; i <= kEntries; ++i)
+        text += Format("Bench %05d", i) + "," + Format("+1 555 1%05d", i) + "\r\n";
+    return text;
+}
+
+void Configure(int port)
+{
+    HKEY key = nullptr;
+    Expect(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+               ERROR_SUCCESS,
+           "cannot write the directory settings");
+    const std::string values[][2] = {{"Server", "127.0.0.1:" + std::to_string(port)},
+                                     {"BaseDN", "ou=bench,dc=example,dc=test"},
+                                     {"Bind", "simple"},
+                                     {"PageSize", "1000"}};
+    for (const auto& value : values)
+        RegSetValueExA(key, value[0].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value[1].c_str()),
+                       static_cast<DWORD>(value[1].size() + 1));
+    RegCloseKey(key);
+}
+
+HWND WaitForDialogOf(DWORD id, const std::string& caption, int control)
+{
+    DialogQuery query;
+    query.processId = id;
+    query.caption = caption;
+    query.requiredControl = control;
+    HWND dialog = nullptr;
+    WaitFor([&] { return (dialog = FindDialog(query)) != nullptr; }, caption);
+    return dialog;
+}
+
+// Seconds from OK in the data type dialog to the selection list holding
+// every entry; the sign-in or the file chooser is answered on the way.
+double TimeToList(bool directory, const std::string& csvPath)
+{
+    HostOptions options;
+    options.title = "Fax Host";
+    TestHost host(options);
+    Expect(host.MakeForeground(), "the host window did not become the foreground window");
+    ChildProcess program;
+    program.Start(OwnDirectory() + "faximport.exe", std::string(kWorkFolder) + "\\export.dat");
+    const DWORD id = program.Id();
+    HWND dataType = WaitForDialogOf(id, kDataTypeCaption, kKindCombo);
+    ComboChoose(dataType, kKindCombo, directory ? kDirectoryItem : kCsvItem);
+    if (!directory)
+        SetChecked(dataType, kAutoSearchCheck, true);
+    Stopwatch clock;
+    PostClick(dataType, IDOK);
+    if (directory) {
+        HWND signIn = WaitForDialogOf(id, kSignInCaption, kSignInPassword);
+        SetControlText(signIn, kSignInUser, "uid=reader,ou=service,dc=example,dc=test");
+        SetControlText(signIn, kSignInPassword, "reader-secret");
+        PostClick(signIn, IDOK);
+    } else {
+        Expect(ChooseFile(id, kCsvChooserTitle, csvPath), "the file chooser did not take the file");
+    }
+    HWND selection = nullptr;
+    WaitFor(
+        [&] {
+            selection = FindDialogWithControls(id, {kSourceList, kSelectedList}, kViewDetailsButton);
+            return selection != nullptr;
+        },
+        "the selection dialog");
+    const double seconds = clock.Seconds();
+    Expect(ListCount(selection, kSourceList) == kEntries, "the list does not hold every entry");
+    PostClick(selection, IDCANCEL);
+    const MessageBoxInfo box = WaitForMessage(id);
+    if (box.window)
+        AnswerMessage(box);
+    Expect(program.WaitForExit(), "faximport did not end");
+    return seconds;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int port = argc > 1 ? std::atoi(argv[1]) : 0;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    if (port <= 0 || runs < 1) {
+        std::fprintf(stderr, "usage: directory_bench port [runs]\n");
+        return 2;
+    }
+    try {
+        Expect(EnsureDirectory(kWorkFolder), "cannot make the work folder");
+        const std::string csvPath = std::string(kWorkFolder) + "\\bench-directory.csv";
+        Expect(WriteFileBytes(csvPath, BenchCsv()), "cannot write the CSV file");
+        Configure(port);
+        std::vector<double> directory;
+        std::vector<double> csv;
+        std::vector<double> ratios;
+        for (int run = 0; run < runs; ++run) {
+            csv.push_back(TimeToList(false, csvPath));
+            directory.push_back(TimeToList(true, csvPath));
+            ratios.push_back(directory.back() / csv.back());
+        }
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        const auto range = std::minmax_element(ratios.begin(), ratios.end());
+        std::printf("%d entries, OK in the data type dialog to the list filled, median of %d runs:\n", kEntries, runs);
+        std::printf("  CSV file (baseline)        %.3f s\n", Median(csv));
+        std::printf("  company directory          %.3f s\n", Median(directory));
+        std::printf("  ratio directory / CSV      %.2f (range %.2f-%.2f)\n", Median(ratios), *range.first,
+                    *range.second);
+    } catch (const std::exception& failure) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        std::fprintf(stderr, "directory_bench: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
