@@ -62,7 +62,7 @@ std::vector<unsigned char> BuildSpeedDialExport(const ImportResult& result, cons
 bool WriteExportFile(FileSystem& files, const std::string& exportPath, const ImportResult& result, DataSourceKind kind,
                      const SpeedDialTable* table, std::string& error)
 {
-    if (kind == kKindSpeedDial) {
+    if (kind == DataSourceKind::kSpeedDial) {
         if (table == nullptr) {
             error = "No speed-dial records were read.";
             return false;

@@ -7,6 +7,7 @@
 
 #include "app/session_platform.h"
 #include "core/import_result.h"
+#include "core/read_outcome.h"
 #include "speeddial/speed_dial_record.h"
 
 // Commands posted to the host when the run ends.
@@ -27,7 +28,7 @@ private:
     void RunFileSource(DataSourceKind kind);
     void RunAddressBookSource(DataSourceKind kind);
     void PickAndExtract(AddressBookSource& source);
-    void ReportReaderError(int code, const std::string& sourcePath);
+    void ReportReaderError(ReadStatus status, const std::string& sourcePath);
     void ConfirmAndExport(DataSourceKind kind);
     void Warn(const char* text);
 

@@ -4,13 +4,16 @@
 
 #include <vector>
 
+#include "core/import_result.h"
+
 struct DataTypeItem {
     const char* text;
-    int kind; // DataSourceKind stored as the item's data
+    DataSourceKind kind; // stored as the item's data
 };
 
 // The combo box items, in order, given which address books are available.
 std::vector<DataTypeItem> OfferedDataTypes(bool mapiAvailable, bool wabAvailable);
 
-// OK: CSV with auto search becomes kind 5, WAB with the default file kind 3.
-int ResolveDataType(int selectedKind, bool autoSearchChecked, bool defaultWabChecked);
+// OK: CSV with auto search becomes kCsvAuto, WAB with the default file
+// kDefaultWab.
+DataSourceKind ResolveDataType(DataSourceKind selectedKind, bool autoSearchChecked, bool defaultWabChecked);

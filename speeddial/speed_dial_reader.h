@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/import_result.h"
+#include "core/read_outcome.h"
 #include "core/text_routines.h"
 #include "speeddial/speed_dial_record.h"
 
@@ -26,8 +27,10 @@ public:
 bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialRecord& record, ImportResult& result,
                         const AnsiCodePage& codePage);
 
-// Returns the number of entries chosen, or a ReaderResult code. table receives
-// the record table once the header has passed; it outlives the call. Names
-// and numbers are read in codePage.
-int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, std::unique_ptr<SpeedDialTable>& table, const AnsiCodePage& codePage);
+// The outcome counts the entries chosen (0 on Cancel) and the data lines
+// rejected; any standard exception, out of memory above all, ends it as
+// kNoMemory. table receives the record table once the header has passed; it
+// outlives the call. Names and numbers are read in codePage.
+ReadOutcome ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
+                              ImportResult& result, std::unique_ptr<SpeedDialTable>& table,
+                              const AnsiCodePage& codePage);

@@ -3,6 +3,7 @@
 // Cancel).
 #pragma once
 
+#include "core/import_result.h"
 #include "core/win32/session_context.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
@@ -27,5 +28,5 @@ private:
     CButton autoSearchCheck;
     CButton defaultWabCheck;
     SessionContext& context;
-    int selectedKind = 0;
+    DataSourceKind selectedKind = DataSourceKind::kCancelled;
 };

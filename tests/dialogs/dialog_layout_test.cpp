@@ -47,8 +47,8 @@ std::vector<LayoutCase> Cases()
         {"csv-selection", IDD_CSV_SELECT, {}, 0},
         {"field-map", IDD_FIELD_MAP, {}, 0},
         {"progress", IDD_PROGRESS, {}, 0},
-        {"confirmation-file", IDD_CONFIRM, confirm(kKindCsvManual, false), 0},
-        {"confirmation-address-book", IDD_CONFIRM, confirm(kKindMapiAddressBook, true), 0},
+        {"confirmation-file", IDD_CONFIRM, confirm(DataSourceKind::kCsvManual, false), 0},
+        {"confirmation-address-book", IDD_CONFIRM, confirm(DataSourceKind::kMapiAddressBook, true), 0},
         {"speed-dial-selection",
          IDD_SPEED_DIAL_SELECT,
          {{IDC_SELECTED_HEADINGS, kSpeedDialHeadings}},
@@ -89,7 +89,7 @@ TEST(DialogLayout, EveryTextShowsWhole)
                 const LRESULT index =
                     SendDlgItemMessageA(dialog, IDC_KIND_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text));
                 // CSV chosen, with its option, for the screenshot.
-                if (item.kind == kKindCsvManual)
+                if (item.kind == DataSourceKind::kCsvManual)
                     SendDlgItemMessageA(dialog, IDC_KIND_COMBO, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
             }
             ShowWindow(GetDlgItem(dialog, IDC_AUTO_SEARCH), SW_SHOW);

@@ -73,11 +73,11 @@ TEST(WriteExportFile, ReplacesTheFileOrReportsWhy)
     result.recipients.Append("A [1]");
     result.entryCount = 1;
     std::string error;
-    ASSERT_TRUE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, nullptr, error));
+    ASSERT_TRUE(WriteExportFile(files, "C:\\out.dat", result, DataSourceKind::kCsvAuto, nullptr, error));
     EXPECT_EQ(files.files["C:\\out.dat"].size(), 64u);
 
     files.failWrites = true;
-    EXPECT_FALSE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, nullptr, error));
+    EXPECT_FALSE(WriteExportFile(files, "C:\\out.dat", result, DataSourceKind::kCsvAuto, nullptr, error));
     EXPECT_FALSE(error.empty());
 }
 
