@@ -133,8 +133,8 @@ void FaxExtraction::EvaluateFaxProperties(const PersonFaxProperties& values)
         CopyTextField(fax, cleaned.c_str(), codePage_.LeadBytes());
         char entryName[kTextFieldBytes];
         std::memcpy(entryName, name, sizeof name);
-        const int added = AddRecipientEntry(entryName, fax, result_, codePage_);
-        if (added == kEntryAdded || added == kEntryCapReached)
+        const AddEntryOutcome added = AddRecipientEntry(entryName, fax, result_, codePage_);
+        if (added == AddEntryOutcome::kAdded || added == AddEntryOutcome::kCapReached)
             ++counters_.validFaxCount;
     }
     if (counters_.validFaxCount == validBefore)

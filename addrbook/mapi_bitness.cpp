@@ -56,13 +56,13 @@ bool IsHigherVersion(const std::vector<std::string>& version, const std::vector<
 
 const char* BitsText(Bitness bitness)
 {
-    return bitness == Bitness::Bits64 ? "64-bit" : "32-bit";
+    return bitness == Bitness::kBits64 ? "64-bit" : "32-bit";
 }
 
 // The release package of that bitness, as the releases name it.
 std::string PackageName(Bitness bitness)
 {
-    return std::string("faximport-") + FAXIMPORT_RELEASE_VERSION + (bitness == Bitness::Bits64 ? "-x64" : "-x86") +
+    return std::string("faximport-") + FAXIMPORT_RELEASE_VERSION + (bitness == Bitness::kBits64 ? "-x64" : "-x86") +
            ".zip";
 }
 
@@ -71,22 +71,22 @@ std::string PackageName(Bitness bitness)
 Bitness ParseBitness(const std::string& value)
 {
     if (EqualsIgnoringCase(value, "x64"))
-        return Bitness::Bits64;
+        return Bitness::kBits64;
     if (EqualsIgnoringCase(value, "x86"))
-        return Bitness::Bits32;
-    return Bitness::Unknown;
+        return Bitness::kBits32;
+    return Bitness::kUnknown;
 }
 
 Bitness DecidingBitness(const std::vector<OutlookBitnessRecord>& records)
 {
-    Bitness deciding = Bitness::Unknown;
+    Bitness deciding = Bitness::kUnknown;
     std::vector<std::string> decidingVersion;
     for (const OutlookBitnessRecord& record : records) {
         const Bitness bitness = ParseBitness(record.value);
         const std::vector<std::string> version = VersionNumbers(record.version);
-        if (bitness == Bitness::Unknown || version.empty())
+        if (bitness == Bitness::kUnknown || version.empty())
             continue;
-        if (deciding == Bitness::Unknown || IsHigherVersion(version, decidingVersion)) {
+        if (deciding == Bitness::kUnknown || IsHigherVersion(version, decidingVersion)) {
             deciding = bitness;
             decidingVersion = version;
         }
@@ -96,7 +96,7 @@ Bitness DecidingBitness(const std::vector<OutlookBitnessRecord>& records)
 
 std::string BitnessMismatchText(Bitness outlook, Bitness program)
 {
-    if (outlook == Bitness::Unknown || outlook == program)
+    if (outlook == Bitness::kUnknown || outlook == program)
         return {};
     return std::string("Outlook on this computer is a ") + BitsText(outlook) + " program, and this " +
            BitsText(program) + " faximport cannot use its address book.\nUse the " + BitsText(outlook) +

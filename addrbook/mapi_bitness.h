@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-enum class Bitness { Unknown, Bits32, Bits64 };
+enum class Bitness { kUnknown, kBits32, kBits64 };
 
 // This build's own.
-constexpr Bitness kProgramBitness = sizeof(void*) == 8 ? Bitness::Bits64 : Bitness::Bits32;
+constexpr Bitness kProgramBitness = sizeof(void*) == 8 ? Bitness::kBits64 : Bitness::kBits32;
 
 // Outlook's registry value "Bitness": "x86" or "x64", in any case; anything
 // else is Unknown.

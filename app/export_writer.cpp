@@ -64,6 +64,6 @@ bool WriteExportFile(FileSystem& files, const std::string& exportPath, const Imp
                      std::string& error)
 {
     const std::vector<unsigned char> bytes =
-        kind == kKindSpeedDial ? BuildSpeedDialExport(result) : BuildPlainExport(result);
+        kind == DataSourceKind::kSpeedDial ? BuildSpeedDialExport(result) : BuildPlainExport(result);
     return files.ReplaceFileContents(exportPath, bytes, error);
 }

@@ -33,27 +33,31 @@ std::string FillIn(const char* format, const std::string& first, const std::stri
 // The host reads speed-dial records after 1028 and plain records after 1022.
 int HandBackCommand(DataSourceKind kind)
 {
-    return kind == kKindSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport;
+    return kind == DataSourceKind::kSpeedDial ? kCommandSpeedDialExport : kCommandPlainExport;
 }
 
-// The message of a reader's error code; files that cannot be read give the
+// The message of a reader's failure; files that cannot be read give the
 // access message.
-const char* ReaderErrorFormat(int code)
+const char* ReaderErrorFormat(ReadStatus status)
 {
-    switch (code) {
-    case kReadNotSpeedDial:
+    switch (status) {
+    case ReadStatus::kNotSpeedDial:
         return msg::kNotSpeedDial;
-    case kReadUnclosedQuote:
+    case ReadStatus::kUnclosedQuote:
         return msg::kUnclosedQuote;
-    case kReadNoFaxColumn:
+    case ReadStatus::kNoFaxColumn:
         return msg::kNoFaxColumn;
-    case kReadNoMemory:
+    case ReadStatus::kNoMemory:
         return msg::kNoMemory;
-    case kReadTooManyEntries:
+    case ReadStatus::kTooManyEntries:
         return msg::kTooManyEntries;
-    default:
-        return msg::kCannotAccess;
+    case ReadStatus::kOk:
+    case ReadStatus::kCannotOpen:
+    case ReadStatus::kNoSize:
+    case ReadStatus::kNothing:
+        break;
     }
+    return msg::kCannotAccess;
 }
 
 } // namespace
@@ -66,7 +70,7 @@ void ImportSession::Run()
         platform_.DisableHost();
     }
 
-    DataSourceKind kind = kKindCancelled;
+    DataSourceKind kind = DataSourceKind::kCancelled;
     const std::string commandLine = platform_.CommandLine();
     const ExportPathStatus exportPath = ParseExportPath(commandLine, platform_.Files(), exportPath_);
     if (exportPath == ExportPathStatus::kTooLong) {
@@ -83,7 +87,7 @@ void ImportSession::Run()
                                    HelpFilePathFor(program, kWinHelpFileName));
         kind = platform_.RunDataTypeDialog();
         platform_.PrepareHandBack(HandBackCommand(kind));
-        if (kind != kKindCancelled) {
+        if (kind != DataSourceKind::kCancelled) {
             RunSource(kind);
             if (counters_.selectedEntryCount == 0)
                 Warn(msg::kNoEntry);
@@ -101,12 +105,12 @@ void ImportSession::Run()
 void ImportSession::RunSource(DataSourceKind kind)
 {
     switch (kind) {
-    case kKindCsvManual:
-    case kKindCsvAuto:
-    case kKindSpeedDial:
+    case DataSourceKind::kCsvManual:
+    case DataSourceKind::kCsvAuto:
+    case DataSourceKind::kSpeedDial:
         RunFileSource(kind);
         break;
-    case kKindDirectory:
+    case DataSourceKind::kDirectory:
         RunDirectorySource();
         break;
     default:
@@ -118,14 +122,14 @@ void ImportSession::RunSource(DataSourceKind kind)
 void ImportSession::RunAddressBookSource(DataSourceKind kind)
 {
     AddressBookSource& source = platform_.AddressBooks();
-    if (kind == kKindMapiAddressBook) {
+    if (kind == DataSourceKind::kMapiAddressBook) {
         if (source.StartMapiSession())
             PickAndExtract(source);
         source.EndMapiSession();
         return;
     }
     std::string wabFile;
-    if (kind == kKindWabFile && !platform_.ChooseSourceFile(kind, wabFile))
+    if (kind == DataSourceKind::kWabFile && !platform_.ChooseSourceFile(kind, wabFile))
         return;
     if (wabFile.size() > kMaxWabFilePathBytes) {
         // The chooser takes longer paths than the WAB does: refused, not cut.
@@ -135,8 +139,9 @@ void ImportSession::RunAddressBookSource(DataSourceKind kind)
     if (source.OpenWab(wabFile))
         PickAndExtract(source);
     else
-        platform_.ShowMessage(FillIn(msg::kWabOpenFailed, kind == kKindWabFile ? wabFile : "Default WAB File"),
-                              msg::kCaptionWabError, MessageIcon::kError);
+        platform_.ShowMessage(
+            FillIn(msg::kWabOpenFailed, kind == DataSourceKind::kWabFile ? wabFile : "Default WAB File"),
+            msg::kCaptionWabError, MessageIcon::kError);
     source.CloseWab();
 }
 
@@ -176,27 +181,22 @@ void ImportSession::RunFileSource(DataSourceKind kind)
     std::string sourcePath;
     if (!platform_.ChooseSourceFile(kind, sourcePath))
         return;
-    int rejected = 0;
-    int read = 0;
-    if (kind == kKindSpeedDial) {
-        read = ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, rejected,
-                                 platform_.CodePage());
-    } else {
-        read = ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_,
-                                 rejected, kind);
-    }
-    if (IsReaderError(read)) {
-        ReportReaderError(read, sourcePath);
+    const ReadOutcome read =
+        kind == DataSourceKind::kSpeedDial
+            ? ReadSpeedDialFile(platform_.Files(), platform_.SpeedDialUi(), sourcePath, result_, platform_.CodePage())
+            : ReadCsvRecipients(platform_.Files(), platform_.CsvUi(), platform_.CodePage(), sourcePath, result_, kind);
+    if (!read.Ok()) {
+        ReportReaderError(read.status, sourcePath);
         return;
     }
-    counters_.selectedEntryCount = read;
-    counters_.validFaxCount = read;
-    counters_.rejectedEntryCount = rejected;
+    counters_.selectedEntryCount = read.count;
+    counters_.validFaxCount = read.count;
+    counters_.rejectedEntryCount = read.rejected;
 }
 
-void ImportSession::ReportReaderError(int code, const std::string& sourcePath)
+void ImportSession::ReportReaderError(ReadStatus status, const std::string& sourcePath)
 {
-    platform_.ShowMessage(FillIn(ReaderErrorFormat(code), sourcePath, std::to_string(kMaxEntryCount)),
+    platform_.ShowMessage(FillIn(ReaderErrorFormat(status), sourcePath, std::to_string(kMaxEntryCount)),
                           msg::kCaptionCsvError, MessageIcon::kError);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/session_platform.h"
 #include "core/import_result.h"
+#include "core/read_outcome.h"
 
 // Commands posted to the host when the run ends.
 constexpr int kCommandPlainExport = 1022;
@@ -24,7 +25,7 @@ private:
     void RunAddressBookSource(DataSourceKind kind);
     void RunDirectorySource();
     void PickAndExtract(AddressBookSource& source);
-    void ReportReaderError(int code, const std::string& sourcePath);
+    void ReportReaderError(ReadStatus status, const std::string& sourcePath);
     void ConfirmAndExport(DataSourceKind kind);
     void Warn(const char* text);
 

@@ -41,7 +41,7 @@ public:
     // the WinHelp file.
     virtual void InstallHelpFiles(const std::string& htmlHelpFile, const std::string& winHelpFile) = 0;
 
-    // Returns the DataSourceKind chosen, 0 on Cancel.
+    // Returns the DataSourceKind chosen, kCancelled on Cancel.
     virtual DataSourceKind RunDataTypeDialog() = 0;
     // Lets the user pick the source file for kind; false on Cancel.
     virtual bool ChooseSourceFile(DataSourceKind kind, std::string& path) = 0;

@@ -67,7 +67,7 @@ std::vector<char> Load(const std::string& path)
 } // namespace
 
 // Median seconds of the reader over a fresh copy of text per run.
-double TimeReader(const std::vector<char>& original, const std::string& path, int runs, int& result)
+double TimeReader(const std::vector<char>& original, const std::string& path, int runs, ReadOutcome& result)
 {
     NoDialogs dialogs;
     const Windows1252 codePage;
@@ -78,8 +78,7 @@ double TimeReader(const std::vector<char>& original, const std::string& path, in
         runs, [&] { text = original; },
         [&] {
             ImportResult importResult;
-            int rejected = 0;
-            result = ReadCsvText(text, dialogs, codePage, path, importResult, rejected, kKindCsvAuto);
+            result = ReadCsvText(text, dialogs, codePage, path, importResult, DataSourceKind::kCsvAuto);
         });
 }
 
@@ -113,13 +112,17 @@ int main(int argc, char** argv)
 
     std::size_t lines = 0;
     const double memchrSeconds = MemchrSeconds(original, runs, lines);
-    int result = 0;
+    ReadOutcome result;
     const double readerMedian = TimeReader(original, path, runs, result);
+    if (!result.Ok()) {
+        std::fprintf(stderr, "the CSV reader failed on %s\n", path.c_str());
+        return 1;
+    }
 
     std::printf("file: %.1f MB, %zu lines (median of %d runs)\n", sizeMb, lines, runs);
     std::printf("memchr line count: %8.1f MB/s\n", sizeMb / memchrSeconds);
     std::printf("CSV reader:        %8.1f MB/s (the whole file cut into lines and fields, %d)\n", sizeMb / readerMedian,
-                result);
+                result.count);
     std::printf("ratio reader/memchr time: %.1f\n", readerMedian / memchrSeconds);
 
     // The same rows in UTF-8, names with two-, three- and four-byte letters.
@@ -132,9 +135,13 @@ int main(int argc, char** argv)
     }
     const double utf8MemchrSeconds = MemchrSeconds(utf8, runs, lines);
     const double utf8Median = TimeReader(utf8, path, runs, result);
+    if (!result.Ok()) {
+        std::fprintf(stderr, "the CSV reader failed on the UTF-8 rows\n");
+        return 1;
+    }
     const double utf8Mb = static_cast<double>(utf8.size() - 1) / 1e6;
     std::printf("UTF-8 file: %.1f MB, %zu lines\n", utf8Mb, lines);
-    std::printf("CSV reader, UTF-8: %8.1f MB/s (%d)\n", utf8Mb / utf8Median, result);
+    std::printf("CSV reader, UTF-8: %8.1f MB/s (%d)\n", utf8Mb / utf8Median, result.count);
     std::printf("ratio UTF-8 reader/memchr time: %.1f\n", utf8Median / utf8MemchrSeconds);
     std::printf("ratio UTF-8/ANSI of the two: %.2f\n",
                 (utf8Median / utf8MemchrSeconds) / (readerMedian / memchrSeconds));

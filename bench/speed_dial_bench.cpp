@@ -22,11 +22,11 @@ namespace {
 class MemoryFile : public FileSystem {
 public:
     explicit MemoryFile(std::string text) : text_(std::move(text)) {}
-    int ReadWholeFile(const std::string&, std::vector<char>& bytes) override
+    ReadStatus ReadWholeFile(const std::string&, std::vector<char>& bytes) override
     {
         bytes.assign(text_.begin(), text_.end());
         bytes.push_back('\0');
-        return 0;
+        return ReadStatus::kOk;
     }
     bool FolderExists(const std::string&) override { return false; }
     void RemoveLeftoverTemporaryFiles(const std::string&) override {}
@@ -92,13 +92,11 @@ int main()
 
     const double speedDialSeconds = MedianSeconds(runs, [&] {
         ImportResult result;
-        int rejected = 0;
-        ReadSpeedDialFile(speedDial, dialogs, "speed.csv", result, rejected, codePage);
+        ReadSpeedDialFile(speedDial, dialogs, "speed.csv", result, codePage);
     });
     const double csvSeconds = MedianSeconds(runs, [&] {
         ImportResult result;
-        int rejected = 0;
-        ReadCsvRecipients(csv, dialogs, codePage, "list.csv", result, rejected, kKindCsvAuto);
+        ReadCsvRecipients(csv, dialogs, codePage, "list.csv", result, DataSourceKind::kCsvAuto);
     });
     std::printf("file size: %.1f MB each (median of %d runs)\n", static_cast<double>(size) / 1e6, runs);
     std::printf("speed-dial reader, 65535 lines: %.1f ms\n", speedDialSeconds * 1e3);

@@ -1,6 +1,9 @@
 #include "core/field_splitter.h"
 
 #include <cstring>
+#include <string_view>
+
+#include "core/line_walker.h"
 
 namespace {
 
@@ -40,17 +43,13 @@ char* ReadQuotedField(char* quote, char* end)
 char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fields, CsvSplit& split)
 {
     split = CsvSplit();
-    char* lineEnd = FindByte(record, end, '\n');
-    if (lineEnd == nullptr)
-        lineEnd = end;
-    // An empty line holds no fields.
-    if (lineEnd == record || (lineEnd == record + 1 && *record == '\r')) {
-        if (lineEnd == end)
-            return end;
-        *record = '\0';
-        *lineEnd = '\0';
-        return lineEnd + 1;
+    TextLine line = LineWalker(record, end).Next();
+    // An empty line holds no fields; neither does a CR that ends the text.
+    if (line.text.empty() || (line.text == "\r" && line.endSize == 0)) {
+        CutLine(record, line);
+        return record + line.text.size() + line.endSize;
     }
+    char* lineEnd = record + line.text.size();
     int index = 0;
     for (char* cursor = record;;) {
         char* fieldEnd = cursor; // a separator is looked for from here on
@@ -66,11 +65,10 @@ char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fie
             }
             fieldEnd = closing + 1;
             // Line breaks inside the quotes belong to the field: the record
-            // ends at the first line feed after it.
+            // ends with the line the field ends in.
             if (fieldEnd > lineEnd) {
-                lineEnd = FindByte(fieldEnd, end, '\n');
-                if (lineEnd == nullptr)
-                    lineEnd = end;
+                line = LineWalker(fieldEnd, end).Next();
+                lineEnd = fieldEnd + line.text.size();
             }
         }
         char* next = FindByte(fieldEnd, lineEnd, separator);
@@ -81,12 +79,8 @@ char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fie
         ++index;
     }
     split.fieldCount = index < kMaxCsvFields ? index + 1 : kMaxCsvFields;
-    if (lineEnd == end)
-        return end;
-    if (lineEnd > record && lineEnd[-1] == '\r')
-        lineEnd[-1] = '\0';
-    *lineEnd = '\0';
-    return lineEnd + 1;
+    CutLine(record, line);
+    return lineEnd + line.endSize;
 }
 
 CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator)
@@ -97,12 +91,6 @@ CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator)
         return split;
     SplitCsvRecord(line, line + std::strlen(line), separator, fields, split);
     return split;
-}
-
-int SplitCsvFields(CsvFieldTable& fields, char separator)
-{
-    const CsvSplit split = SplitCsvLine(fields, separator);
-    return split.unclosedQuote ? kReadUnclosedQuote : split.fieldCount;
 }
 
 char DetectFieldSeparator(const char* header)
@@ -132,31 +120,27 @@ char DetectFieldSeparator(const char* header)
 
 char* SkipSeparatorLine(char* text, const char* end, char& separator)
 {
-    static const char kSep[] = "sep=";
-    const std::size_t keyLength = sizeof(kSep) - 1;
-    char* p = text;
-    const bool quoted = p < end && *p == '"';
-    p += quoted ? 1 : 0;
-    if (static_cast<std::size_t>(end - p) <= keyLength)
+    const std::string_view key = "sep=";
+    LineWalker lines(text, end);
+    std::string_view line = lines.Next().text;
+    const bool quoted = !line.empty() && line.front() == '"';
+    line.remove_prefix(quoted ? 1 : 0);
+    if (line.size() <= key.size())
         return text;
-    for (std::size_t i = 0; i < keyLength; ++i) {
-        if ((p[i] | 0x20) != kSep[i])
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if ((line[i] | 0x20) != key[i])
             return text;
     }
-    p += keyLength;
-    const char named = *p++;
-    if (named == '\r' || named == '\n' || named == '\0')
+    const char named = line[key.size()];
+    if (named == '\r' || named == '\0')
         return text;
-    if (quoted && p < end && *p == '"')
-        ++p;
+    line.remove_prefix(key.size() + 1);
+    if (quoted && !line.empty() && line.front() == '"')
+        line.remove_prefix(1);
     // Programs that pad every line to the same number of fields add
     // separators after it.
-    while (p < end && *p == named)
-        ++p;
-    if (p < end && *p == '\r')
-        ++p;
-    if (p < end && *p != '\n')
+    if (line.find_first_not_of(named) != std::string_view::npos)
         return text;
     separator = named;
-    return p < end ? p + 1 : p;
+    return text + (lines.Rest().data() - text);
 }

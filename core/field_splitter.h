@@ -6,8 +6,6 @@
 
 #include <array>
 
-#include "core/reader_result.h"
-
 constexpr int kMaxCsvFields = 1024;
 using CsvFieldTable = std::array<char*, kMaxCsvFields>;
 
@@ -18,16 +16,16 @@ struct CsvSplit {
 };
 
 // Cuts the record that starts at record into fields, up to the line feed
-// that ends it outside quoted fields (a CR before it goes too) or up to end.
-// Fields past kMaxCsvFields are passed over. Returns where the next record
-// starts: end when there is none, or after an unclosed quote.
+// that ends it outside quoted fields (a CR before it goes too) or up to end;
+// the lines are the line walker's (LineEnds::kLineFeed). The separator is
+// never a CR or an LF. Fields past kMaxCsvFields are passed over. Returns
+// where the next record starts: end when there is none, or after an
+// unclosed quote.
 char* SplitCsvRecord(char* record, char* end, char separator, CsvFieldTable& fields, CsvSplit& split);
 
-// Cuts the zero-terminated line at fields[0] into fields.
+// Cuts the zero-terminated line at fields[0] into fields; an empty line has
+// none.
 CsvSplit SplitCsvLine(CsvFieldTable& fields, char separator = ',');
-// The same, reporting an unclosed quote as kReadUnclosedQuote: the field
-// count, 0 for an empty line, or that code.
-int SplitCsvFields(CsvFieldTable& fields, char separator = ',');
 
 // The separator a CSV file's header line shows (read up to its line feed):
 // of comma, semicolon (Excel in many European locales) and tab (Excel's
@@ -37,5 +35,6 @@ char DetectFieldSeparator(const char* header);
 
 // Excel's "sep=X" first line names the separator and is no part of the
 // data. When text (up to end) begins with one, sets separator to X and
-// returns the start of the next line; otherwise returns text.
+// returns the start of the next line; otherwise returns text. X is never a
+// CR, an LF or a zero byte.
 char* SkipSeparatorLine(char* text, const char* end, char& separator);

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "core/reader_result.h"
+#include "core/read_outcome.h"
 
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
     // Reads the whole file into bytes, followed by one zero byte (not counted
-    // in the text). Returns 0, or kReadCannotOpen, kReadNoSize, kReadNoMemory
-    // or kReadNothing.
-    virtual int ReadWholeFile(const std::string& path, std::vector<char>& bytes) = 0;
+    // in the text). Returns kOk, or kCannotOpen, kNoSize, kNoMemory or
+    // kNothing.
+    virtual ReadStatus ReadWholeFile(const std::string& path, std::vector<char>& bytes) = 0;
     // Removes the temporary files ("fxi*.tmp") that writes interrupted more
     // than an hour ago left in the export file's folder; nothing else.
     virtual void RemoveLeftoverTemporaryFiles(const std::string& exportPath) = 0;

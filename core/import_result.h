@@ -8,24 +8,27 @@
 
 #include "core/recipient_list.h"
 
-// The source the user chose in the data type dialog.
-enum DataSourceKind : int {
-    kKindCancelled = 0,
-    kKindMapiAddressBook = 1,
-    kKindWabFile = 2,
-    kKindDefaultWab = 3,
-    kKindCsvManual = 4,
-    kKindCsvAuto = 5,
-    kKindSpeedDial = 6,
-    kKindDirectory = 7,
+// The source the user chose in the data type dialog. The numbers are the
+// dialog's result and its combo box items' data.
+enum class DataSourceKind : int {
+    kCancelled = 0,
+    kMapiAddressBook = 1,
+    kWabFile = 2,
+    kDefaultWab = 3,
+    kCsvManual = 4,
+    kCsvAuto = 5,
+    kSpeedDial = 6,
+    kDirectory = 7,
 };
 
 // A number (a dialog's result, an item's data) as the kind it names;
-// kKindCancelled for any other.
+// kCancelled for any other.
 inline DataSourceKind ToDataSourceKind(long long number)
 {
-    return number >= kKindMapiAddressBook && number <= kKindDirectory ? static_cast<DataSourceKind>(number)
-                                                                      : kKindCancelled;
+    return number >= static_cast<int>(DataSourceKind::kMapiAddressBook) &&
+                   number <= static_cast<int>(DataSourceKind::kDirectory)
+               ? static_cast<DataSourceKind>(number)
+               : DataSourceKind::kCancelled;
 }
 
 // Entries one import may take when the host asks for a cap (control 1008).

@@ -35,16 +35,20 @@ bool IsDialledByte(char c)
 
 } // namespace
 
+std::string_view Trimmed(std::string_view text, const char* drop)
+{
+    const std::size_t first = text.find_first_not_of(drop);
+    if (first == std::string_view::npos)
+        return text.substr(0, 0);
+    return text.substr(first, text.find_last_not_of(drop) - first + 1);
+}
+
 void TrimSpaces(char* text)
 {
-    std::size_t lead = 0;
-    while (text[lead] == ' ')
-        ++lead;
-    std::size_t length = std::strlen(text + lead);
-    if (lead > 0)
-        std::memmove(text, text + lead, length + 1);
-    while (length > 0 && text[length - 1] == ' ')
-        text[--length] = '\0';
+    const std::string_view trimmed = Trimmed(text);
+    if (trimmed.data() != text)
+        std::memmove(text, trimmed.data(), trimmed.size());
+    text[trimmed.size()] = '\0';
 }
 
 void BlankLineBreaks(char* text)
@@ -121,18 +125,18 @@ void AppendEntryText(std::string& text, const char* name, const char* fax)
     text += ']';
 }
 
-int AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage)
+AddEntryOutcome AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage)
 {
     if (CleanFaxNumber(fax, codePage) == 0)
-        return kEntryNotAdded;
+        return AddEntryOutcome::kNotAdded;
     TrimSpaces(name);
     ReplaceBrackets(name, codePage.LeadBytes());
     if (result.recipients.FindFirst(name, fax) >= 0)
-        return kEntryNotAdded;
+        return AddEntryOutcome::kNotAdded;
     // The 16-bit count cannot go past kMaxEntryCount, so that is a cap too.
     const std::size_t count = result.EntryCount();
     if ((result.entryCap > 0 && count == static_cast<std::size_t>(result.entryCap)) || count == kMaxEntryCount)
-        return kEntryCapReached;
+        return AddEntryOutcome::kCapReached;
     result.recipients.Append({name, fax});
-    return kEntryAdded;
+    return AddEntryOutcome::kAdded;
 }

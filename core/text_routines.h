@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/field_splitter.h"
 
@@ -10,7 +11,9 @@ class AnsiCodePage;
 class LeadByteSet;
 struct ImportResult;
 
-// Removes leading and trailing blanks (0x20 only).
+// text without the characters of drop (blanks, 0x20, unless told) at either end.
+std::string_view Trimmed(std::string_view text, const char* drop = " ");
+// Trimmed in place.
 void TrimSpaces(char* text);
 // Turns line breaks (CR LF counts as one) and tabs into blanks.
 void BlankLineBreaks(char* text);
@@ -31,8 +34,8 @@ std::string FormatEntryText(const char* name, const char* fax);
 // The same text appended to text, with room made for it first.
 void AppendEntryText(std::string& text, const char* name, const char* fax);
 
-enum AddEntryOutcome { kEntryNotAdded = 0, kEntryAdded = 1, kEntryCapReached = 2 };
+enum class AddEntryOutcome { kNotAdded, kAdded, kCapReached };
 // Cleans the number and the name and appends them to the result's
 // recipients unless the number is unusable, the pair is already there, or the
 // cap is reached.
-int AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage);
+AddEntryOutcome AddRecipientEntry(char* name, char* fax, ImportResult& result, const AnsiCodePage& codePage);

@@ -37,13 +37,6 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-std::string Trimmed(const char* text)
-{
-    std::string copy(text);
-    TrimSpaces(&copy[0]);
-    return copy.c_str();
-}
-
 bool IsFaxColumn(const ColumnChoice& choice, int column)
 {
     for (const FaxColumn& fax : choice.faxColumns) {
@@ -102,7 +95,7 @@ ColumnChoice FindContactColumns(CsvFieldTable& header, int fieldCount, const Ans
     for (int i = 0; i < fieldCount; ++i) {
         if (SaysFax(header[i], faxWords, codePage))
             choice.faxColumns.push_back({i, kNoColumn});
-        names.push_back(Trimmed(header[i]));
+        names.emplace_back(Trimmed(header[i]));
         if (choice.nameColumn == kNoColumn && std::strcmp(header[i], "NAME") == 0)
             choice.nameColumn = i;
     }

@@ -6,6 +6,7 @@
 
 #include "core/import_result.h"
 #include "core/offered_entry.h"
+#include "core/read_outcome.h"
 
 class AnsiCodePage;
 class FileSystem;
@@ -27,11 +28,13 @@ public:
 };
 
 // Runs the whole CSV source: load, cut, choose columns, build entries, select.
-// Returns the number of entries chosen, or a ReaderResult code.
-int ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
-                      ImportResult& result, int& rejectedRows, DataSourceKind kind);
+// The outcome counts the entries chosen (0 on Cancel) and the rows (or vCard
+// cards) that gave no usable fax number. Any standard exception, out of
+// memory above all, ends it as kNoMemory.
+ReadOutcome ReadCsvRecipients(FileSystem& files, CsvDialogs& dialogs, const AnsiCodePage& codePage,
+                              const std::string& path, ImportResult& result, DataSourceKind kind);
 
 // The same over text already loaded (text ends with one zero byte that is not
-// part of the file). The text is cut in place.
-int ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage, const std::string& path,
-                ImportResult& result, int& rejectedRows, DataSourceKind kind);
+// part of the file), exceptions passed on. The text is cut in place.
+ReadOutcome ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const AnsiCodePage& codePage,
+                        const std::string& path, ImportResult& result, DataSourceKind kind);

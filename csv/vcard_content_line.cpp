@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/ansi_code_page.h"
+#include "core/text_routines.h"
 
 namespace {
 
@@ -203,14 +204,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view word)
 bool EqualsIgnoringCase(std::string_view text, std::string_view word)
 {
     return text.size() == word.size() && StartsWithIgnoringCase(text, word);
-}
-
-std::string_view Trimmed(std::string_view text, const char* drop)
-{
-    const std::size_t first = text.find_first_not_of(drop);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(drop) - first + 1);
 }
 
 Property ParseProperty(std::string_view line)

@@ -41,8 +41,6 @@ struct Property {
 // ASCII letters only; word is upper case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view word);
 bool EqualsIgnoringCase(std::string_view text, std::string_view word);
-// text without the characters of drop at either end.
-std::string_view Trimmed(std::string_view text, const char* drop);
 
 // Reads "[group.]NAME;param;param:value". A line without a colon outside
 // quotes has no value and is of no kind.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/ansi_code_page.h"
-#include "core/file_system.h"
+#include "core/line_walker.h"
 #include "core/text_routines.h"
 #include "csv/code_page_words.h"
 #include "csv/text_decoding.h"
@@ -15,11 +15,11 @@
 
 namespace {
 
-// The physical lines of the text, read by its size: a zero byte is a
-// character like any other.
-class LineCursor {
+// The content lines of the text, unfolded, over its physical lines (CR LF,
+// LF, CR and CR CR LF each end one).
+class UnfoldingLines {
 public:
-    LineCursor(const char* text, std::size_t size) : next_(text), end_(text + size) {}
+    UnfoldingLines(const char* text, std::size_t size) : lines_(text, text + size, LineEnds::kAnyBreak) {}
 
     // vCard 2.1 unfolds by removing the line break alone, so that the blank
     // that starts the continuation line stays; 3.0 and 4.0 remove that blank
@@ -31,7 +31,7 @@ public:
     bool ReadUnfolded(std::string& line)
     {
         line.clear();
-        if (next_ == end_)
+        if (lines_.AtEnd())
             return false;
         AppendUnfolded(line);
         return true;
@@ -41,7 +41,7 @@ public:
     // (a soft line break); the "=" is not part of it.
     void JoinSoftBreaks(std::string& line, std::size_t valueStart)
     {
-        while (line.size() > valueStart && line.back() == '=' && next_ != end_) {
+        while (line.size() > valueStart && line.back() == '=' && !lines_.AtEnd()) {
             line.pop_back();
             AppendUnfolded(line);
         }
@@ -50,37 +50,16 @@ public:
 private:
     void AppendUnfolded(std::string& line)
     {
-        AppendPhysicalLine(line);
-        while (next_ != end_ && (*next_ == ' ' || *next_ == '\t')) {
+        line.append(lines_.Next().text);
+        while (!lines_.AtEnd() && (lines_.Rest().front() == ' ' || lines_.Rest().front() == '\t')) {
+            std::string_view continuation = lines_.Next().text;
             if (!keepFoldBlanks_)
-                ++next_;
-            AppendPhysicalLine(line);
+                continuation.remove_prefix(1);
+            line.append(continuation);
         }
     }
 
-    void AppendPhysicalLine(std::string& line)
-    {
-        const char* start = next_;
-        next_ = std::find_if(next_, end_, [](char c) { return c == '\r' || c == '\n'; });
-        line.append(start, next_);
-        SkipLineEnd();
-    }
-
-    // CR LF, LF and CR end one line, and so does CR CR LF: a CR LF text that
-    // a tool copied as if its lines ended in LF alone.
-    void SkipLineEnd()
-    {
-        const std::string_view rest(next_, static_cast<std::size_t>(end_ - next_));
-        for (const std::string_view lineEnd : {"\r\r\n", "\r\n", "\r", "\n"}) {
-            if (rest.substr(0, lineEnd.size()) == lineEnd) {
-                next_ += lineEnd.size();
-                return;
-            }
-        }
-    }
-
-    const char* next_;
-    const char* end_;
+    LineWalker lines_;
     bool keepFoldBlanks_ = false;
 };
 
@@ -296,26 +275,29 @@ bool IsVCardText(const char* text, std::size_t size)
     std::string_view rest(text, size);
     rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n"), rest.size()));
     const std::string_view begin = "BEGIN:VCARD";
-    const std::string_view line = rest.substr(0, rest.find_first_of("\r\n"));
+    const std::string_view line = LineWalker(rest, LineEnds::kAnyBreak).Next().text;
     return StartsWithIgnoringCase(line, begin) && Trimmed(line.substr(begin.size()), " \t").empty();
 }
 
-int ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
-                     CsvEntryTable& entries, int& rejectedCards)
+ReadOutcome ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
+                             CsvEntryTable& entries)
 {
-    rejectedCards = 0;
-    CardReader cards(codePage, encoding, entries, rejectedCards);
-    LineCursor lines(text, size);
+    ReadOutcome outcome;
+    CardReader cards(codePage, encoding, entries, outcome.rejected);
+    UnfoldingLines lines(text, size);
     std::string line;
-    while (lines.ReadUnfolded(line)) {
+    bool counted = true; // false once the entries are more than an import can count
+    while (counted && lines.ReadUnfolded(line)) {
         const Property property = ParseProperty(line);
         if (property.quotedPrintable)
             lines.JoinSoftBreaks(line, property.valueStart);
         if (property.kind == PropertyKind::kBegin || property.kind == PropertyKind::kVersion)
             lines.KeepFoldBlanks(IsVersion21(line, property));
-        if (!cards.Take(line, property))
-            return kReadTooManyEntries;
+        counted = cards.Take(line, property);
     }
     // A missing END:VCARD at the end of the file.
-    return cards.FinishCard() ? 0 : kReadTooManyEntries;
+    counted = counted && cards.FinishCard();
+    outcome.status = counted ? ReadStatus::kOk : ReadStatus::kTooManyEntries;
+    outcome.count = static_cast<int>(entries.size());
+    return outcome;
 }

@@ -13,8 +13,9 @@ class AnsiCodePage;
 bool IsVCardText(const char* text, std::size_t size);
 
 // Reads every card of text (size bytes, without a byte-order mark; UTF-8 when
-// encoding says so, else in the code page) into entries in the code page. A
-// card without a fax number counts in rejectedCards. Returns 0, or
-// kReadTooManyEntries past kMaxEntryCount entries. Throws std::bad_alloc.
-int ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
-                     CsvEntryTable& entries, int& rejectedCards);
+// encoding says so, else in the code page) into entries in the code page.
+// The outcome counts the entries read and, as rejected, the cards without a
+// fax number; its status is kOk, or kTooManyEntries past kMaxEntryCount
+// entries. Throws std::bad_alloc.
+ReadOutcome ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
+                             CsvEntryTable& entries);

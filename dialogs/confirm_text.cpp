@@ -22,7 +22,7 @@ std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped, bo
 
 const char* RejectedLabel(DataSourceKind kind)
 {
-    const bool addressBook = kind >= kKindMapiAddressBook && kind <= kKindDefaultWab;
+    const bool addressBook = kind >= DataSourceKind::kMapiAddressBook && kind <= DataSourceKind::kDefaultWab;
     return addressBook ? "Rejected from selection:" : "Rejected from database:";
 }
 

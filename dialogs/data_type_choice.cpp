@@ -6,21 +6,21 @@ std::vector<DataTypeItem> OfferedDataTypes(const AvailableSources& available)
 {
     std::vector<DataTypeItem> items;
     if (available.mapi)
-        items.push_back({"MS Messaging System Address Book", kKindMapiAddressBook});
+        items.push_back({"MS Messaging System Address Book", DataSourceKind::kMapiAddressBook});
     if (available.wab)
-        items.push_back({"Windows Address Book (WAB)", kKindWabFile});
+        items.push_back({"Windows Address Book (WAB)", DataSourceKind::kWabFile});
     if (available.directory)
-        items.push_back({"Company Directory (LDAP)", kKindDirectory});
-    items.push_back({"Comma Separated Values (CSV)", kKindCsvManual});
-    items.push_back({"Speed Dial Data EWS-CSV", kKindSpeedDial});
+        items.push_back({"Company Directory (LDAP)", DataSourceKind::kDirectory});
+    items.push_back({"Comma Separated Values (CSV)", DataSourceKind::kCsvManual});
+    items.push_back({"Speed Dial Data EWS-CSV", DataSourceKind::kSpeedDial});
     return items;
 }
 
-int ResolveDataType(int selectedKind, bool autoSearchChecked, bool defaultWabChecked)
+DataSourceKind ResolveDataType(DataSourceKind selectedKind, bool autoSearchChecked, bool defaultWabChecked)
 {
-    if (selectedKind == kKindCsvManual && autoSearchChecked)
-        return kKindCsvAuto;
-    if (selectedKind == kKindWabFile && defaultWabChecked)
-        return kKindDefaultWab;
+    if (selectedKind == DataSourceKind::kCsvManual && autoSearchChecked)
+        return DataSourceKind::kCsvAuto;
+    if (selectedKind == DataSourceKind::kWabFile && defaultWabChecked)
+        return DataSourceKind::kDefaultWab;
     return selectedKind;
 }

@@ -4,9 +4,11 @@
 
 #include <vector>
 
+#include "core/import_result.h"
+
 struct DataTypeItem {
     const char* text;
-    int kind; // DataSourceKind stored as the item's data
+    DataSourceKind kind; // stored as the item's data
 };
 
 // The sources that are there to be offered besides the files.
@@ -19,5 +21,6 @@ struct AvailableSources {
 // The combo box items, in order.
 std::vector<DataTypeItem> OfferedDataTypes(const AvailableSources& available);
 
-// OK: CSV with auto search becomes kind 5, WAB with the default file kind 3.
-int ResolveDataType(int selectedKind, bool autoSearchChecked, bool defaultWabChecked);
+// OK: CSV with auto search becomes kCsvAuto, WAB with the default file
+// kDefaultWab.
+DataSourceKind ResolveDataType(DataSourceKind selectedKind, bool autoSearchChecked, bool defaultWabChecked);

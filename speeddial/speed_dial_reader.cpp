@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <stdexcept>
 #include <vector>
 
 #include "core/ansi_code_page.h"
 #include "core/file_system.h"
-#include "core/line_table.h"
+#include "core/line_walker.h"
 #include "speeddial/speed_dial_codecs.h"
 
 namespace {
@@ -88,43 +87,49 @@ bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDial
 
 namespace {
 
-int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                   int& rejectedLines, const AnsiCodePage& codePage)
+// The first line that is not empty among those an LF ends, cut in place; or
+// nullptr. The tail after the last LF is never read.
+char* FindHeaderLine(char* text, LineWalker& lines)
 {
+    while (!lines.AtEnd()) {
+        const TextLine line = lines.Next();
+        if (line.endSize == 0)
+            break;
+        char* const cut = CutLine(text, line);
+        if (cut[0] != '\0')
+            return cut;
+    }
+    return nullptr;
+}
+
+ReadOutcome ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
+                           const AnsiCodePage& codePage)
+{
+    ReadOutcome outcome;
     SpeedDialTable records;
     {
         std::vector<char> text;
-        const int loaded = files.ReadWholeFile(path, text);
-        if (loaded < 0)
-            return loaded;
-        LineTable lines;
-        if (!lines.Cut(text))
-            return kReadNoMemory;
-        // Only lines ended by an LF count; the tail after the last one is never read.
-        const std::size_t lineFeeds = lines.Count() - 1;
-        const std::size_t headerIndex = lines.FirstNonEmptyBefore(lineFeeds);
-        if (headerIndex == lineFeeds)
-            return kReadNotSpeedDial;
-
+        const ReadStatus loaded = files.ReadWholeFile(path, text);
+        if (loaded != ReadStatus::kOk)
+            return {loaded};
+        LineWalker lines(text.data(), text.data() + (text.size() - 1));
         CsvFieldTable columns;
-        columns[0] = lines.At(headerIndex);
+        columns[0] = FindHeaderLine(text.data(), lines);
+        if (columns[0] == nullptr)
+            return {ReadStatus::kNotSpeedDial};
         const CsvSplit header = SplitCsvLine(columns);
         if (!IsSpeedDialHeader(columns, header.fieldCount))
-            return kReadNotSpeedDial;
+            return {ReadStatus::kNotSpeedDial};
 
         // A slot for every line after the header, but never more than one
         // import can take: a larger file is refused below, not allocated.
         const std::size_t slots =
-            std::min<std::size_t>(lineFeeds - headerIndex + 1, static_cast<std::size_t>(kMaxEntryCount) + 1);
-        try {
-            records.resize(slots);
-        } catch (const std::bad_alloc&) {
-            return kReadNoMemory;
-        }
-        rejectedLines = 0;
+            std::min<std::size_t>(lines.CountLineEnds() + 1, static_cast<std::size_t>(kMaxEntryCount) + 1);
+        records.resize(slots);
         std::size_t accepted = 0;
-        for (std::size_t line = headerIndex + 1; line < lineFeeds; ++line) {
-            columns[0] = lines.At(line);
+        // Only lines ended by an LF count.
+        for (TextLine line = lines.Next(); line.endSize > 0; line = lines.Next()) {
+            columns[0] = CutLine(text.data(), line);
             const CsvSplit split = SplitCsvLine(columns);
             if (split.fieldCount == 0)
                 continue;
@@ -134,28 +139,28 @@ int ReadSpeedDials(FileSystem& files, SpeedDialDialogs& dialogs, const std::stri
             slot = SpeedDialEntry{InitialSpeedDialRecord(), {}, {}, {}, {}, {}};
             if (ParseSpeedDialLine(columns, split.fieldCount, slot, codePage)) {
                 if (++accepted > static_cast<std::size_t>(kMaxEntryCount))
-                    return kReadTooManyEntries;
+                    return {ReadStatus::kTooManyEntries};
             } else {
-                ++rejectedLines;
+                ++outcome.rejected;
             }
         }
         records.resize(accepted);
     }
-    if (!dialogs.SelectSpeedDials(path, records, result))
-        return 0;
-    return static_cast<int>(result.EntryCount());
+    if (dialogs.SelectSpeedDials(path, records, result))
+        outcome.count = static_cast<int>(result.EntryCount());
+    return outcome;
 }
 
 } // namespace
 
-int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, const AnsiCodePage& codePage)
+ReadOutcome ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
+                              ImportResult& result, const AnsiCodePage& codePage)
 {
     try {
-        return ReadSpeedDials(files, dialogs, path, result, rejectedLines, codePage);
+        return ReadSpeedDials(files, dialogs, path, result, codePage);
     } catch (const std::exception&) {
         // Out of memory, or a size past what the library can hold (a
         // length_error on 32-bit builds): both mean the file is too big.
-        return kReadNoMemory;
+        return {ReadStatus::kNoMemory};
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/import_result.h"
+#include "core/read_outcome.h"
 #include "core/text_routines.h"
 #include "speeddial/speed_dial_record.h"
 
@@ -24,7 +25,8 @@ public:
 bool ParseSpeedDialLine(const CsvFieldTable& columns, int columnCount, SpeedDialEntry& entry,
                         const AnsiCodePage& codePage);
 
-// Returns the number of entries chosen, or a ReaderResult code. Names and
-// numbers are read in codePage.
-int ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path, ImportResult& result,
-                      int& rejectedLines, const AnsiCodePage& codePage);
+// The outcome counts the entries chosen (0 on Cancel) and the data lines
+// rejected; any standard exception, out of memory above all, ends it as
+// kNoMemory. Names and numbers are read in codePage.
+ReadOutcome ReadSpeedDialFile(FileSystem& files, SpeedDialDialogs& dialogs, const std::string& path,
+                              ImportResult& result, const AnsiCodePage& codePage);

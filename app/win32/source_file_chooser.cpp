@@ -25,17 +25,17 @@ bool ChooseSourceFile(HWND owner, DataSourceKind kind, std::string& path)
     UINT filterId = 0;
     const char* title = nullptr;
     switch (kind) {
-    case kKindWabFile:
+    case DataSourceKind::kWabFile:
         filterId = IDS_FILTER_WAB;
         title = "Import WAB File";
         break;
-    case kKindCsvManual:
-    case kKindCsvAuto:
+    case DataSourceKind::kCsvManual:
+    case DataSourceKind::kCsvAuto:
         // The CSV sources read vCard files too.
         filterId = IDS_FILTER_CONTACTS;
         title = "Import CSV File";
         break;
-    case kKindSpeedDial:
+    case DataSourceKind::kSpeedDial:
         filterId = IDS_FILTER_CSV;
         title = "Import Speed Dial EWS-CSV File";
         break;

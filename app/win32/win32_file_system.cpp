@@ -164,36 +164,36 @@ bool Win32FileSystem::FolderExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-int Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& bytes)
+ReadStatus Win32FileSystem::ReadWholeFile(const std::string& path, std::vector<char>& bytes)
 {
     UniqueHandle file = OwnFileHandle(OpenForSharedReading(path));
     if (!file)
-        return kReadCannotOpen;
+        return ReadStatus::kCannotOpen;
 
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
-        return kReadNoSize;
+        return ReadStatus::kNoSize;
     // One read of a DWORD count, into one buffer with room for the terminator.
     const unsigned long long limit =
         std::min<unsigned long long>(bytes.max_size() - 1, std::numeric_limits<DWORD>::max() - 1);
     if (static_cast<unsigned long long>(size.QuadPart) > limit)
-        return kReadNoMemory;
+        return ReadStatus::kNoMemory;
     const DWORD length = static_cast<DWORD>(size.QuadPart);
     try {
         bytes.assign(static_cast<std::size_t>(length) + 1, '\0');
     } catch (const std::bad_alloc&) {
-        return kReadNoMemory;
+        return ReadStatus::kNoMemory;
     }
 
     DWORD read = 0;
     if (!ReadFile(file.get(), bytes.data(), length, &read, nullptr) || read == 0) {
         bytes.clear();
-        return kReadNothing;
+        return ReadStatus::kNothing;
     }
     // A short read is taken as the whole file.
     bytes.resize(static_cast<std::size_t>(read) + 1);
     bytes[read] = '\0';
-    return 0;
+    return ReadStatus::kOk;
 }
 
 bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,

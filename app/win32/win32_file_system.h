@@ -6,7 +6,7 @@
 
 class Win32FileSystem : public FileSystem {
 public:
-    int ReadWholeFile(const std::string& path, std::vector<char>& bytes) override;
+    ReadStatus ReadWholeFile(const std::string& path, std::vector<char>& bytes) override;
     bool FolderExists(const std::string& path) override;
     void RemoveLeftoverTemporaryFiles(const std::string& exportPath) override;
     bool ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,

@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "testkit/child_process.h"
 #include "testkit/dialog_contract.h"
 #include "testkit/dialog_driver.h"
 #include "testkit/file_bytes.h"
 #include "testkit/test_host.h"
 #include "testkit/window_search.h"
-#include "bench_timing.h"
 
 using namespace testkit;
 

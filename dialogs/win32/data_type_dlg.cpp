@@ -28,7 +28,7 @@ bool CDataTypeDlg::OnInitDialog()
     for (const DataTypeItem& item : OfferedDataTypes(available)) {
         const int index = kindCombo.AddString(item.text);
         if (index >= 0)
-            kindCombo.SetItemData(index, item.kind);
+            kindCombo.SetItemData(index, static_cast<int>(item.kind));
     }
 
     kindCombo.SetCurSel(0);
@@ -42,16 +42,16 @@ bool CDataTypeDlg::OnInitDialog()
 void CDataTypeDlg::ReadSelectedKind()
 {
     const int index = kindCombo.GetCurSel();
-    selectedKind = index < 0 ? kKindCancelled : static_cast<int>(kindCombo.GetItemData(index));
+    selectedKind = index < 0 ? DataSourceKind::kCancelled : ToDataSourceKind(kindCombo.GetItemData(index));
 }
 
 void CDataTypeDlg::UpdateOptionBoxes()
 {
     // Enabled before shown, so a box never appears in the wrong state.
-    const bool csv = selectedKind == kKindCsvManual;
+    const bool csv = selectedKind == DataSourceKind::kCsvManual;
     autoSearchCheck.Enable(csv);
     autoSearchCheck.Show(csv);
-    const bool wab = selectedKind == kKindWabFile;
+    const bool wab = selectedKind == DataSourceKind::kWabFile;
     defaultWabCheck.Enable(wab);
     defaultWabCheck.Show(wab);
 }
@@ -73,11 +73,11 @@ bool CDataTypeDlg::OnCommand(int id, int code)
 void CDataTypeDlg::OnOK()
 {
     selectedKind = ResolveDataType(selectedKind, autoSearchCheck.IsChecked(), defaultWabCheck.IsChecked());
-    EndDialog(selectedKind);
+    EndDialog(static_cast<int>(selectedKind));
 }
 
 void CDataTypeDlg::OnCancel()
 {
-    selectedKind = kKindCancelled;
-    EndDialog(kKindCancelled);
+    selectedKind = DataSourceKind::kCancelled;
+    EndDialog(static_cast<int>(DataSourceKind::kCancelled));
 }

@@ -3,6 +3,7 @@
 // Cancel).
 #pragma once
 
+#include "core/import_result.h"
 #include "dialogs/data_type_choice.h"
 #include "framework/button.h"
 #include "framework/combo_box.h"
@@ -28,5 +29,5 @@ private:
     CButton autoSearchCheck;
     CButton defaultWabCheck;
     const AvailableSources available;
-    int selectedKind = 0;
+    DataSourceKind selectedKind = DataSourceKind::kCancelled;
 };

@@ -47,9 +47,9 @@ std::vector<LayoutCase> Cases()
         {"csv-selection", IDD_CSV_SELECT, {}, 0},
         {"field-map", IDD_FIELD_MAP, {}, 0},
         {"progress", IDD_PROGRESS, {}, 0},
-        {"confirmation-file", IDD_CONFIRM, confirm(kKindCsvManual, false), 0},
-        {"confirmation-address-book", IDD_CONFIRM, confirm(kKindMapiAddressBook, true), 0},
-        {"confirmation-directory", IDD_CONFIRM, confirm(kKindDirectory, false, true), 0},
+        {"confirmation-file", IDD_CONFIRM, confirm(DataSourceKind::kCsvManual, false), 0},
+        {"confirmation-address-book", IDD_CONFIRM, confirm(DataSourceKind::kMapiAddressBook, true), 0},
+        {"confirmation-directory", IDD_CONFIRM, confirm(DataSourceKind::kDirectory, false, true), 0},
         {"directory-sign-in",
          IDD_DIRECTORY_SIGN_IN,
          {{IDC_SIGN_IN_PROMPT, "Sign in to the company directory dc01.branch-office.example.com:"}},
@@ -94,7 +94,7 @@ TEST(DialogLayout, EveryTextShowsWhole)
                 const LRESULT index =
                     SendDlgItemMessageA(dialog, IDC_KIND_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text));
                 // CSV chosen, with its option, for the screenshot.
-                if (item.kind == kKindCsvManual)
+                if (item.kind == DataSourceKind::kCsvManual)
                     SendDlgItemMessageA(dialog, IDC_KIND_COMBO, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
             }
             ShowWindow(GetDlgItem(dialog, IDC_AUTO_SEARCH), SW_SHOW);

@@ -56,7 +56,7 @@ TEST(LongPaths, AFileDeeperThanMaxPathIsReadWhole)
     ASSERT_GT(deep.Path().size(), static_cast<std::size_t>(MAX_PATH));
 
     std::vector<char> bytes;
-    EXPECT_EQ(Win32FileSystem().ReadWholeFile(deep.Path(), bytes), 0);
+    EXPECT_EQ(Win32FileSystem().ReadWholeFile(deep.Path(), bytes), ReadStatus::kOk);
     EXPECT_EQ(std::string(bytes.data()), "Name,Fax\nAnn,111\n");
 }
 

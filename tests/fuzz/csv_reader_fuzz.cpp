@@ -54,15 +54,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         codePage.leadBytes.AddRange(0x81, 0x9F);
         codePage.leadBytes.AddRange(0xE0, 0xFC);
     }
-    for (DataSourceKind kind : {kKindCsvManual, kKindCsvAuto}) {
+    for (DataSourceKind kind : {DataSourceKind::kCsvManual, DataSourceKind::kCsvAuto}) {
         std::vector<char> text = FileOf(data + 1, size - 1);
         ScriptedDialogs dialogs(choice);
         ImportResult result;
-        int rejected = 0;
-        const int read = ReadCsvText(text, dialogs, codePage, "fuzz.csv", result, rejected, kind);
-        if (read < kReadTooManyEntries)
+        const ReadOutcome read = ReadCsvText(text, dialogs, codePage, "fuzz.csv", result, kind);
+        // The text is loaded and small: no status but these.
+        if (read.status != ReadStatus::kOk && read.status != ReadStatus::kNothing &&
+            read.status != ReadStatus::kNoFaxColumn && read.status != ReadStatus::kUnclosedQuote &&
+            read.status != ReadStatus::kTooManyEntries)
             __builtin_trap();
-        if (read > 0 && static_cast<std::size_t>(read) != result.EntryCount())
+        if (read.count < 0 || read.rejected < 0)
+            __builtin_trap();
+        if (read.Ok() && read.count > 0 && static_cast<std::size_t>(read.count) != result.EntryCount())
             __builtin_trap();
         for (const Recipient& recipient : result.recipients) {
             if (recipient.name.size() > kMaxTextBytes || recipient.faxNumber.size() > kMaxTextBytes)

@@ -14,13 +14,13 @@ namespace {
 class OneFile : public FileSystem {
 public:
     OneFile(const std::uint8_t* data, std::size_t size) : bytes_(data, data + size) {}
-    int ReadWholeFile(const std::string&, std::vector<char>& bytes) override
+    ReadStatus ReadWholeFile(const std::string&, std::vector<char>& bytes) override
     {
         if (bytes_.empty())
-            return kReadNothing;
+            return ReadStatus::kNothing;
         bytes.assign(bytes_.begin(), bytes_.end());
         bytes.push_back('\0');
-        return 0;
+        return ReadStatus::kOk;
     }
     bool FolderExists(const std::string&) override { return false; }
     void RemoveLeftoverTemporaryFiles(const std::string&) override {}
@@ -62,7 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     OneFile file(data, size);
     TakeEverything dialogs;
     ImportResult result;
-    int rejected = 0;
     // Files of odd size are read in a code page with the lead bytes of 932,
     // so the corpus keeps its meaning.
     Windows1252 codePage;
@@ -70,10 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         codePage.leadBytes.AddRange(0x81, 0x9F);
         codePage.leadBytes.AddRange(0xE0, 0xFC);
     }
-    const int read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, rejected, codePage);
-    if (read > 0) {
+    const ReadOutcome read = ReadSpeedDialFile(file, dialogs, "fuzz.csv", result, codePage);
+    if (read.count < 0 || read.rejected < 0)
+        __builtin_trap();
+    if (read.Ok() && read.count > 0) {
         const std::vector<unsigned char> bytes = BuildSpeedDialExport(result);
-        if (bytes.size() != 2 + static_cast<std::size_t>(read) * sizeof(SpeedDialRecord))
+        if (bytes.size() != 2 + static_cast<std::size_t>(read.count) * sizeof(SpeedDialRecord))
             __builtin_trap();
     }
     return 0;

@@ -38,10 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* text = reinterpret_cast<const char*>(data);
     IsVCardText(text, size);
     CsvEntryTable entries;
-    int rejected = -1;
-    const int read = ReadVCardEntries(text, size, encoding, codePage, entries, rejected);
-    if ((read != 0 && read != kReadTooManyEntries) || rejected < 0 ||
-        entries.size() > static_cast<std::size_t>(kMaxEntryCount))
+    const ReadOutcome read = ReadVCardEntries(text, size, encoding, codePage, entries);
+    if ((read.status != ReadStatus::kOk && read.status != ReadStatus::kTooManyEntries) || read.rejected < 0 ||
+        read.count != static_cast<int>(entries.size()) || entries.size() > static_cast<std::size_t>(kMaxEntryCount))
         __builtin_trap();
     for (const CsvEntry& entry : entries) {
         if (!IsWholeField(entry.name, codePage.leadBytes) || !IsWholeField(entry.faxNumber, codePage.leadBytes) ||

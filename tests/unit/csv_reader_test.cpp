@@ -11,21 +11,19 @@ namespace {
 
 const char* const kPath = "C:\\data\\list.csv";
 
-struct ReadOutcome {
-    int result = 0;
-    int rejected = -1;
+// What one read ended with, and the import result it filled.
+struct CsvRead : ReadOutcome {
     ImportResult importResult;
 };
 
 class CsvReaderTest : public ::testing::Test {
 protected:
-    ReadOutcome Read(const std::string& content, DataSourceKind kind = kKindCsvAuto)
+    CsvRead Read(const std::string& content, DataSourceKind kind = DataSourceKind::kCsvAuto)
     {
         files.files[kPath] = content;
-        ReadOutcome outcome;
-        outcome.result =
-            ReadCsvRecipients(files, dialogs, codePage, kPath, outcome.importResult, outcome.rejected, kind);
-        return outcome;
+        CsvRead read;
+        static_cast<ReadOutcome&>(read) = ReadCsvRecipients(files, dialogs, codePage, kPath, read.importResult, kind);
+        return read;
     }
 
     // The entry table the selection dialog was given, as "name|fax" texts.
@@ -44,28 +42,27 @@ protected:
 
 using Texts = std::vector<std::string>;
 
-TEST_F(CsvReaderTest, FileFailuresComeBackAsCodes)
+TEST_F(CsvReaderTest, FileFailuresComeBackAsStatuses)
 {
-    ReadOutcome outcome;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", outcome.importResult, outcome.rejected,
-                                kKindCsvAuto),
-              kReadCannotOpen);
-    EXPECT_EQ(Read("").result, kReadNothing);
+    ImportResult importResult;
+    EXPECT_EQ(
+        ReadCsvRecipients(files, dialogs, codePage, "C:\\missing.csv", importResult, DataSourceKind::kCsvAuto).status,
+        ReadStatus::kCannotOpen);
+    EXPECT_EQ(Read("").status, ReadStatus::kNothing);
     for (const char* markOnly : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
-        EXPECT_EQ(Read(markOnly).result, kReadNothing) << "a byte-order mark alone is an empty file";
-    files.readFailures["C:\\big.csv"] = kReadNoMemory;
-    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", outcome.importResult, outcome.rejected,
-                                kKindCsvAuto),
-              kReadNoMemory);
+        EXPECT_EQ(Read(markOnly).status, ReadStatus::kNothing) << "a byte-order mark alone is an empty file";
+    files.readFailures["C:\\big.csv"] = ReadStatus::kNoMemory;
+    EXPECT_EQ(ReadCsvRecipients(files, dialogs, codePage, "C:\\big.csv", importResult, DataSourceKind::kCsvAuto).status,
+              ReadStatus::kNoMemory);
     EXPECT_EQ(dialogs.selectCalls, 0);
 }
 
 TEST_F(CsvReaderTest, AutomaticModeFindsNameAndEveryFaxColumn)
 {
-    const ReadOutcome outcome = Read("Name,Fax,Home Fax\nBob,5 12,556-9\n");
+    const CsvRead outcome = Read("Name,Fax,Home Fax\nBob,5 12,556-9\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Bob|512", "Bob|556-9"}));
     EXPECT_EQ(dialogs.seenCount, 2);
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.count, 2);
     EXPECT_EQ(static_cast<int>(outcome.importResult.EntryCount()), 2);
     EXPECT_EQ(EntryText(outcome.importResult.recipients.At(0)), "Bob [512]");
     EXPECT_EQ(outcome.rejected, 0);
@@ -87,7 +84,7 @@ TEST_F(CsvReaderTest, AutomaticModeMatchesNameExactlyAndFaxAnywhere)
 TEST_F(CsvReaderTest, SemicolonAndTabFilesAreSplitAtTheirSeparator)
 {
     // Excel in a German locale: no junk line-as-number entries.
-    const ReadOutcome semicolons = Read("Name;Firma;Fax\nZo\xEB M\xFCller;\"M\xFCller; GmbH\";+49 30 1234567\n");
+    const CsvRead semicolons = Read("Name;Firma;Fax\nZo\xEB M\xFCller;\"M\xFCller; GmbH\";+49 30 1234567\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Zo\xEB M\xFCller|+49301234567"}));
     EXPECT_EQ(semicolons.rejected, 0);
     Read("Name\tFax\tHome Fax\r\nAnn\t1\t2\r\n");
@@ -106,9 +103,9 @@ TEST_F(CsvReaderTest, SemicolonAndTabFilesAreSplitAtTheirSeparator)
         Read(std::string(sepLine) + "Name;Fax (B\xFCro, Zentrale)\nLee, Ann;1\n");
         EXPECT_EQ(SeenEntries(), (Texts{"Lee, Ann|1"})) << sepLine;
     }
-    EXPECT_EQ(Read("sep=\nName,Fax\n").result, kReadNoFaxColumn) << "no separator named: the header";
+    EXPECT_EQ(Read("sep=\nName,Fax\n").status, ReadStatus::kNoFaxColumn) << "no separator named: the header";
     // Manual mode shows the header fields as they are separated.
-    Read("Vorname;Fax\nAnn;1\n", kKindCsvManual);
+    Read("Vorname;Fax\nAnn;1\n", DataSourceKind::kCsvManual);
     EXPECT_EQ(dialogs.seenHeader, (Texts{"Vorname", "Fax"}));
 }
 
@@ -116,14 +113,14 @@ TEST_F(CsvReaderTest, AnyStandardExceptionIsReportedAsNoMemory)
 {
     // As a vector too large for a 32-bit process throws.
     dialogs.choose = [](const CsvEntryTable&) -> std::vector<int> { throw std::length_error("vector::reserve"); };
-    EXPECT_EQ(Read("Name,Fax\nAnn,1\n").result, kReadNoMemory);
+    EXPECT_EQ(Read("Name,Fax\nAnn,1\n").status, ReadStatus::kNoMemory);
 }
 
 TEST_F(CsvReaderTest, NoFaxColumnIsRefused)
 {
-    const ReadOutcome outcome = Read("Name,Phone\nAnn,123\n");
-    EXPECT_EQ(outcome.result, kReadNoFaxColumn);
-    EXPECT_EQ(outcome.rejected, -1) << "not written before row reading";
+    const CsvRead outcome = Read("Name,Phone\nAnn,123\n");
+    EXPECT_EQ(outcome.status, ReadStatus::kNoFaxColumn);
+    EXPECT_EQ(outcome.rejected, 0) << "no row read";
     EXPECT_EQ(dialogs.selectCalls, 0);
 }
 
@@ -132,17 +129,19 @@ TEST_F(CsvReaderTest, LineEndsAndTheUnterminatedLastRecord)
     Read("Name,Fax\r\nAnn,1\r\nBea,2\r\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2"}));
     // The last record is read also without a line end after it, and counts.
-    const ReadOutcome unterminated = Read("Name,Fax\nAnn,1\nBea,2");
+    const CsvRead unterminated = Read("Name,Fax\nAnn,1\nBea,2");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2"}));
-    EXPECT_EQ(unterminated.result, 2);
+    EXPECT_EQ(unterminated.count, 2);
     EXPECT_EQ(Read("Name,Fax\nAnn,1\nBea,").rejected, 1) << "an unusable last row counts as rejected";
     // A header alone, without a line end, has no rows.
-    EXPECT_EQ(Read("Name,Fax").result, 0);
+    const CsvRead headerOnly = Read("Name,Fax");
+    EXPECT_EQ(headerOnly.status, ReadStatus::kOk);
+    EXPECT_EQ(headerOnly.count, 0);
     EXPECT_TRUE(dialogs.seenEntries.empty());
     // A file without any LF ends its lines at CRs (a Mac file); where LFs
     // end lines, a CR inside a line is a blank in a name and cleaned away
     // from a number.
-    EXPECT_EQ(Read("Name,Fax\rAnn,1\r\rBea,\"2\r3\"").result, 2);
+    EXPECT_EQ(Read("Name,Fax\rAnn,1\r\rBea,\"2\r3\"").count, 2);
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|23"}));
     Read("Name,Fax\nAn\rn,1\r2\n");
     EXPECT_EQ(SeenEntries(), (Texts{"An n|12"}));
@@ -153,15 +152,16 @@ TEST_F(CsvReaderTest, HeaderIsTheFirstNonEmptyLine)
     Read("\n\r\nName,Fax\nAnn,1\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1"}));
     // No LF at all: the only line is the header, the table is empty.
-    const ReadOutcome noLf = Read("Name,Fax");
+    const CsvRead noLf = Read("Name,Fax");
     EXPECT_EQ(dialogs.selectCalls, 2);
     EXPECT_TRUE(dialogs.seenEntries.empty());
-    EXPECT_EQ(noLf.result, 0);
+    EXPECT_EQ(noLf.status, ReadStatus::kOk);
+    EXPECT_EQ(noLf.count, 0);
 }
 
 TEST_F(CsvReaderTest, EmptyRowsAreSkippedAndUnusableRowsRejected)
 {
-    const ReadOutcome outcome = Read("Name,Fax,Fax2\nAnn,1\n\n   \nBea,,7\nCid,--x--\nDan\nEve,\n");
+    const CsvRead outcome = Read("Name,Fax,Fax2\nAnn,1\n\n   \nBea,,7\nCid,--x--\nDan\nEve,\n");
     // "   " has one field and no fax column within it; Bea's first fax is empty.
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|", "Bea|7", "Cid|--X--", "Eve|"}));
     EXPECT_EQ(outcome.rejected, 3); // blanks, Dan, Eve
@@ -180,21 +180,21 @@ TEST_F(CsvReaderTest, NamesAndNumbersAreTidiedAndCut)
 
 TEST_F(CsvReaderTest, RowShorterThanTheNameColumnGivesEmptyNames)
 {
-    const ReadOutcome outcome = Read("Fax,x,Name\n1,a\n2\n");
+    const CsvRead outcome = Read("Fax,x,Name\n1,a\n2\n");
     EXPECT_EQ(SeenEntries(), (Texts{"|1", "|2"}));
     EXPECT_EQ(outcome.rejected, 0);
 }
 
 TEST_F(CsvReaderTest, UnclosedQuoteInHeaderOrRow)
 {
-    EXPECT_EQ(Read("\"Name,Fax\nAnn,1\n").result, kReadUnclosedQuote);
-    EXPECT_EQ(Read("Name,Fax\n\"Ann,1\nBea,2\n").result, kReadUnclosedQuote);
+    EXPECT_EQ(Read("\"Name,Fax\nAnn,1\n").status, ReadStatus::kUnclosedQuote);
+    EXPECT_EQ(Read("Name,Fax\n\"Ann,1\nBea,2\n").status, ReadStatus::kUnclosedQuote);
     EXPECT_EQ(dialogs.selectCalls, 0);
     // Manual mode: the header is checked before the mapping dialog opens,
     // a row only after it.
-    EXPECT_EQ(Read("\"a\n", kKindCsvManual).result, kReadUnclosedQuote);
+    EXPECT_EQ(Read("\"a\n", DataSourceKind::kCsvManual).status, ReadStatus::kUnclosedQuote);
     EXPECT_EQ(dialogs.mapCalls, 0);
-    EXPECT_EQ(Read("a,b\n\"x\n", kKindCsvManual).result, kReadUnclosedQuote);
+    EXPECT_EQ(Read("a,b\n\"x\n", DataSourceKind::kCsvManual).status, ReadStatus::kUnclosedQuote);
     EXPECT_EQ(dialogs.mapCalls, 1);
 }
 
@@ -202,35 +202,38 @@ TEST_F(CsvReaderTest, ManualModeUsesTheMappedColumns)
 {
     dialogs.mapName = 2;
     dialogs.mapFax = 0;
-    const ReadOutcome outcome = Read("number,\"Company, Inc\",who\n555 1,Acme,Ann\n", kKindCsvManual);
+    const CsvRead outcome = Read("number,\"Company, Inc\",who\n555 1,Acme,Ann\n", DataSourceKind::kCsvManual);
     EXPECT_EQ(dialogs.seenHeader, (Texts{"number", "Company, Inc", "who"}));
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|5551"}));
-    EXPECT_EQ(outcome.result, 1);
+    EXPECT_EQ(outcome.count, 1);
 
     dialogs.mapName = -1;
     dialogs.mapFax = 1;
-    Read("Name,Fax\nAnn,1\n", kKindCsvManual);
+    Read("Name,Fax\nAnn,1\n", DataSourceKind::kCsvManual);
     EXPECT_EQ(SeenEntries(), (Texts{"|1"}));
 }
 
 TEST_F(CsvReaderTest, CancelEndsWithZero)
 {
     dialogs.mapOk = false;
-    EXPECT_EQ(Read("Name,Fax\nAnn,1\n", kKindCsvManual).result, 0);
+    const CsvRead mappingCancelled = Read("Name,Fax\nAnn,1\n", DataSourceKind::kCsvManual);
+    EXPECT_EQ(mappingCancelled.status, ReadStatus::kOk);
+    EXPECT_EQ(mappingCancelled.count, 0);
     EXPECT_EQ(dialogs.selectCalls, 0);
 
     dialogs.selectOk = false;
-    const ReadOutcome outcome = Read("Name,Fax\nAnn,1\n");
-    EXPECT_EQ(outcome.result, 0);
+    const CsvRead outcome = Read("Name,Fax\nAnn,1\n");
+    EXPECT_EQ(outcome.status, ReadStatus::kOk);
+    EXPECT_EQ(outcome.count, 0);
     EXPECT_EQ(static_cast<int>(outcome.importResult.EntryCount()), 0);
     EXPECT_TRUE(outcome.importResult.recipients.Empty());
 }
 
 TEST_F(CsvReaderTest, DuplicateRowsReachTheDialogButAreChosenOnce)
 {
-    const ReadOutcome outcome = Read("Name,Fax\nAnn,1\nAnn,1\nBea,1\n");
+    const CsvRead outcome = Read("Name,Fax\nAnn,1\nAnn,1\nBea,1\n");
     EXPECT_EQ(dialogs.seenEntries.size(), 3u);
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.count, 2);
 }
 
 TEST_F(CsvReaderTest, MoreEntriesThanTheCountCanHoldAreRefused)
@@ -239,10 +242,10 @@ TEST_F(CsvReaderTest, MoreEntriesThanTheCountCanHoldAreRefused)
     content.reserve(65536 * 3);
     for (int i = 0; i < 65535; ++i)
         content += "1\n";
-    EXPECT_EQ(Read(content).result, 1) << "65535 entries still fit";
+    EXPECT_EQ(Read(content).count, 1) << "65535 entries still fit";
     EXPECT_EQ(dialogs.seenCount, 65535);
     content += "2\n";
-    EXPECT_EQ(Read(content).result, kReadTooManyEntries);
+    EXPECT_EQ(Read(content).status, ReadStatus::kTooManyEntries);
     EXPECT_EQ(dialogs.selectCalls, 1);
 }
 
@@ -257,7 +260,7 @@ TEST_F(CsvReaderTest, LargeInputs)
     million.reserve(12 * 1000 * 1000);
     for (int i = 0; i < 1000000; ++i)
         million += "P" + std::to_string(i) + "," + std::to_string(i) + "\n";
-    EXPECT_EQ(Read(million).result, kReadTooManyEntries);
+    EXPECT_EQ(Read(million).status, ReadStatus::kTooManyEntries);
     EXPECT_EQ(dialogs.selectCalls, 0);
 
     // Rows of 1,100 fields and names and numbers of 1,000 bytes.
@@ -271,12 +274,12 @@ TEST_F(CsvReaderTest, LargeInputs)
     for (int i = 1; i < 1100; ++i)
         row += "," + (i == 1023 ? longFax : std::to_string(i));
     wide += row + "\n";
-    const ReadOutcome outcome = Read(wide);
+    const CsvRead outcome = Read(wide);
     // Field 1023 is the last one counted; the one at 1050 lies beyond it.
     ASSERT_EQ(dialogs.seenEntries.size(), 1u);
     EXPECT_EQ(std::string(dialogs.seenEntries[0].name), std::string(30, 'n'));
     EXPECT_EQ(std::string(dialogs.seenEntries[0].faxNumber), std::string(30, '7'));
-    EXPECT_EQ(outcome.result, 1);
+    EXPECT_EQ(outcome.count, 1);
 }
 
 // The contact programs' own exports, as the sample files hold them.
@@ -331,7 +334,7 @@ TEST_F(CsvReaderTest, ContactProgramExports)
     for (const Sample& sample : samples) {
         std::ifstream in(std::string(FAXIMPORT_SAMPLES_DIR) + "/" + sample.file, std::ios::binary);
         ASSERT_TRUE(in) << sample.file;
-        const ReadOutcome outcome = Read(std::string(std::istreambuf_iterator<char>(in), {}));
+        const CsvRead outcome = Read(std::string(std::istreambuf_iterator<char>(in), {}));
         EXPECT_EQ(SeenEntries(), sample.entries) << sample.file;
         EXPECT_EQ(outcome.rejected, sample.rejected) << sample.file;
     }
@@ -366,10 +369,10 @@ TEST_F(CsvReaderTest, NameColumnsOfContactExports)
 
 TEST_F(CsvReaderTest, LabelledPhoneNumbersGiveOnlyTheirFaxNumbers)
 {
-    const ReadOutcome outcome = Read("Name,Phone 1 - Type,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value,Fax\n"
-                                     "Ann,Mobile,111,work fax,222 ::: 333,444\n"
-                                     "Bea,Home,555,Pager,666,\n"
-                                     "Cy,Work Fax,,Fax,777,\n");
+    const CsvRead outcome = Read("Name,Phone 1 - Type,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value,Fax\n"
+                                 "Ann,Mobile,111,work fax,222 ::: 333,444\n"
+                                 "Bea,Home,555,Pager,666,\n"
+                                 "Cy,Work Fax,,Fax,777,\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|222", "Ann|333", "Ann|444", "Bea|", "Cy|777", "Cy|"}));
     EXPECT_EQ(outcome.rejected, 1);
     // Columns whose own headers say fax stay plain fax columns, taken once.
@@ -401,7 +404,7 @@ TEST_F(CsvReaderTest, DoubleByteCodePage)
 
 TEST_F(CsvReaderTest, QuotedFieldsMayHoldLineBreaks)
 {
-    const ReadOutcome outcome =
+    const CsvRead outcome =
         Read("Name,Fax,Notes\r\nAnn,1,\"line one\r\nline \"\"two\"\"\r\n\"\r\nBea,2,\"a,\nb\"\r\n\r\nCy,3,x");
     EXPECT_EQ(SeenEntries(), (Texts{"Ann|1", "Bea|2", "Cy|3"}));
     EXPECT_EQ(outcome.rejected, 0);
@@ -409,7 +412,7 @@ TEST_F(CsvReaderTest, QuotedFieldsMayHoldLineBreaks)
     Read("Name,Fax\nBob \"Bobby\" Stone,1\nAnn 5\",2\n");
     EXPECT_EQ(SeenEntries(), (Texts{"Bob \"Bobby\" Stone|1", "Ann 5\"|2"}));
     // Manual mode sees the fields of a multi-line header record.
-    Read("\"Full\nName\",Fax\nAnn,1\n", kKindCsvManual);
+    Read("\"Full\nName\",Fax\nAnn,1\n", DataSourceKind::kCsvManual);
     EXPECT_EQ(dialogs.seenHeader, (Texts{"Full\nName", "Fax"}));
 }
 

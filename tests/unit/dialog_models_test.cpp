@@ -11,7 +11,7 @@ std::vector<int> Kinds(const std::vector<DataTypeItem>& items)
 {
     std::vector<int> kinds;
     for (const DataTypeItem& item : items)
-        kinds.push_back(item.kind);
+        kinds.push_back(static_cast<int>(item.kind)); // the number the combo box item holds
     return kinds;
 }
 
@@ -28,12 +28,12 @@ TEST(DataTypeChoice, OffersAddressBooksOnlyWhenAvailable)
 
 TEST(DataTypeChoice, CheckBoxesOnlyMatterForTheirOwnKind)
 {
-    EXPECT_EQ(ResolveDataType(kKindCsvManual, true, true), kKindCsvAuto);
-    EXPECT_EQ(ResolveDataType(kKindCsvManual, false, true), kKindCsvManual);
-    EXPECT_EQ(ResolveDataType(kKindWabFile, false, true), kKindDefaultWab);
-    EXPECT_EQ(ResolveDataType(kKindWabFile, true, false), kKindWabFile);
-    EXPECT_EQ(ResolveDataType(kKindSpeedDial, true, true), kKindSpeedDial);
-    EXPECT_EQ(ResolveDataType(kKindMapiAddressBook, true, true), kKindMapiAddressBook);
+    EXPECT_EQ(ResolveDataType(DataSourceKind::kCsvManual, true, true), DataSourceKind::kCsvAuto);
+    EXPECT_EQ(ResolveDataType(DataSourceKind::kCsvManual, false, true), DataSourceKind::kCsvManual);
+    EXPECT_EQ(ResolveDataType(DataSourceKind::kWabFile, false, true), DataSourceKind::kDefaultWab);
+    EXPECT_EQ(ResolveDataType(DataSourceKind::kWabFile, true, false), DataSourceKind::kWabFile);
+    EXPECT_EQ(ResolveDataType(DataSourceKind::kSpeedDial, true, true), DataSourceKind::kSpeedDial);
+    EXPECT_EQ(ResolveDataType(DataSourceKind::kMapiAddressBook, true, true), DataSourceKind::kMapiAddressBook);
 }
 
 TEST(FieldMapping, MappingOneSideTakesTheFieldFromTheOther)
@@ -86,10 +86,10 @@ TEST(ConfirmText, CapLineOnlyWhenTheCapCutTheList)
 TEST(ConfirmText, HeadlineLabelAndLines)
 {
     EXPECT_EQ(ConfirmHeadline(12), "12 fax entries will be imported:");
-    EXPECT_STREQ(RejectedLabel(kKindDefaultWab), "Rejected from selection:");
-    EXPECT_STREQ(RejectedLabel(kKindMapiAddressBook), "Rejected from selection:");
-    EXPECT_STREQ(RejectedLabel(kKindCsvManual), "Rejected from database:");
-    EXPECT_STREQ(RejectedLabel(kKindSpeedDial), "Rejected from database:");
+    EXPECT_STREQ(RejectedLabel(DataSourceKind::kDefaultWab), "Rejected from selection:");
+    EXPECT_STREQ(RejectedLabel(DataSourceKind::kMapiAddressBook), "Rejected from selection:");
+    EXPECT_STREQ(RejectedLabel(DataSourceKind::kCsvManual), "Rejected from database:");
+    EXPECT_STREQ(RejectedLabel(DataSourceKind::kSpeedDial), "Rejected from database:");
 
     ImportResult result;
     result.recipients.Append({"Ann Lee", "123"});

@@ -246,7 +246,7 @@ TEST_F(DirectoryReadingTest, FailuresNameTheServerAndTheDirectorysText)
 TEST(DirectorySession, ImportsThePickedEntriesAndHandsBackWith1022)
 {
     FakeSessionPlatform platform;
-    platform.dataType = kKindDirectory;
+    platform.dataType = DataSourceKind::kDirectory;
     platform.directory.pages = {{Person(u"Bea", {u"2"}), Person(u"Ann", {u"1"}), Person(u"Cid", {})}};
     platform.directory.lastPage = DirectorySearch::Page::kSizeLimit;
     ImportSession(platform).Run();
@@ -258,7 +258,7 @@ TEST(DirectorySession, ImportsThePickedEntriesAndHandsBackWith1022)
     EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
 
     FakeSessionPlatform failing;
-    failing.dataType = kKindDirectory;
+    failing.dataType = DataSourceKind::kDirectory;
     failing.directory.connectError = {Kind::kUnreachable, "Server Down"};
     ImportSession(failing).Run();
     ASSERT_EQ(failing.messages.size(), 2u);

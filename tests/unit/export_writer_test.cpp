@@ -72,11 +72,11 @@ TEST(WriteExportFile, ReplacesTheFileOrReportsWhy)
     ImportResult result;
     result.recipients.Append({"A", "1"});
     std::string error;
-    ASSERT_TRUE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, error));
+    ASSERT_TRUE(WriteExportFile(files, "C:\\out.dat", result, DataSourceKind::kCsvAuto, error));
     EXPECT_EQ(files.files["C:\\out.dat"].size(), 64u);
 
     files.failWrites = true;
-    EXPECT_FALSE(WriteExportFile(files, "C:\\out.dat", result, kKindCsvAuto, error));
+    EXPECT_FALSE(WriteExportFile(files, "C:\\out.dat", result, DataSourceKind::kCsvAuto, error));
     EXPECT_FALSE(error.empty());
 }
 

@@ -16,11 +16,11 @@
 #include "speeddial/speed_dial_reader.h"
 #include "support/windows_1252.h"
 
-// Files held in memory; a path can be made to fail with a reader code.
+// Files held in memory; a path can be made to fail with a read status.
 class FakeFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
-    std::map<std::string, int> readFailures;
+    std::map<std::string, ReadStatus> readFailures;
     std::set<std::string> folders;
     bool failWrites = false;
 
@@ -29,19 +29,19 @@ public:
     bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
     void RemoveLeftoverTemporaryFiles(const std::string& exportPath) override { cleanedFolders.push_back(exportPath); }
 
-    int ReadWholeFile(const std::string& path, std::vector<char>& bytes) override
+    ReadStatus ReadWholeFile(const std::string& path, std::vector<char>& bytes) override
     {
         auto failure = readFailures.find(path);
         if (failure != readFailures.end())
             return failure->second;
         auto file = files.find(path);
         if (file == files.end())
-            return kReadCannotOpen;
+            return ReadStatus::kCannotOpen;
         if (file->second.empty())
-            return kReadNothing;
+            return ReadStatus::kNothing;
         bytes.assign(file->second.begin(), file->second.end());
         bytes.push_back('\0');
-        return 0;
+        return ReadStatus::kOk;
     }
 
     bool ReplaceFileContents(const std::string& path, const std::vector<unsigned char>& bytes,
@@ -152,7 +152,7 @@ public:
     bool hasHost = true;
     bool capControl = false;
     std::string commandLine = "faximport.exe C:\\out\\export.dat";
-    DataSourceKind dataType = kKindCsvAuto;
+    DataSourceKind dataType = DataSourceKind::kCsvAuto;
     std::string chosenFile = "C:\\data\\list.csv"; // empty: the chooser is cancelled
     bool confirmOk = true;
 
@@ -169,7 +169,7 @@ public:
     std::vector<int> commands;
     std::vector<int> preparedCommands;
     bool hostEnabled = true;
-    int chooserKind = 0;
+    DataSourceKind chooserKind = DataSourceKind::kCancelled;
     SessionCounters confirmedCounters;
     int confirmedEntryCount = -1;
     std::string helpFiles; // "html|winhelp"

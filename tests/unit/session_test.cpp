@@ -25,7 +25,7 @@ protected:
     // The default WAB, with two picked persons that have a fax number each.
     void PickTwoPersonsWithFaxNumbers()
     {
-        platform.dataType = kKindDefaultWab;
+        platform.dataType = DataSourceKind::kDefaultWab;
         for (std::uint8_t id : {1, 2}) {
             PersonFaxProperties person;
             person.displayName = {true, "P" + std::to_string(id)};
@@ -44,7 +44,7 @@ TEST_F(SessionTest, CsvImportRunsToTheExportFile)
 {
     Run();
     EXPECT_EQ(platform.events, (Texts{"disable", "datatype", "chooser", "confirm", "handback"}));
-    EXPECT_EQ(platform.chooserKind, kKindCsvAuto);
+    EXPECT_EQ(platform.chooserKind, DataSourceKind::kCsvAuto);
     EXPECT_EQ(platform.confirmedEntryCount, 2);
     EXPECT_EQ(platform.confirmedCounters.selectedEntryCount, 2);
     EXPECT_EQ(platform.confirmedCounters.validFaxCount, 2);
@@ -58,10 +58,10 @@ TEST_F(SessionTest, CsvImportRunsToTheExportFile)
 
 TEST_F(SessionTest, SpeedDialImportRunsToTheExportFile)
 {
-    platform.dataType = kKindSpeedDial;
+    platform.dataType = DataSourceKind::kSpeedDial;
     platform.files.files[kSource] = "*,1,0,2\n001,X,12 3,Smith\n002,P,456,Jones\n003,Q,789,Bad\n";
     Run();
-    EXPECT_EQ(platform.chooserKind, kKindSpeedDial);
+    EXPECT_EQ(platform.chooserKind, DataSourceKind::kSpeedDial);
     EXPECT_EQ(platform.confirmedEntryCount, 2);
     EXPECT_EQ(platform.confirmedCounters.rejectedEntryCount, 1);
     ASSERT_EQ(platform.files.files.count(kExport), 1u);
@@ -83,7 +83,7 @@ TEST_F(SessionTest, CapControlSetsTheCap)
 
 TEST_F(SessionTest, CancelledDataTypeEndsQuietlyWith1022)
 {
-    platform.dataType = kKindCancelled;
+    platform.dataType = DataSourceKind::kCancelled;
     Run();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.commands, (std::vector<int>{1022}));
@@ -94,7 +94,7 @@ TEST_F(SessionTest, CancelledDataTypeEndsQuietlyWith1022)
 TEST_F(SessionTest, CancelledChooserWarnsAndKeeps1028ForSpeedDial)
 {
     platform.chosenFile.clear();
-    platform.dataType = kKindSpeedDial;
+    platform.dataType = DataSourceKind::kSpeedDial;
     Run();
     EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
     EXPECT_EQ(platform.messages[0].caption, "Import Fax Recipient Data");
@@ -107,22 +107,23 @@ TEST_F(SessionTest, ReaderErrorsAreReportedThenNoEntry)
 {
     struct Case {
         std::string content;
-        int failure;
+        ReadStatus fileStatus; // what reading the file gives; kOk: its content
         std::string text;
     };
     const std::vector<Case> cases = {
-        {"", 0, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
-        {"x", kReadCannotOpen, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
-        {"x", kReadNoSize, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
-        {"x", kReadNoMemory, "Insufficient memory to import data from C:\\data\\list.csv."},
-        {"Name,Phone\nA,1\n", 0, "Cannot find fax number in C:\\data\\list.csv.\nNo entry will be imported."},
-        {"Name,Fax\n\"A,1\n", 0, "Invalid CSV data format!\nCannot import data from C:\\data\\list.csv."},
+        {"", ReadStatus::kOk, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
+        {"x", ReadStatus::kCannotOpen, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
+        {"x", ReadStatus::kNoSize, "Fail to access C:\\data\\list.csv.\nNo data has been read for import."},
+        {"x", ReadStatus::kNoMemory, "Insufficient memory to import data from C:\\data\\list.csv."},
+        {"Name,Phone\nA,1\n", ReadStatus::kOk,
+         "Cannot find fax number in C:\\data\\list.csv.\nNo entry will be imported."},
+        {"Name,Fax\n\"A,1\n", ReadStatus::kOk, "Invalid CSV data format!\nCannot import data from C:\\data\\list.csv."},
     };
     for (const Case& c : cases) {
         FakeSessionPlatform fresh;
         fresh.files.files[kSource] = c.content;
-        if (c.failure != 0)
-            fresh.files.readFailures[kSource] = c.failure;
+        if (c.fileStatus != ReadStatus::kOk)
+            fresh.files.readFailures[kSource] = c.fileStatus;
         ImportSession session(fresh);
         session.Run();
         ASSERT_EQ(fresh.messages.size(), 2u) << c.text;
@@ -208,7 +209,7 @@ TEST_F(SessionTest, WithoutAForegroundWindowNothingIsDisabledOrPosted)
 
 TEST_F(SessionTest, MapiImportPairsStartWithEnd)
 {
-    platform.dataType = kKindMapiAddressBook;
+    platform.dataType = DataSourceKind::kMapiAddressBook;
     FakeAddressBookSource& books = platform.addressBooks;
     PersonFaxProperties person;
     person.displayName = {true, "Ann"};
@@ -228,14 +229,14 @@ TEST_F(SessionTest, MapiImportPairsStartWithEnd)
 
 TEST_F(SessionTest, FailedOrCancelledAddressBookEndsWithNoEntry)
 {
-    platform.dataType = kKindMapiAddressBook;
+    platform.dataType = DataSourceKind::kMapiAddressBook;
     platform.addressBooks.startResult = false;
     Run();
     EXPECT_EQ(platform.addressBooks.calls, (Texts{"start", "end"}));
     EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
 
     FakeSessionPlatform cancelled;
-    cancelled.dataType = kKindDefaultWab;
+    cancelled.dataType = DataSourceKind::kDefaultWab;
     cancelled.addressBooks.dialogOk = false;
     ImportSession(cancelled).Run();
     EXPECT_EQ(cancelled.addressBooks.calls, (Texts{"open", "address", "close"}));
@@ -244,11 +245,11 @@ TEST_F(SessionTest, FailedOrCancelledAddressBookEndsWithNoEntry)
 
 TEST_F(SessionTest, WabOpenFailureNamesTheFile)
 {
-    platform.dataType = kKindWabFile;
+    platform.dataType = DataSourceKind::kWabFile;
     platform.chosenFile = "C:\\books\\team.wab";
     platform.addressBooks.openResult = false;
     Run();
-    EXPECT_EQ(platform.chooserKind, kKindWabFile);
+    EXPECT_EQ(platform.chooserKind, DataSourceKind::kWabFile);
     EXPECT_EQ(platform.addressBooks.calls, (Texts{"open", "close"}));
     EXPECT_EQ(platform.addressBooks.openedFile, "C:\\books\\team.wab");
     ASSERT_EQ(platform.messages.size(), 2u);
@@ -257,7 +258,7 @@ TEST_F(SessionTest, WabOpenFailureNamesTheFile)
     EXPECT_EQ(platform.messages[0].caption, "WAB Import Error");
 
     FakeSessionPlatform defaultWab;
-    defaultWab.dataType = kKindDefaultWab;
+    defaultWab.dataType = DataSourceKind::kDefaultWab;
     defaultWab.addressBooks.openResult = false;
     ImportSession(defaultWab).Run();
     EXPECT_EQ(defaultWab.messages[0].text,
@@ -266,7 +267,7 @@ TEST_F(SessionTest, WabOpenFailureNamesTheFile)
 
 TEST_F(SessionTest, CancelledWabChooserOpensNothing)
 {
-    platform.dataType = kKindWabFile;
+    platform.dataType = DataSourceKind::kWabFile;
     platform.chosenFile.clear();
     Run();
     EXPECT_TRUE(platform.addressBooks.calls.empty());
@@ -277,12 +278,12 @@ TEST_F(SessionTest, AWabPathLongerThanTheWabTakesIsRefusedNotCut)
 {
     const std::string longest = "C:\\" + std::string(252, 'w') + ".wab"; // 259 bytes: MAX_PATH's room
     FakeSessionPlatform fits;
-    fits.dataType = kKindWabFile;
+    fits.dataType = DataSourceKind::kWabFile;
     fits.chosenFile = longest;
     ImportSession(fits).Run();
     EXPECT_EQ(fits.addressBooks.openedFile, longest);
 
-    platform.dataType = kKindWabFile;
+    platform.dataType = DataSourceKind::kWabFile;
     platform.chosenFile = longest + "x";
     Run();
     EXPECT_TRUE(platform.addressBooks.calls.empty()) << "a WAB was opened";
@@ -318,7 +319,7 @@ TEST_F(SessionTest, CancelBeforeTheFirstEntryEndsWithoutConfirmation)
 
 TEST_F(SessionTest, PickedPersonsWithoutFaxNumbers)
 {
-    platform.dataType = kKindDefaultWab;
+    platform.dataType = DataSourceKind::kDefaultWab;
     platform.addressBooks.book.persons[{1}] = PersonFaxProperties();
     platform.addressBooks.picks = {{true, {1}, true, kObjectMailUser}};
     Run();

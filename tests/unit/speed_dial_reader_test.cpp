@@ -36,13 +36,14 @@ public:
 
 class SpeedDialReaderTest : public ::testing::Test {
 protected:
-    int Read(const std::string& content)
+    ReadOutcome Read(const std::string& content)
     {
         files.files[kPath] = content;
         result = ImportResult();
         table.reset();
-        rejected = -1;
-        return ReadSpeedDialFile(files, dialogs, kPath, result, rejected, codePage);
+        const ReadOutcome outcome = ReadSpeedDialFile(files, dialogs, kPath, result, codePage);
+        rejected = outcome.rejected;
+        return outcome;
     }
 
     std::string Name(std::size_t i) const { return (*table)[i].record.name; }
@@ -61,17 +62,17 @@ using Texts = std::vector<std::string>;
 TEST_F(SpeedDialReaderTest, HeaderCheck)
 {
     for (const char* header : {"*,1,0,2\n", "*, 1 ,0,0\n", "*,1,0,abc\n", "\"*\",1,0,1,extra\n", "\n\n*,1,0,\n"})
-        EXPECT_EQ(Read(header), 0) << header;
+        EXPECT_EQ(Read(header).status, ReadStatus::kOk) << header;
     for (const char* header : {"*,1,0,3\n", "*,1,1,2\n", " *,1,0,2\n", "*,1,0\n", "   \n*,1,0,2\n",
                                "*,1,0,4294967295\n", "*,1,0,2", "\n*,1,0,2"})
-        EXPECT_EQ(Read(header), kReadNotSpeedDial) << header;
-    EXPECT_EQ(Read(""), kReadNothing);
+        EXPECT_EQ(Read(header).status, ReadStatus::kNotSpeedDial) << header;
+    EXPECT_EQ(Read("").status, ReadStatus::kNothing);
     EXPECT_FALSE(table) << "no table after a failure";
 }
 
 TEST_F(SpeedDialReaderTest, AcceptedLineFillsRecordAndLists)
 {
-    EXPECT_EQ(Read("*,1,0,2\n001,X,12 3,Smith\n"), 0);
+    EXPECT_EQ(Read("*,1,0,2\n001,X,12 3,Smith\n").status, ReadStatus::kOk);
     ASSERT_EQ(table->size(), 1u);
     EXPECT_EQ(dialogs.seenKeys, (Texts{"001"}));
     EXPECT_EQ(Name(0), "Smith");
@@ -169,17 +170,19 @@ TEST_F(SpeedDialReaderTest, LongNamesAreCutAndDuplicateKeysKept)
 TEST_F(SpeedDialReaderTest, CancelAndEmptyTablesReturnZero)
 {
     dialogs.ok = false;
-    EXPECT_EQ(Read("*,1,0,2\n001,X,1\n"), 0);
+    const ReadOutcome cancelled = Read("*,1,0,2\n001,X,1\n");
+    EXPECT_EQ(cancelled.status, ReadStatus::kOk);
+    EXPECT_EQ(cancelled.count, 0);
     EXPECT_EQ(dialogs.calls, 1);
     dialogs.ok = true;
-    EXPECT_EQ(Read("*,1,0,2\n"), 0);
+    EXPECT_EQ(Read("*,1,0,2\n").status, ReadStatus::kOk);
     EXPECT_EQ(dialogs.seenCount, 0);
 }
 
 TEST_F(SpeedDialReaderTest, AnyStandardExceptionIsReportedAsNoMemory)
 {
     dialogs.throwLengthError = true;
-    EXPECT_EQ(Read("*,1,0,2\n001,X,1\n"), kReadNoMemory);
+    EXPECT_EQ(Read("*,1,0,2\n001,X,1\n").status, ReadStatus::kNoMemory);
 }
 
 TEST_F(SpeedDialReaderTest, TooManyRecordsAreRefused)
@@ -188,7 +191,7 @@ TEST_F(SpeedDialReaderTest, TooManyRecordsAreRefused)
     content.reserve(65536 * 8);
     for (int i = 0; i < 65536; ++i)
         content += "1,X,1\n";
-    EXPECT_EQ(Read(content), kReadTooManyEntries);
+    EXPECT_EQ(Read(content).status, ReadStatus::kTooManyEntries);
     EXPECT_EQ(dialogs.calls, 0);
 }
 
@@ -203,7 +206,7 @@ TEST_F(SpeedDialReaderTest, TenThousandLinesAndLongFields)
         content += std::to_string(i) + ",X," + std::to_string(5550000 + i) + "," + std::string(1000, 'n') + ",,," +
                    std::to_string(i % 5) + ",,,,," + std::string(1000, 'S') + "," + std::string(1000, '1') + ",," +
                    std::string(1000, 'F') + "\n";
-    EXPECT_EQ(Read(content), 0);
+    EXPECT_EQ(Read(content).status, ReadStatus::kOk);
     ASSERT_EQ(table->size(), 10000u);
     EXPECT_EQ(Name(9999), std::string(30, 'n'));
     EXPECT_EQ(Fax(9999), "5559999");

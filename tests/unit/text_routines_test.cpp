@@ -23,17 +23,17 @@ Windows1252 ShiftJis()
     return codePage;
 }
 
-// Splits a copy of line and returns its fields, or {"<-6>"} for an unclosed quote.
+// Splits a copy of line and returns its fields, or {"<unclosed quote>"}.
 std::vector<std::string> Split(const std::string& line, char separator = ',')
 {
     std::vector<char> buffer(line.begin(), line.end());
     buffer.push_back('\0');
     CsvFieldTable fields;
     fields[0] = buffer.data();
-    const int count = SplitCsvFields(fields, separator);
-    if (count < 0)
-        return {"<" + std::to_string(count) + ">"};
-    return std::vector<std::string>(fields.begin(), fields.begin() + count);
+    const CsvSplit split = SplitCsvLine(fields, separator);
+    if (split.unclosedQuote)
+        return {"<unclosed quote>"};
+    return std::vector<std::string>(fields.begin(), fields.begin() + split.fieldCount);
 }
 
 template <typename Routine, typename... Extra>
@@ -57,7 +57,7 @@ std::string Clean(const std::string& text, const AnsiCodePage& codePage = Window
 
 using Fields = std::vector<std::string>;
 
-TEST(SplitCsvFields, PlainFieldsAndEmptyOnes)
+TEST(SplitCsvLine, PlainFieldsAndEmptyOnes)
 {
     EXPECT_EQ(Split("a,b,,c"), (Fields{"a", "b", "", "c"}));
     EXPECT_EQ(Split(",,,"), (Fields{"", "", "", ""}));
@@ -65,7 +65,7 @@ TEST(SplitCsvFields, PlainFieldsAndEmptyOnes)
     EXPECT_TRUE(Split("").empty());
 }
 
-TEST(SplitCsvFields, QuotedFields)
+TEST(SplitCsvLine, QuotedFields)
 {
     EXPECT_EQ(Split("\"Smith, John\",555"), (Fields{"Smith, John", "555"}));
     EXPECT_EQ(Split("\"say \"\"hi\"\" now\",1"), (Fields{"say \"hi\" now", "1"}));
@@ -78,7 +78,7 @@ TEST(SplitCsvFields, QuotedFields)
     EXPECT_EQ(Split("\"ab\"\"cd,e"), (Fields{"ab", "e"}));
 }
 
-TEST(SplitCsvFields, OtherSeparatorsLeaveCommasInTheText)
+TEST(SplitCsvLine, OtherSeparatorsLeaveCommasInTheText)
 {
     EXPECT_EQ(Split("M\xFCller, Zo\xEB;\"a;b\";+49 30", ';'), (Fields{"M\xFCller, Zo\xEB", "a;b", "+49 30"}));
     EXPECT_EQ(Split("a,b\t\tc", '\t'), (Fields{"a,b", "", "c"}));
@@ -102,13 +102,13 @@ TEST(DetectFieldSeparator, TheHeaderDecides)
     EXPECT_EQ(DetectFieldSeparator("\"a\"\""), ',');
 }
 
-TEST(SplitCsvFields, UnclosedQuoteIsAnError)
+TEST(SplitCsvLine, UnclosedQuoteIsAnError)
 {
-    EXPECT_EQ(Split("\"open"), (Fields{"<-6>"}));
-    EXPECT_EQ(Split("a,\"b,c"), (Fields{"<-6>"}));
+    EXPECT_EQ(Split("\"open"), (Fields{"<unclosed quote>"}));
+    EXPECT_EQ(Split("a,\"b,c"), (Fields{"<unclosed quote>"}));
 }
 
-TEST(SplitCsvFields, UnclosedQuoteKeepsTheRestOfTheLineAsTheLastField)
+TEST(SplitCsvLine, UnclosedQuoteKeepsTheRestOfTheLineAsTheLastField)
 {
     std::string line = "001,X,\"12,34";
     std::vector<char> buffer(line.begin(), line.end());
@@ -121,7 +121,7 @@ TEST(SplitCsvFields, UnclosedQuoteKeepsTheRestOfTheLineAsTheLastField)
     EXPECT_STREQ(fields[2], "12,34");
 }
 
-TEST(SplitCsvFields, StopsAt1024Fields)
+TEST(SplitCsvLine, StopsAt1024Fields)
 {
     std::string line(1100, ',');
     line = "first" + line;
@@ -136,6 +136,16 @@ TEST(SplitCsvFields, StopsAt1024Fields)
     const Fields many = Split(numbered);
     ASSERT_EQ(many.size(), 1024u);
     EXPECT_EQ(many[1023], "1023");
+}
+
+TEST(Trimmed, DropsTheGivenCharactersAtBothEnds)
+{
+    EXPECT_EQ(Trimmed("  Bob  "), "Bob");
+    EXPECT_EQ(Trimmed("\tBob \t"), "\tBob \t");
+    EXPECT_EQ(Trimmed("\t Bob \t", " \t"), "Bob");
+    EXPECT_EQ(Trimmed(" \" fax \" ", " \""), "fax");
+    EXPECT_EQ(Trimmed("   "), "");
+    EXPECT_EQ(Trimmed(""), "");
 }
 
 TEST(TrimSpaces, RemovesOnlyBlanksAtBothEnds)
@@ -240,7 +250,8 @@ TEST(EntryText, FormatsNameAndNumber)
     EXPECT_EQ(text, "001\tZo\xEB[HQ) [123]");
 }
 
-int Add(ImportResult& result, std::string name, std::string fax, const AnsiCodePage& codePage = Windows1252())
+AddEntryOutcome Add(ImportResult& result, std::string name, std::string fax,
+                    const AnsiCodePage& codePage = Windows1252())
 {
     return AddRecipientEntry(&name[0], &fax[0], result, codePage);
 }
@@ -248,22 +259,23 @@ int Add(ImportResult& result, std::string name, std::string fax, const AnsiCodeP
 TEST(AddRecipientEntry, CleansTidiesAndRefusesDuplicates)
 {
     ImportResult result;
-    EXPECT_EQ(Add(result, " Smith [HQ] ", "+49 (30) 123-45"), kEntryAdded);
+    EXPECT_EQ(Add(result, " Smith [HQ] ", "+49 (30) 123-45"), AddEntryOutcome::kAdded);
     ASSERT_EQ(result.recipients.Count(), 1u);
     EXPECT_EQ(EntryText(result.recipients.At(0)), "Smith (HQ) [+49(30)123-45]");
-    EXPECT_EQ(Add(result, "Smith [HQ]", "+49(30)123-45"), kEntryNotAdded);
-    EXPECT_EQ(Add(result, "Other", "+49(30)123-45"), kEntryAdded);
-    EXPECT_EQ(Add(result, "Blank", "   "), kEntryNotAdded);
+    EXPECT_EQ(Add(result, "Smith [HQ]", "+49(30)123-45"), AddEntryOutcome::kNotAdded);
+    EXPECT_EQ(Add(result, "Other", "+49(30)123-45"), AddEntryOutcome::kAdded);
+    EXPECT_EQ(Add(result, "Blank", "   "), AddEntryOutcome::kNotAdded);
     EXPECT_EQ(static_cast<int>(result.EntryCount()), 2);
 }
 
 TEST(AddRecipientEntry, ReadsNameAndNumberInTheCodePage)
 {
     ImportResult result;
-    EXPECT_EQ(Add(result, "\x8D\xF7 [\x81[]", "\x82\x4F\x82\x52\x81\x7C\x82\x54", ShiftJis()), kEntryAdded);
-    EXPECT_EQ(Add(result, "\x8E\x52\x93\x63", "\x90\x4D", ShiftJis()), kEntryNotAdded) << "no digit, no letter";
+    EXPECT_EQ(Add(result, "\x8D\xF7 [\x81[]", "\x82\x4F\x82\x52\x81\x7C\x82\x54", ShiftJis()), AddEntryOutcome::kAdded);
+    EXPECT_EQ(Add(result, "\x8E\x52\x93\x63", "\x90\x4D", ShiftJis()), AddEntryOutcome::kNotAdded)
+        << "no digit, no letter";
     EXPECT_EQ(EntryText(result.recipients.At(0)), "\x8D\xF7 (\x81[) [03-5]");
-    EXPECT_EQ(Add(result, "Caf\xE9 [1]", "1"), kEntryAdded);
+    EXPECT_EQ(Add(result, "Caf\xE9 [1]", "1"), AddEntryOutcome::kAdded);
     EXPECT_EQ(EntryText(result.recipients.At(1)), "Caf\xE9 (1) [1]");
 }
 
@@ -272,10 +284,10 @@ TEST(AddRecipientEntry, StopsAtTheCap)
     ImportResult result;
     result.entryCap = 50;
     for (int i = 0; i < 50; ++i)
-        ASSERT_EQ(Add(result, "P", std::to_string(1000 + i)), kEntryAdded);
-    EXPECT_EQ(Add(result, "P", "999"), kEntryCapReached);
+        ASSERT_EQ(Add(result, "P", std::to_string(1000 + i)), AddEntryOutcome::kAdded);
+    EXPECT_EQ(Add(result, "P", "999"), AddEntryOutcome::kCapReached);
     // A duplicate is reported as not added, not as refused by the cap.
-    EXPECT_EQ(Add(result, "P", "1000"), kEntryNotAdded);
+    EXPECT_EQ(Add(result, "P", "1000"), AddEntryOutcome::kNotAdded);
     EXPECT_EQ(static_cast<int>(result.EntryCount()), 50);
     EXPECT_EQ(result.recipients.Count(), 50u);
 }

@@ -15,9 +15,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-struct VCardRead {
-    int result = 0;
-    int rejected = -1;
+struct VCardRead : ReadOutcome {
     Texts entries; // "name|fax"
 };
 
@@ -26,7 +24,7 @@ VCardRead Read(const std::string& text, const AnsiCodePage& codePage = Windows12
 {
     VCardRead read;
     CsvEntryTable entries;
-    read.result = ReadVCardEntries(text.data(), text.size(), encoding, codePage, entries, read.rejected);
+    static_cast<ReadOutcome&>(read) = ReadVCardEntries(text.data(), text.size(), encoding, codePage, entries);
     for (const CsvEntry& entry : entries)
         read.entries.push_back(std::string(entry.name) + "|" + entry.faxNumber);
     return read;
@@ -179,8 +177,9 @@ TEST(VCardReader, CardsEntriesAndRejectedCards)
                                 "BEGIN:VCARD\r\nFN:No fax\r\nTEL;CELL:3\r\nEND:VCARD\r\n"
                                 "BEGIN:VCARD\r\nFN:Cut\r\nTEL;FAX:4\r\n"
                                 "BEGIN:VCARD\r\njunk line\r\n\r\nEND:VCALENDAR\r\nFN:Last\r\nTEL;FAX:5");
-    EXPECT_EQ(read.result, 0);
+    EXPECT_EQ(read.status, ReadStatus::kOk);
     EXPECT_EQ(read.entries, (Texts{"Ann|1", "Ann|2", "Cut|4", "Last|5"}));
+    EXPECT_EQ(read.count, 4);
     EXPECT_EQ(read.rejected, 1);
     EXPECT_EQ(Read("BEGIN:VCARD\r\n").rejected, 1);
     // A zero byte is a character like any other.
@@ -204,8 +203,10 @@ TEST(VCardReader, StopsPastTheEntryCount)
     std::string many = "BEGIN:VCARD\r\n";
     for (int i = 0; i < kMaxEntryCount; ++i)
         many += "TEL;FAX:1\r\n";
-    EXPECT_EQ(Read(many).result, 0);
-    EXPECT_EQ(Read(many + "TEL;FAX:2\r\n").result, kReadTooManyEntries);
+    const VCardRead full = Read(many);
+    EXPECT_EQ(full.status, ReadStatus::kOk);
+    EXPECT_EQ(full.count, kMaxEntryCount);
+    EXPECT_EQ(Read(many + "TEL;FAX:2\r\n").status, ReadStatus::kTooManyEntries);
 }
 
 TEST(VCardReader, IsVCardText)
@@ -251,7 +252,7 @@ TEST(VCardReader, SampleFiles)
     EXPECT_EQ(outlook.entries,
               (Texts{"Maximilian von Hohenzollern|+497471555019", "B\344ckerei Gro\337|+492215550199"}));
     for (const VCardRead* read : {&apple, &android, &google, &v4, &outlook}) {
-        EXPECT_EQ(read->result, 0);
+        EXPECT_EQ(read->status, ReadStatus::kOk);
         EXPECT_EQ(read->rejected, read == &outlook ? 0 : 1);
     }
 }
