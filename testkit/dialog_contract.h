@@ -17,6 +17,16 @@ constexpr int kDefaultWabCheck = 1059;
 constexpr int kDataTypeHelpButton = 1058;
 constexpr char kCsvItem[] = "Comma Separated Values (CSV)";
 constexpr char kSpeedDialItem[] = "Speed Dial Data EWS-CSV";
+constexpr char kDirectoryItem[] = "Company Directory (LDAP)";
+
+// The company directory: where its settings are, its sign-in dialog, the
+// selection dialog's caption and the caption of its error messages.
+constexpr wchar_t kDirectorySettingsKey[] = L"Software\\faximport\\Directory";
+constexpr char kSignInCaption[] = "Company Directory Sign-In";
+constexpr int kSignInUser = 1067;
+constexpr int kSignInPassword = 1068;
+constexpr char kDirectoryCaptionStart[] = "Directory Import - ";
+constexpr char kDirectoryErrorCaption[] = "Directory Import Error";
 
 // File chooser titles.
 constexpr char kCsvChooserTitle[] = "Import CSV File";

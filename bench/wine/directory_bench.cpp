@@ -32,11 +32,6 @@ namespace {
 
 constexpr int kEntries = 10000;
 constexpr char kWorkFolder[] = "C:\\faximport-bench";
-constexpr wchar_t kSettingsKey[] = L"Software\\faximport\\Directory";
-constexpr char kDirectoryItem[] = "Company Directory (LDAP)";
-constexpr char kSignInCaption[] = "Company Directory Sign-In";
-constexpr int kSignInUser = 1067;
-constexpr int kSignInPassword = 1068;
 
 // The server's bench people, as tests/directory/seed-ldif.sh writes them.
 std::string BenchCsv()
@@ -50,8 +45,8 @@ std::string BenchCsv()
 void Configure(int port)
 {
     HKEY key = nullptr;
-    Expect(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
-               ERROR_SUCCESS,
+    Expect(RegCreateKeyExW(HKEY_CURRENT_USER, kDirectorySettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                           nullptr) == ERROR_SUCCESS,
            "cannot write the directory settings");
     const std::string values[][2] = {{"Server", "127.0.0.1:" + std::to_string(port)},
                                      {"BaseDN", "ou=bench,dc=example,dc=test"},
@@ -187,7 +182,7 @@ int main(int argc, char** argv)
             ratios.push_back(directory.back() / csv.back());
             ownRatios.push_back((directory.back() - library.back()) / csv.back());
         }
-        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kDirectorySettingsKey);
         const auto range = std::minmax_element(ratios.begin(), ratios.end());
         std::printf("%d entries, OK in the data type dialog to the list filled, median of %d runs:\n", kEntries, runs);
         std::printf("  CSV file (baseline)        %.3f s\n", Median(csv));
@@ -197,7 +192,7 @@ int main(int argc, char** argv)
         std::printf("  wldap32's paged search alone, in this process: %.3f s\n", Median(library));
         std::printf("  ratio (directory - wldap32 alone) / CSV: %.2f\n", Median(ownRatios));
     } catch (const std::exception& failure) {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kDirectorySettingsKey);
         std::fprintf(stderr, "directory_bench: %s\n", failure.what());
         return 1;
     }

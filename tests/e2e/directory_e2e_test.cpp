@@ -14,13 +14,6 @@ namespace {
 
 using namespace testkit;
 
-constexpr char kDirectoryItem[] = "Company Directory (LDAP)";
-constexpr char kDirectoryCaptionStart[] = "Directory Import - ";
-constexpr char kDirectoryErrorCaption[] = "Directory Import Error";
-constexpr char kSignInCaption[] = "Company Directory Sign-In";
-constexpr int kSignInUser = 1067;
-constexpr int kSignInPassword = 1068;
-constexpr wchar_t kSettingsKey[] = L"Software\\faximport\\Directory";
 constexpr char kPeople[] = "ou=people,dc=example,dc=test";
 constexpr char kReader[] = "uid=reader,ou=service,dc=example,dc=test";
 // Fax values below ou=people: more than the 1,000 the server gives unpaged.
@@ -28,17 +21,18 @@ constexpr int kPeopleFaxValues = 1511;
 
 class DirectoryRun : public ImportRun {
 protected:
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kDirectorySettingsKey); }
 
     std::string Server() const { return "127.0.0.1:" + std::to_string(DirectoryServerPort()); }
 
     // The user's directory settings, as the .reg example writes them.
     void Configure(const std::map<std::string, std::string>& values)
     {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kDirectorySettingsKey);
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExW(HKEY_CURRENT_USER, kDirectorySettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         for (const auto& value : values) {
             RegSetValueExA(key, value.first.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.second.c_str()),
                            static_cast<DWORD>(value.second.size() + 1));
