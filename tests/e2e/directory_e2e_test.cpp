@@ -58,11 +58,15 @@ protected:
 
     // A run that ends in the directory's error message, the no-entry warning
     // and the hand-back, with no export file.
-    void ExpectFailure(const std::map<std::string, std::string>& settings, const std::string& messageStart)
+    // With a password, the sign-in dialog is answered with it first.
+    void ExpectFailure(const std::map<std::string, std::string>& settings, const std::string& messageStart,
+                       const std::string& password = {})
     {
         Configure(settings);
         const std::string exportPath = WorkPath("export.dat");
         StartDirectoryImport(exportPath);
+        if (!password.empty())
+            SignIn(kReader, password);
         const MessageBoxInfo box = AnswerNextMessage();
         EXPECT_EQ(box.caption, kDirectoryErrorCaption);
         EXPECT_EQ(box.text.substr(0, messageStart.size()), messageStart) << box.text;
@@ -163,6 +167,12 @@ TEST_F(DirectoryRun, AStoppedServerIsNamedAndNothingImported)
     // A port nothing listens on.
     ExpectFailure({{"Server", "127.0.0.1:1"}, {"Bind", "anonymous"}, {"TimeoutSeconds", "3"}},
                   "The company directory 127.0.0.1:1 could not be reached within 3 seconds.\n\n");
+}
+
+TEST_F(DirectoryRun, ARefusedSignInIsNamedAndNothingImported)
+{
+    ExpectFailure({{"Server", Server()}, {"BaseDN", kPeople}, {"Bind", "simple"}},
+                  "The company directory " + Server() + " refused the sign-in.\n\n", "wrong-secret");
 }
 
 TEST_F(DirectoryRun, AMissingBaseIsNamedAndNothingImported)
