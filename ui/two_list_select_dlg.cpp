@@ -13,8 +13,8 @@ constexpr const char* kNoMemoryText =
 
 CTwoListSelectDlg::CTwoListSelectDlg(const Settings& settings, HWND parent, const SessionContext& context,
                                      ImportResult& result, CRetiredLists& retiredLists)
-    : CDialog(settings.templateId, parent), settings(settings), context(context), result(result),
-      retiredLists(retiredLists)
+    : CDialog(settings.templateId, parent), settings_(settings), context_(context), result_(result),
+      retiredLists_(retiredLists)
 {
     SetHelp(context.help, settings.helpContext);
 }
@@ -28,14 +28,14 @@ void CTwoListSelectDlg::OnOK()
 
 void CTwoListSelectDlg::OnCancel()
 {
-    result.recipients.RemoveAll();
+    result_.recipients.RemoveAll();
     ReleaseLists();
     EndDialog(IDCANCEL);
 }
 
 bool CTwoListSelectDlg::OnCommand(int id, int code)
 {
-    if (id == settings.helpButtonId) {
+    if (id == settings_.helpButtonId) {
         if (code != BN_CLICKED)
             return false;
         ShowHelp();
@@ -60,7 +60,7 @@ bool CTwoListSelectDlg::OnCommand(int id, int code)
     case IDC_DELETE_SELECTED:
         if (code != BN_CLICKED)
             return false;
-        selectedList.OnVirtualKey(VK_DELETE, 0);
+        selectedList_.OnVirtualKey(VK_DELETE, 0);
         return true;
     default:
         return false;
@@ -69,8 +69,8 @@ bool CTwoListSelectDlg::OnCommand(int id, int code)
 
 int CTwoListSelectDlg::OnVirtualKey(HWND listBox, int virtualKey, int caretIndex)
 {
-    if (listBox == selectedList.Handle())
-        return selectedList.OnVirtualKey(virtualKey, caretIndex);
+    if (listBox == selectedList_.Handle())
+        return selectedList_.OnVirtualKey(virtualKey, caretIndex);
     return -1;
 }
 
@@ -78,13 +78,13 @@ void CTwoListSelectDlg::ShowLimitReached() const
 {
     const std::string text = "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
                              "more than " +
-                             std::to_string(result.entryCap) + " recipients.";
-    ShowMessage(text.c_str(), settings.caption, MB_OK | MB_ICONWARNING);
+                             std::to_string(result_.entryCap) + " recipients.";
+    ShowMessage(text.c_str(), settings_.caption, MB_OK | MB_ICONWARNING);
 }
 
 void CTwoListSelectDlg::TypeAhead()
 {
-    SourceList().SelectFirstMatch(typeAheadEdit.TextPrefix(settings.typeAheadChars));
+    SourceList().SelectFirstMatch(typeAheadEdit_.TextPrefix(settings_.typeAheadChars));
 }
 
 void CTwoListSelectDlg::MoveToSelected()
@@ -98,7 +98,7 @@ void CTwoListSelectDlg::MoveToSelected()
     try {
         AddSelectedItems();
     } catch (const std::bad_alloc&) {
-        ShowMessage(kNoMemoryText, settings.caption, MB_OK | MB_ICONWARNING);
+        ShowMessage(kNoMemoryText, settings_.caption, MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -106,6 +106,6 @@ void CTwoListSelectDlg::ReleaseLists()
 {
     // Emptying two lists of many thousand lines, one call per line, would
     // keep the next dialog waiting; it is done after the session instead.
-    retiredLists.Adopt(SourceList().Handle());
-    retiredLists.Adopt(selectedList.Handle());
+    retiredLists_.Adopt(SourceList().Handle());
+    retiredLists_.Adopt(selectedList_.Handle());
 }

@@ -48,17 +48,17 @@ protected:
 
     void ShowLimitReached() const;
 
-    const Settings settings;
-    const SessionContext& context;
-    ImportResult& result;
-    CRecipientListBox selectedList;
-    CEdit typeAheadEdit;
+    const Settings settings_;
+    const SessionContext& context_;
+    ImportResult& result_;
+    CRecipientListBox selectedList_;
+    CEdit typeAheadEdit_;
 
 private:
     void TypeAhead();
     void MoveToSelected();
-    // Hands both lists over to retiredLists before the dialog closes.
+    // Hands both lists over to retiredLists_ before the dialog closes.
     void ReleaseLists();
 
-    CRetiredLists& retiredLists;
+    CRetiredLists& retiredLists_;
 };

@@ -22,7 +22,7 @@ CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const c
                              CRetiredLists& retiredLists)
     : CTwoListSelectDlg({IDD_CSV_SELECT, captionStart, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
                         context, result, retiredLists),
-      captionStart(captionStart), path(path), entries(entries), selection(entries, result.entryCap)
+      captionStart_(captionStart), path_(path), entries_(entries), selection_(entries, result.entryCap)
 {
 }
 
@@ -32,23 +32,23 @@ bool CCsvSelectDlg::OnInitDialog()
     notice.Create();
 
     // While the dialog is open the result holds no choice.
-    result.recipients.RemoveAll();
+    result_.recipients.RemoveAll();
 
-    selectedList.Attach(Item(IDC_SELECTED_LIST));
-    sourceList.Attach(Item(IDC_SOURCE_LIST));
-    typeAheadEdit.Attach(Item(IDC_TYPE_AHEAD));
-    selectedList.SetRemovalListener(
-        [this](const std::vector<int>& positions) { selection.RemovePositions(positions); });
-    selectedList.ResetContent();
-    sourceList.ResetContent();
+    selectedList_.Attach(Item(IDC_SELECTED_LIST));
+    sourceList_.Attach(Item(IDC_SOURCE_LIST));
+    typeAheadEdit_.Attach(Item(IDC_TYPE_AHEAD));
+    selectedList_.SetRemovalListener(
+        [this](const std::vector<int>& positions) { selection_.RemovePositions(positions); });
+    selectedList_.ResetContent();
+    sourceList_.ResetContent();
 
     FillSourceList();
-    if (sourceList.GetCount() > 0)
-        sourceList.SetSel(0, true);
+    if (sourceList_.GetCount() > 0)
+        sourceList_.SetSel(0, true);
 
     notice.Destroy();
 
-    SetCaption(std::string(captionStart) + " - " + path);
+    SetCaption(std::string(captionStart_) + " - " + path_);
     SetForegroundWindow(Handle());
     return true; // the focus goes to the type-ahead edit, the first tab stop
 }
@@ -58,51 +58,51 @@ void CCsvSelectDlg::FillSourceList()
     // Without room for the copy of the item data, "To ->" asks the list.
     bool mirrored = true;
     try {
-        sourceEntries.reserve(entries.size());
+        sourceEntries_.reserve(entries_.size());
     } catch (const std::bad_alloc&) {
         mirrored = false;
     }
 
-    CRedrawOff quiet(sourceList);
-    sourceList.InitStorage(static_cast<int>(entries.size()), entries.size() * kEntryTextBytes);
+    CRedrawOff quiet(sourceList_);
+    sourceList_.InitStorage(static_cast<int>(entries_.size()), entries_.size() * kEntryTextBytes);
     std::string text; // keeps its room from one line to the next
-    for (std::size_t index = 0; index < entries.size(); ++index) {
-        selection.WriteEntryText(static_cast<int>(index), text);
-        const int item = sourceList.AddString(text);
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        selection_.WriteEntryText(static_cast<int>(index), text);
+        const int item = sourceList_.AddString(text);
         if (item < 0)
             break; // the list is out of room
-        sourceList.SetItemData(item, static_cast<LPARAM>(index));
+        sourceList_.SetItemData(item, static_cast<LPARAM>(index));
         if (mirrored)
-            sourceEntries.push_back(static_cast<int>(index));
+            sourceEntries_.push_back(static_cast<int>(index));
     }
 }
 
 int CCsvSelectDlg::SourceEntry(int item) const
 {
-    if (item >= 0 && static_cast<std::size_t>(item) < sourceEntries.size())
-        return sourceEntries[static_cast<std::size_t>(item)];
-    return static_cast<int>(sourceList.GetItemData(item));
+    if (item >= 0 && static_cast<std::size_t>(item) < sourceEntries_.size())
+        return sourceEntries_[static_cast<std::size_t>(item)];
+    return static_cast<int>(sourceList_.GetItemData(item));
 }
 
 void CCsvSelectDlg::AddSelectedItems()
 {
-    std::vector<int> entryIndexes = sourceList.GetSelItems();
+    std::vector<int> entryIndexes = sourceList_.GetSelItems();
     for (int& item : entryIndexes)
         item = SourceEntry(item);
 
-    const std::size_t before = selection.Chosen().size();
-    const CsvSelection::AddOutcome outcome = selection.AddEntries(entryIndexes);
-    const std::vector<int>& chosen = selection.Chosen();
+    const std::size_t before = selection_.Chosen().size();
+    const CsvSelection::AddOutcome outcome = selection_.AddEntries(entryIndexes);
+    const std::vector<int>& chosen = selection_.Chosen();
     {
-        CRedrawOff quiet(selectedList);
+        CRedrawOff quiet(selectedList_);
         const std::size_t incoming = chosen.size() - before;
-        selectedList.InitStorage(static_cast<int>(incoming), incoming * kEntryTextBytes);
+        selectedList_.InitStorage(static_cast<int>(incoming), incoming * kEntryTextBytes);
         std::string text; // keeps its room from one line to the next
         for (std::size_t position = before; position < chosen.size(); ++position) {
-            selection.WriteEntryText(chosen[position], text);
-            const int item = selectedList.AddString(text);
+            selection_.WriteEntryText(chosen[position], text);
+            const int item = selectedList_.AddString(text);
             if (item >= 0) // LB_SETITEMDATA with -1 would touch every item
-                selectedList.SetItemData(item, chosen[position]);
+                selectedList_.SetItemData(item, chosen[position]);
         }
     }
     if (outcome == CsvSelection::AddOutcome::kLimitReached)

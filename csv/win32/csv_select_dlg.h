@@ -22,22 +22,22 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    const CListBox& SourceList() const override { return sourceList; }
-    bool IsFull() const override { return selection.IsFull(); }
+    const CListBox& SourceList() const override { return sourceList_; }
+    bool IsFull() const override { return selection_.IsFull(); }
     void AddSelectedItems() override;
-    void StoreChoice() override { selection.StoreChoice(result); }
+    void StoreChoice() override { selection_.StoreChoice(result_); }
 
 private:
     void FillSourceList();
     // The entry index that source list item `item` stands for.
     int SourceEntry(int item) const;
 
-    const char* captionStart;
-    const std::string& path;
-    const CsvEntryTable& entries;
-    CsvSelection selection; // what selectedList shows, position for position
+    const char* captionStart_;
+    const std::string& path_;
+    const CsvEntryTable& entries_;
+    CsvSelection selection_; // what selectedList_ shows, position for position
     // The entry index of every source list item, as its item data holds it:
     // "To ->" reads it here rather than asking the list item by item.
-    std::vector<int> sourceEntries;
-    CListBox sourceList;
+    std::vector<int> sourceEntries_;
+    CListBox sourceList_;
 };

@@ -10,22 +10,22 @@ constexpr const char* kUnmapCaption = "UnMap";
 } // namespace
 
 CFieldMapDlg::CFieldMapDlg(HWND parent, const std::string& path, const std::vector<const char*>& headerFields)
-    : CDialog(IDD_FIELD_MAP, parent), path(path), headerFields(headerFields),
-      mapping(static_cast<int>(headerFields.size()))
+    : CDialog(IDD_FIELD_MAP, parent), path_(path), headerFields_(headerFields),
+      mapping_(static_cast<int>(headerFields.size()))
 {
 }
 
 bool CFieldMapDlg::OnInitDialog()
 {
-    fieldList.Attach(Item(IDC_FIELD_LIST));
-    fieldList.ResetContent();
+    fieldList_.Attach(Item(IDC_FIELD_LIST));
+    fieldList_.ResetContent();
     // Unsorted, so item i is header field i.
-    for (const char* field : headerFields)
-        fieldList.AddString(field != nullptr ? field : "");
-    fieldList.SetCurSel(0);
+    for (const char* field : headerFields_)
+        fieldList_.AddString(field != nullptr ? field : "");
+    fieldList_.SetCurSel(0);
 
     ShowMappings();
-    SetCaption("CSV Import - " + path);
+    SetCaption("CSV Import - " + path_);
 
     SetForegroundWindow(Handle());
     return true;
@@ -33,16 +33,16 @@ bool CFieldMapDlg::OnInitDialog()
 
 const char* CFieldMapDlg::FieldText(int index) const
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= headerFields.size() ||
-        headerFields[static_cast<std::size_t>(index)] == nullptr)
+    if (index < 0 || static_cast<std::size_t>(index) >= headerFields_.size() ||
+        headerFields_[static_cast<std::size_t>(index)] == nullptr)
         return "";
-    return headerFields[static_cast<std::size_t>(index)];
+    return headerFields_[static_cast<std::size_t>(index)];
 }
 
 void CFieldMapDlg::ShowMappings() const
 {
-    const int name = mapping.NameIndex();
-    const int fax = mapping.FaxIndex();
+    const int name = mapping_.NameIndex();
+    const int fax = mapping_.FaxIndex();
     SetItemText(IDC_NAME_FIELD, FieldText(name));
     SetItemText(IDC_MAP_NAME, name == FieldMapping::kUnmapped ? kMapCaption : kUnmapCaption);
     SetItemText(IDC_FAX_FIELD, FieldText(fax));
@@ -54,9 +54,9 @@ bool CFieldMapDlg::OnCommand(int id, int code)
     if (code != BN_CLICKED)
         return false;
     if (id == IDC_MAP_NAME)
-        mapping.PressName(fieldList.GetCurSel());
+        mapping_.PressName(fieldList_.GetCurSel());
     else if (id == IDC_MAP_FAX)
-        mapping.PressFax(fieldList.GetCurSel());
+        mapping_.PressFax(fieldList_.GetCurSel());
     else
         return false;
     ShowMappings();
@@ -65,7 +65,7 @@ bool CFieldMapDlg::OnCommand(int id, int code)
 
 void CFieldMapDlg::OnOK()
 {
-    if (!mapping.CanFinish()) {
+    if (!mapping_.CanFinish()) {
         ShowMessage("You must map at least a field to the Fax Number.", "CSV Import", MB_OK | MB_ICONWARNING);
         return;
     }

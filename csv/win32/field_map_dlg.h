@@ -15,8 +15,8 @@ public:
     CFieldMapDlg(HWND parent, const std::string& path, const std::vector<const char*>& headerFields);
 
     // After OK: the fax field's index, and the name field's index or -1.
-    int NameIndex() const { return mapping.NameIndex(); }
-    int FaxIndex() const { return mapping.FaxIndex(); }
+    int NameIndex() const { return mapping_.NameIndex(); }
+    int FaxIndex() const { return mapping_.FaxIndex(); }
 
 protected:
     bool OnInitDialog() override;
@@ -28,8 +28,8 @@ private:
     void ShowMappings() const;
     const char* FieldText(int index) const;
 
-    const std::string& path;
-    const std::vector<const char*>& headerFields;
-    FieldMapping mapping;
-    CListBox fieldList;
+    const std::string& path_;
+    const std::vector<const char*>& headerFields_;
+    FieldMapping mapping_;
+    CListBox fieldList_;
 };

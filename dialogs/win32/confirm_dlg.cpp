@@ -11,24 +11,24 @@ constexpr int kFaxColumnTabStop = 148;
 } // namespace
 
 CConfirmDlg::CConfirmDlg(HWND parent, ImportResult& result, const SessionCounters& counters, DataSourceKind kind)
-    : CDialog(IDD_CONFIRM, parent), result(result), counters(counters), kind(kind)
+    : CDialog(IDD_CONFIRM, parent), result_(result), counters_(counters), kind_(kind)
 {
 }
 
 bool CConfirmDlg::OnInitDialog()
 {
-    entryList.Attach(Item(IDC_CONFIRM_LIST));
-    entryList.ResetContent();
-    entryList.SetTabStops({kFaxColumnTabStop});
+    entryList_.Attach(Item(IDC_CONFIRM_LIST));
+    entryList_.ResetContent();
+    entryList_.SetTabStops({kFaxColumnTabStop});
 
-    SetItemText(IDC_CONFIRM_HEADLINE, ConfirmHeadline(static_cast<int>(result.EntryCount())));
+    SetItemText(IDC_CONFIRM_HEADLINE, ConfirmHeadline(static_cast<int>(result_.EntryCount())));
     // The counters are shown as unsigned numbers.
-    SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(counters.selectedEntryCount), FALSE);
-    SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(counters.rejectedEntryCount), FALSE);
-    SetDlgItemInt(Handle(), IDC_VALID_COUNT, static_cast<UINT>(counters.validFaxCount), FALSE);
-    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result.entryCap, counters.validFaxCount, counters.walkStopped,
-                                             counters.sourceIncomplete));
-    SetItemText(IDC_REJECTED_LABEL, RejectedLabel(kind));
+    SetDlgItemInt(Handle(), IDC_SELECTED_COUNT, static_cast<UINT>(counters_.selectedEntryCount), FALSE);
+    SetDlgItemInt(Handle(), IDC_REJECTED_COUNT, static_cast<UINT>(counters_.rejectedEntryCount), FALSE);
+    SetDlgItemInt(Handle(), IDC_VALID_COUNT, static_cast<UINT>(counters_.validFaxCount), FALSE);
+    SetItemText(IDC_CAP_LINE, ConfirmCapLine(result_.entryCap, counters_.validFaxCount, counters_.walkStopped,
+                                             counters_.sourceIncomplete));
+    SetItemText(IDC_REJECTED_LABEL, RejectedLabel(kind_));
 
     FillEntryList();
     return true;
@@ -36,18 +36,18 @@ bool CConfirmDlg::OnInitDialog()
 
 void CConfirmDlg::FillEntryList()
 {
-    const std::size_t count = ConfirmLineCount(result);
+    const std::size_t count = ConfirmLineCount(result_);
     std::size_t textBytes = 0;
     for (std::size_t i = 0; i < count; ++i)
-        textBytes += result.recipients.At(i).name.size() + result.recipients.At(i).faxNumber.size() + 2;
+        textBytes += result_.recipients.At(i).name.size() + result_.recipients.At(i).faxNumber.size() + 2;
 
     // One line at a time into the same string: no copy of the whole list.
-    CRedrawOff quiet(entryList);
-    entryList.InitStorage(static_cast<int>(count), textBytes);
+    CRedrawOff quiet(entryList_);
+    entryList_.InitStorage(static_cast<int>(count), textBytes);
     std::string line;
     for (std::size_t i = 0; i < count; ++i) {
-        ConfirmLine(result, i, line);
-        entryList.AddString(line);
+        ConfirmLine(result_, i, line);
+        entryList_.AddString(line);
     }
 }
 
@@ -58,6 +58,6 @@ void CConfirmDlg::OnOK()
 
 void CConfirmDlg::OnCancel()
 {
-    result.recipients.RemoveAll();
+    result_.recipients.RemoveAll();
     EndDialog(IDCANCEL);
 }

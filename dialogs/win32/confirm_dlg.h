@@ -21,8 +21,8 @@ protected:
 private:
     void FillEntryList();
 
-    ImportResult& result;
-    const SessionCounters counters;
-    DataSourceKind kind;
-    CListBox entryList;
+    ImportResult& result_;
+    const SessionCounters counters_;
+    DataSourceKind kind_;
+    CListBox entryList_;
 };

@@ -9,29 +9,29 @@
 #include "ui/session_context.h"
 
 CDataTypeDlg::CDataTypeDlg(HWND parent, const SessionContext& context, const AvailableSources& available)
-    : CDialog(IDD_DATA_TYPE, parent), available(available)
+    : CDialog(IDD_DATA_TYPE, parent), available_(available)
 {
     SetHelp(context.help, kHelpDataType);
 }
 
 bool CDataTypeDlg::OnInitDialog()
 {
-    kindCombo.Attach(Item(IDC_KIND_COMBO));
-    autoSearchCheck.Attach(Item(IDC_AUTO_SEARCH));
-    defaultWabCheck.Attach(Item(IDC_DEFAULT_WAB));
-    kindCombo.ResetContent();
+    kindCombo_.Attach(Item(IDC_KIND_COMBO));
+    autoSearchCheck_.Attach(Item(IDC_AUTO_SEARCH));
+    defaultWabCheck_.Attach(Item(IDC_DEFAULT_WAB));
+    kindCombo_.ResetContent();
 
     // CSV starts with manual field mapping, WAB with the default address book.
-    autoSearchCheck.SetCheck(false);
-    defaultWabCheck.SetCheck(true);
+    autoSearchCheck_.SetCheck(false);
+    defaultWabCheck_.SetCheck(true);
 
-    for (const DataTypeItem& item : OfferedDataTypes(available)) {
-        const int index = kindCombo.AddString(item.text);
+    for (const DataTypeItem& item : OfferedDataTypes(available_)) {
+        const int index = kindCombo_.AddString(item.text);
         if (index >= 0)
-            kindCombo.SetItemData(index, static_cast<int>(item.kind));
+            kindCombo_.SetItemData(index, static_cast<int>(item.kind));
     }
 
-    kindCombo.SetCurSel(0);
+    kindCombo_.SetCurSel(0);
     ReadSelectedKind();
     UpdateOptionBoxes();
 
@@ -41,19 +41,19 @@ bool CDataTypeDlg::OnInitDialog()
 
 void CDataTypeDlg::ReadSelectedKind()
 {
-    const int index = kindCombo.GetCurSel();
-    selectedKind = index < 0 ? DataSourceKind::kCancelled : ToDataSourceKind(kindCombo.GetItemData(index));
+    const int index = kindCombo_.GetCurSel();
+    selectedKind_ = index < 0 ? DataSourceKind::kCancelled : ToDataSourceKind(kindCombo_.GetItemData(index));
 }
 
 void CDataTypeDlg::UpdateOptionBoxes()
 {
     // Enabled before shown, so a box never appears in the wrong state.
-    const bool csv = selectedKind == DataSourceKind::kCsvManual;
-    autoSearchCheck.Enable(csv);
-    autoSearchCheck.Show(csv);
-    const bool wab = selectedKind == DataSourceKind::kWabFile;
-    defaultWabCheck.Enable(wab);
-    defaultWabCheck.Show(wab);
+    const bool csv = selectedKind_ == DataSourceKind::kCsvManual;
+    autoSearchCheck_.Enable(csv);
+    autoSearchCheck_.Show(csv);
+    const bool wab = selectedKind_ == DataSourceKind::kWabFile;
+    defaultWabCheck_.Enable(wab);
+    defaultWabCheck_.Show(wab);
 }
 
 bool CDataTypeDlg::OnCommand(int id, int code)
@@ -72,12 +72,12 @@ bool CDataTypeDlg::OnCommand(int id, int code)
 
 void CDataTypeDlg::OnOK()
 {
-    selectedKind = ResolveDataType(selectedKind, autoSearchCheck.IsChecked(), defaultWabCheck.IsChecked());
-    EndDialog(static_cast<int>(selectedKind));
+    selectedKind_ = ResolveDataType(selectedKind_, autoSearchCheck_.IsChecked(), defaultWabCheck_.IsChecked());
+    EndDialog(static_cast<int>(selectedKind_));
 }
 
 void CDataTypeDlg::OnCancel()
 {
-    selectedKind = DataSourceKind::kCancelled;
+    selectedKind_ = DataSourceKind::kCancelled;
     EndDialog(static_cast<int>(DataSourceKind::kCancelled));
 }

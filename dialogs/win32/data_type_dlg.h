@@ -25,9 +25,9 @@ private:
     void ReadSelectedKind();
     void UpdateOptionBoxes();
 
-    CComboBox kindCombo;
-    CButton autoSearchCheck;
-    CButton defaultWabCheck;
-    const AvailableSources available;
-    DataSourceKind selectedKind = DataSourceKind::kCancelled;
+    CComboBox kindCombo_;
+    CButton autoSearchCheck_;
+    CButton defaultWabCheck_;
+    const AvailableSources available_;
+    DataSourceKind selectedKind_ = DataSourceKind::kCancelled;
 };

@@ -5,13 +5,13 @@
 #include "res/resource.h"
 
 CSignInDlg::CSignInDlg(HWND parent, const std::string& server, DirectoryCredentials& credentials)
-    : CDialog(IDD_DIRECTORY_SIGN_IN, parent), server(server), credentials(credentials)
+    : CDialog(IDD_DIRECTORY_SIGN_IN, parent), server_(server), credentials_(credentials)
 {
 }
 
 bool CSignInDlg::OnInitDialog()
 {
-    SetItemText(IDC_SIGN_IN_PROMPT, "Sign in to the company directory " + server + ":");
+    SetItemText(IDC_SIGN_IN_PROMPT, "Sign in to the company directory " + server_ + ":");
     SetForegroundWindow(Handle());
     return true; // the focus goes to the user name, the first tab stop
 }
@@ -30,8 +30,8 @@ std::u16string CSignInDlg::TakeText(int id) const
 
 void CSignInDlg::OnOK()
 {
-    credentials.user = TakeText(IDC_SIGN_IN_USER);
-    credentials.password = TakeText(IDC_SIGN_IN_PASSWORD);
+    credentials_.user = TakeText(IDC_SIGN_IN_USER);
+    credentials_.password = TakeText(IDC_SIGN_IN_PASSWORD);
     EndDialog(IDOK);
 }
 

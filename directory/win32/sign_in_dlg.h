@@ -23,6 +23,6 @@ private:
     // The text of an edit control as UTF-16, the control emptied after.
     std::u16string TakeText(int id) const;
 
-    const std::string& server;
-    DirectoryCredentials& credentials;
+    const std::string& server_;
+    DirectoryCredentials& credentials_;
 };

@@ -19,21 +19,21 @@ std::string FieldText(const char* field, std::size_t size)
 } // namespace
 
 CSpeedDialRecordDlg::CSpeedDialRecordDlg(HWND parent, const SpeedDialEntry& entry)
-    : CDialog(IDD_SPEED_DIAL_RECORD, parent), entry(entry)
+    : CDialog(IDD_SPEED_DIAL_RECORD, parent), entry_(entry)
 {
 }
 
 bool CSpeedDialRecordDlg::OnInitDialog()
 {
-    const SpeedDialRecord& record = entry.record;
+    const SpeedDialRecord& record = entry_.record;
     SetItemText(IDC_RECORD_NAME, FieldText(record.name, sizeof record.name));
     SetItemText(IDC_RECORD_FAX, FieldText(record.faxNumber, sizeof record.faxNumber));
-    SetItemText(IDC_RECORD_COMM_MODE, entry.commMode);
-    SetItemText(IDC_RECORD_SECURE_FAX, entry.secureFax);
-    SetItemText(IDC_RECORD_RELAY_FAX, entry.relayFax);
-    SetItemText(IDC_RECORD_F_CODE, entry.fCode);
+    SetItemText(IDC_RECORD_COMM_MODE, entry_.commMode);
+    SetItemText(IDC_RECORD_SECURE_FAX, entry_.secureFax);
+    SetItemText(IDC_RECORD_RELAY_FAX, entry_.relayFax);
+    SetItemText(IDC_RECORD_F_CODE, entry_.fCode);
 
-    std::string caption = kCaptionStart + entry.key;
+    std::string caption = kCaptionStart + entry_.key;
     if (caption.size() > kMaxCaptionChars)
         caption.resize(kMaxCaptionChars);
     SetCaption(caption);

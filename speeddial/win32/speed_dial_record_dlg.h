@@ -14,5 +14,5 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    const SpeedDialEntry& entry;
+    const SpeedDialEntry& entry_;
 };

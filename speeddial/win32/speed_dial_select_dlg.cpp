@@ -78,24 +78,24 @@ CSpeedDialSelectDlg::CSpeedDialSelectDlg(HWND parent, const SessionContext& cont
     : CTwoListSelectDlg(
           {IDD_SPEED_DIAL_SELECT, kCaption, IDC_SPEED_DIAL_HELP, kHelpSpeedDialSelection, kTypeAheadChars}, parent,
           context, result, retiredLists),
-      sourcePath(sourcePath), recordTable(recordTable), selection(recordTable, result.entryCap)
+      sourcePath_(sourcePath), recordTable_(recordTable), selection_(recordTable, result.entryCap)
 {
 }
 
 bool CSpeedDialSelectDlg::OnInitDialog()
 {
     // While the dialog is open the result holds no choice.
-    result.recipients.RemoveAll();
+    result_.recipients.RemoveAll();
 
-    selectedList.Attach(Item(IDC_SELECTED_LIST));
-    selectedList.SetRemovalListener(
-        [this](const std::vector<int>& positions) { selection.RemovePositions(positions); });
-    selectedList.ResetContent();
-    selectedList.SetTabStops({kSpeedDialEntryColumn});
-    availableList.Attach(Item(IDC_SOURCE_LIST));
-    availableList.ResetContent();
-    typeAheadEdit.Attach(Item(IDC_TYPE_AHEAD));
-    typeAheadEdit.Send(EM_LIMITTEXT, kTypeAheadChars);
+    selectedList_.Attach(Item(IDC_SELECTED_LIST));
+    selectedList_.SetRemovalListener(
+        [this](const std::vector<int>& positions) { selection_.RemovePositions(positions); });
+    selectedList_.ResetContent();
+    selectedList_.SetTabStops({kSpeedDialEntryColumn});
+    availableList_.Attach(Item(IDC_SOURCE_LIST));
+    availableList_.ResetContent();
+    typeAheadEdit_.Attach(Item(IDC_TYPE_AHEAD));
+    typeAheadEdit_.Send(EM_LIMITTEXT, kTypeAheadChars);
 
     CWindow headings(Item(IDC_SELECTED_HEADINGS));
     INT headingStop = kSpeedDialEntryColumn;
@@ -103,19 +103,19 @@ bool CSpeedDialSelectDlg::OnInitDialog()
     headings.SetText(kSpeedDialHeadings);
 
     FillAvailableList();
-    if (availableList.GetCount() > 0)
-        availableList.SetSel(0, true);
+    if (availableList_.GetCount() > 0)
+        availableList_.SetSel(0, true);
 
-    SetCaption(Cut(std::string(kCaption) + " - " + sourcePath));
+    SetCaption(Cut(std::string(kCaption) + " - " + sourcePath_));
     SetForegroundWindow(Handle());
     return true; // the focus goes to the type-ahead edit, the first tab stop
 }
 
 void CSpeedDialSelectDlg::FillAvailableList()
 {
-    const std::size_t count = recordTable.size();
+    const std::size_t count = recordTable_.size();
     std::size_t textBytes = 0;
-    for (const SpeedDialEntry& entry : recordTable)
+    for (const SpeedDialEntry& entry : recordTable_)
         textBytes += std::min(entry.key.size(), kMaxTextChars) + 1;
 
     // Added one by one in record order, every number would make the list
@@ -126,32 +126,32 @@ void CSpeedDialSelectDlg::FillAvailableList()
     try {
         numbers.reserve(count);
         for (std::size_t record = 0; record < count; ++record)
-            numbers.push_back(Cut(recordTable[record].key));
+            numbers.push_back(Cut(recordTable_[record].key));
         order = AvailableOrder(numbers);
-        availableRecords.reserve(count);
+        availableRecords_.reserve(count);
     } catch (const std::bad_alloc&) {
         order.clear();
     }
 
-    CRedrawOff quiet(availableList);
-    availableList.InitStorage(static_cast<int>(count), textBytes);
+    CRedrawOff quiet(availableList_);
+    availableList_.InitStorage(static_cast<int>(count), textBytes);
     if (order.size() == count) {
         for (int record : order) {
-            const int item = availableList.InsertString(-1, numbers[static_cast<std::size_t>(record)]);
+            const int item = availableList_.InsertString(-1, numbers[static_cast<std::size_t>(record)]);
             if (item < 0)
                 break; // the list is out of room
-            availableList.SetItemData(item, static_cast<LPARAM>(record));
-            availableRecords.push_back(record);
+            availableList_.SetItemData(item, static_cast<LPARAM>(record));
+            availableRecords_.push_back(record);
         }
         return;
     }
     // No room to work the order out: the list sorts as the numbers come.
-    availableRecords.clear();
+    availableRecords_.clear();
     for (std::size_t record = 0; record < count; ++record) {
-        const int item = availableList.AddString(Cut(recordTable[record].key));
+        const int item = availableList_.AddString(Cut(recordTable_[record].key));
         if (item < 0)
             break; // the list is out of room
-        availableList.SetItemData(item, static_cast<LPARAM>(record));
+        availableList_.SetItemData(item, static_cast<LPARAM>(record));
     }
 }
 
@@ -164,7 +164,7 @@ std::vector<int> CSpeedDialSelectDlg::AvailableOrder(const std::vector<std::stri
     // locale comparisons, which take about a microsecond each under Wine.
     if (std::all_of(numbers.begin(), numbers.end(), IsDigits))
         return SortedListOrderOfBytes(numbers);
-    const LCID locale = availableList.GetLocale();
+    const LCID locale = availableList_.GetLocale();
     std::vector<std::wstring> texts;
     texts.reserve(numbers.size());
     for (const std::string& number : numbers)
@@ -176,9 +176,9 @@ std::vector<int> CSpeedDialSelectDlg::AvailableOrder(const std::vector<std::stri
 
 int CSpeedDialSelectDlg::AvailableRecord(int item) const
 {
-    if (item >= 0 && static_cast<std::size_t>(item) < availableRecords.size())
-        return availableRecords[static_cast<std::size_t>(item)];
-    return static_cast<int>(availableList.GetItemData(item));
+    if (item >= 0 && static_cast<std::size_t>(item) < availableRecords_.size())
+        return availableRecords_[static_cast<std::size_t>(item)];
+    return static_cast<int>(availableList_.GetItemData(item));
 }
 
 bool CSpeedDialSelectDlg::OnCommand(int id, int code)
@@ -194,16 +194,16 @@ bool CSpeedDialSelectDlg::OnCommand(int id, int code)
 void CSpeedDialSelectDlg::AddSelectedItems()
 {
     // Ascending item indexes: the records in the list's sorted order.
-    std::vector<int> recordIndexes = availableList.GetSelItems();
+    std::vector<int> recordIndexes = availableList_.GetSelItems();
     for (int& item : recordIndexes)
         item = AvailableRecord(item);
 
     // Room for every line that may come, so the list does not grow its
     // item table again and again.
-    selectedList.InitStorage(static_cast<int>(recordIndexes.size()), 0);
+    selectedList_.InitStorage(static_cast<int>(recordIndexes.size()), 0);
     SpeedDialSelection::AddOutcome outcome;
     try {
-        outcome = selection.AddRecords(recordIndexes, *this);
+        outcome = selection_.AddRecords(recordIndexes, *this);
     } catch (const std::bad_alloc&) {
         RedrawSelectedList(); // what was added before the failure is shown
         throw;
@@ -215,32 +215,32 @@ void CSpeedDialSelectDlg::AddSelectedItems()
 
 void CSpeedDialSelectDlg::QuietSelectedList()
 {
-    if (!selectedListQuiet) {
-        selectedList.SetRedraw(false);
-        selectedListQuiet = true;
+    if (!selectedListQuiet_) {
+        selectedList_.SetRedraw(false);
+        selectedListQuiet_ = true;
     }
 }
 
 void CSpeedDialSelectDlg::RedrawSelectedList()
 {
-    if (selectedListQuiet) {
-        selectedList.SetRedraw(true);
-        selectedListQuiet = false;
+    if (selectedListQuiet_) {
+        selectedList_.SetRedraw(true);
+        selectedListQuiet_ = false;
     }
 }
 
 void CSpeedDialSelectDlg::Appended(const std::string& itemText, int recordIndex)
 {
     QuietSelectedList();
-    const int item = selectedList.AddString(itemText);
+    const int item = selectedList_.AddString(itemText);
     if (item >= 0) // LB_SETITEMDATA with -1 would touch every item
-        selectedList.SetItemData(item, recordIndex);
+        selectedList_.SetItemData(item, recordIndex);
 }
 
 void CSpeedDialSelectDlg::Removed(int position)
 {
     QuietSelectedList();
-    selectedList.DeleteString(position);
+    selectedList_.DeleteString(position);
 }
 
 bool CSpeedDialSelectDlg::AskReplace(const SpeedDialRecord& chosen)
@@ -256,17 +256,17 @@ bool CSpeedDialSelectDlg::AskReplace(const SpeedDialRecord& chosen)
 
 void CSpeedDialSelectDlg::ViewDetails()
 {
-    if (availableList.GetSelCount() != 1) {
+    if (availableList_.GetSelCount() != 1) {
         ShowMessage(kExactlyOneText, kCaption, MB_OK | MB_ICONWARNING);
         return;
     }
-    const int item = availableList.GetFirstSelected();
+    const int item = availableList_.GetFirstSelected();
     if (item < 0)
         return;
     const int record = AvailableRecord(item);
-    if (record < 0 || static_cast<std::size_t>(record) >= recordTable.size())
+    if (record < 0 || static_cast<std::size_t>(record) >= recordTable_.size())
         return;
-    CSpeedDialRecordDlg details(Handle(), recordTable[static_cast<std::size_t>(record)]);
-    details.SetHelp(context.help, kHelpSpeedDialRecord);
+    CSpeedDialRecordDlg details(Handle(), recordTable_[static_cast<std::size_t>(record)]);
+    details.SetHelp(context_.help, kHelpSpeedDialRecord);
     details.DoModal();
 }

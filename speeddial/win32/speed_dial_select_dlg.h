@@ -30,10 +30,10 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
-    const CListBox& SourceList() const override { return availableList; }
-    bool IsFull() const override { return selection.IsFull(); }
+    const CListBox& SourceList() const override { return availableList_; }
+    bool IsFull() const override { return selection_.IsFull(); }
     void AddSelectedItems() override;
-    void StoreChoice() override { selection.StoreChoice(result); }
+    void StoreChoice() override { selection_.StoreChoice(result_); }
 
 private:
     // SpeedDialSelection::View: the selected list follows the model.
@@ -53,12 +53,12 @@ private:
     void QuietSelectedList();
     void RedrawSelectedList();
 
-    const std::string& sourcePath;
-    const SpeedDialTable& recordTable;
-    SpeedDialSelection selection; // what selectedList shows, position for position
+    const std::string& sourcePath_;
+    const SpeedDialTable& recordTable_;
+    SpeedDialSelection selection_; // what selectedList_ shows, position for position
     // The record index of every available list item, as its item data holds
     // it: "To ->" reads it here rather than asking the list item by item.
-    std::vector<int> availableRecords;
-    CListBox availableList;
-    bool selectedListQuiet = false;
+    std::vector<int> availableRecords_;
+    CListBox availableList_;
+    bool selectedListQuiet_ = false;
 };
