@@ -201,16 +201,17 @@ private:
         const std::unique_ptr<ProgressNotice> notice = service_.ShowProgressNotice();
         std::vector<DirectoryEntry> page;
         for (;;) {
-            if (notice->StopRequested()) {
+            page.clear();
+            const DirectorySearch::Page step = search->Next(page, error);
+            Take(page);
+            // Cancel is taken between two pages: the first page always comes.
+            if (step == DirectorySearch::Page::kMore) {
+                if (!notice->StopRequested())
+                    continue;
                 search->Abandon();
                 reading_.stopped = true;
                 break;
             }
-            page.clear();
-            const DirectorySearch::Page step = search->Next(page, error);
-            Take(page);
-            if (step == DirectorySearch::Page::kMore)
-                continue;
             reading_.incomplete = step == DirectorySearch::Page::kSizeLimit;
             if (step == DirectorySearch::Page::kFailed) {
                 if (reading_.entriesRead == 0)

@@ -23,6 +23,6 @@ struct DirectoryReading {
 
 // False when there is nothing to offer: message then says why, naming the
 // server and the directory's own error text, or is empty when the user
-// cancelled (the sign-in, or the search before anything came).
+// cancelled the sign-in or stopped the search before a fax number came.
 bool ReadDirectory(DirectoryService& service, const AnsiCodePage& codePage, DirectoryReading& reading,
                    std::string& message);
