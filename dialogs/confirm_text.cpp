@@ -26,14 +26,6 @@ const char* RejectedLabel(DataSourceKind kind)
     return addressBook ? "Rejected from selection:" : "Rejected from database:";
 }
 
-std::vector<std::string> ConfirmLines(const ImportResult& result)
-{
-    std::vector<std::string> lines(ConfirmLineCount(result));
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        ConfirmLine(result, i, lines[i]);
-    return lines;
-}
-
 std::size_t ConfirmLineCount(const ImportResult& result)
 {
     return result.EntryCount();

@@ -16,9 +16,8 @@ std::string ConfirmHeadline(int entryCount);
 std::string ConfirmCapLine(int entryCap, int validFaxCount, bool walkStopped, bool sourceIncomplete);
 // Label of the rejected count: address books reject from the selection.
 const char* RejectedLabel(DataSourceKind kind);
-// One "name<TAB>fax" line per entry to import.
-std::vector<std::string> ConfirmLines(const ImportResult& result);
-// The same one at a time, for long lists: their number, and line `index`
-// written over `line` (which keeps its room from one line to the next).
+// The "name<TAB>fax" lines of the entries to import, one at a time for long
+// lists: their number, and line `index` written over `line` (which keeps its
+// room from one line to the next).
 std::size_t ConfirmLineCount(const ImportResult& result);
 void ConfirmLine(const ImportResult& result, std::size_t index, std::string& line);

@@ -57,13 +57,6 @@ void SpeedDialSelection::MarkChosen(int recordIndex, bool chosen)
     isChosen_[index] = chosen;
 }
 
-std::string SpeedDialSelection::ItemText(int recordIndex) const
-{
-    std::string text;
-    WriteItemText(recordIndex, text);
-    return text;
-}
-
 void SpeedDialSelection::WriteItemText(int recordIndex, std::string& text) const
 {
     const SpeedDialEntry& entry = table_[static_cast<std::size_t>(recordIndex)];

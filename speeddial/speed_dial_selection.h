@@ -39,8 +39,6 @@ public:
     void RemovePositions(const std::vector<int>& positions);
 
     bool IsFull() const;
-    // "number<TAB>name [fax]", at most 255 characters.
-    std::string ItemText(int recordIndex) const;
     // OK: the chosen records become the recipients, in list order, each
     // with a copy of its table entry.
     void StoreChoice(ImportResult& result) const;
@@ -60,7 +58,8 @@ private:
     // Every record's key hash, worked out once in table order: the set then
     // reads a record only to compare two whose hashes are equal.
     void HashKeys();
-    // ItemText written over text, which keeps its room for the next one.
+    // The list line "number<TAB>name [fax]", at most 255 characters, written
+    // over text, which keeps its room for the next one.
     void WriteItemText(int recordIndex, std::string& text) const;
     bool IsChosen(int recordIndex) const;
     void MarkChosen(int recordIndex, bool chosen);

@@ -95,12 +95,12 @@ TEST(ConfirmText, HeadlineLabelAndLines)
     result.recipients.Append({"Ann Lee", "123"});
     result.recipients.Append({"", "456"});
     result.recipients.Append({"\x81[ Ann [HQ]", "789"}); // brackets in a name stay in the name
-    EXPECT_EQ(ConfirmLines(result), (std::vector<std::string>{"Ann Lee\t123", "\t456", "\x81[ Ann [HQ]\t789"}));
     // One at a time into the same string, as the dialog fills its list.
-    EXPECT_EQ(ConfirmLineCount(result), 3u);
-    std::string line = "left over from a longer line";
-    ConfirmLine(result, 1, line);
-    EXPECT_EQ(line, "\t456");
+    ASSERT_EQ(ConfirmLineCount(result), 3u);
+    std::vector<std::string> lines(3, "left over from a longer line");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ConfirmLine(result, i, lines[i]);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Ann Lee\t123", "\t456", "\x81[ Ann [HQ]\t789"}));
 }
 
 } // namespace
