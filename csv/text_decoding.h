@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/utf8_text.h"
+
 class AnsiCodePage;
 
 enum class TextEncoding { kAnsi, kUtf8, kUtf16Le, kUtf16Be };
@@ -26,10 +28,6 @@ DetectedEncoding DetectTextEncoding(const char* bytes, std::size_t size);
 // Separators, quotes and line breaks are single bytes in both, and no other
 // character contains their bytes. Throws std::bad_alloc.
 TextEncoding DecodeToUtf8(std::vector<char>& text);
-
-// Appends UTF-8 bytes in the code page; a byte that does not belong to a
-// valid sequence becomes '?'. Throws std::bad_alloc.
-void AppendUtf8AsAnsi(const char* bytes, std::size_t size, const AnsiCodePage& codePage, std::vector<char>& out);
 
 // Brings cells cut out of text in the code page: cells of UTF-8 text are
 // converted, each in place where the converted text fits, else into room of

@@ -6,6 +6,7 @@
 
 #include "core/ansi_code_page.h"
 #include "core/text_routines.h"
+#include "core/utf8_text.h"
 
 namespace {
 
@@ -21,11 +22,9 @@ std::string AnsiFromUtf16(const std::u16string& text, const AnsiCodePage& codePa
 // Settings and names come as UTF-8; messages are shown in the ANSI code page.
 std::string AnsiFromUtf8(const std::string& text, const AnsiCodePage& codePage)
 {
-    constexpr unsigned kUtf8CodePage = 65001;
-    std::u16string wide;
-    if (!codePage.AppendToUtf16(kUtf8CodePage, text.data(), text.size(), wide))
-        return text;
-    return AnsiFromUtf16(wide, codePage);
+    std::vector<char> ansi;
+    AppendUtf8AsAnsi(text.data(), text.size(), codePage, ansi);
+    return std::string(ansi.begin(), ansi.end());
 }
 
 std::string WithDirectoryText(std::string message, const DirectoryError& error)
