@@ -140,3 +140,24 @@ AddEntryOutcome AddRecipientEntry(char* name, char* fax, ImportResult& result, c
     result.recipients.Append({name, fax});
     return AddEntryOutcome::kAdded;
 }
+
+char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view word)
+{
+    if (text.size() < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (AsciiUpper(text[i]) != AsciiUpper(word[i]))
+            return false;
+    }
+    return true;
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view word)
+{
+    return text.size() == word.size() && StartsWithIgnoringCase(text, word);
+}

@@ -13,6 +13,13 @@ struct ImportResult;
 
 // text without the characters of drop (blanks, 0x20, unless told) at either end.
 std::string_view Trimmed(std::string_view text, const char* drop = " ");
+
+// a to z as A to Z; every other byte as it is.
+char AsciiUpper(char c);
+// Comparisons that ignore the case of the ASCII letters only, as protocol
+// and format names want (vCard properties, LDAP attributes, setting words).
+bool StartsWithIgnoringCase(std::string_view text, std::string_view word);
+bool EqualsIgnoringCase(std::string_view text, std::string_view word);
 // Trimmed in place.
 void TrimSpaces(char* text);
 // Turns line breaks (CR LF counts as one) and tabs into blanks.

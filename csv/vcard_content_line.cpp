@@ -8,11 +8,6 @@
 
 namespace {
 
-char AsciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // A parameter value without its blanks and quotes.
 std::string_view ParameterWord(std::string_view text)
 {
@@ -189,22 +184,6 @@ unsigned ValueCharset(const Property& property, TextEncoding encoding)
 }
 
 } // namespace
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view word)
-{
-    if (text.size() < word.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (AsciiUpper(text[i]) != word[i])
-            return false;
-    }
-    return true;
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view word)
-{
-    return text.size() == word.size() && StartsWithIgnoringCase(text, word);
-}
 
 Property ParseProperty(std::string_view line)
 {

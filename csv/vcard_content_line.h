@@ -38,10 +38,6 @@ struct Property {
     unsigned charset = kTextCharset;
 };
 
-// ASCII letters only; word is upper case.
-bool StartsWithIgnoringCase(std::string_view text, std::string_view word);
-bool EqualsIgnoringCase(std::string_view text, std::string_view word);
-
 // Reads "[group.]NAME;param;param:value". A line without a colon outside
 // quotes has no value and is of no kind.
 Property ParseProperty(std::string_view line);

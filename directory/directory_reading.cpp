@@ -127,17 +127,16 @@ public:
 
     bool Read()
     {
+        const std::string domain = service_.ComputerDomain();
         std::string badName;
         std::string badValue;
-        if (!ReadDirectorySettings(service_.Settings(), !service_.ComputerDomain().empty(), settings_, badName,
-                                   badValue)) {
+        if (!ReadDirectorySettings(service_.Settings(), !domain.empty(), settings_, badName, badValue)) {
             message_ = "The company directory setting " + badName + " has a value that cannot be used:\n\"" +
                        AnsiFromUtf8(badValue, codePage_) + "\"\n\nCorrect it under " + kSettingsKey +
                        ", or ask your administrator if a policy sets it.";
             return false;
         }
-        reading_.server =
-            AnsiFromUtf8(settings_.server.empty() ? service_.ComputerDomain() : settings_.server, codePage_);
+        reading_.server = AnsiFromUtf8(settings_.server.empty() ? domain : settings_.server, codePage_);
         if (reading_.server.empty()) {
             message_ = std::string("No company directory is set up on this computer.\n\nSet its Server under ") +
                        kSettingsKey + ", or ask your administrator.";
@@ -165,11 +164,11 @@ private:
     // gets them from the user.
     bool SignIn(DirectoryError& error)
     {
-        if (settings_.bind != DirectoryBind::kSimple && connection_->Bind(settings_.bind, nullptr, error))
+        if (settings_.bind == DirectoryBind::kSimple)
+            return SignInWithPassword(error);
+        if (connection_->Bind(settings_.bind, nullptr, error))
             return true;
-        if (settings_.bind != DirectoryBind::kSimple && error.kind != DirectoryError::Kind::kNeedsStrongerBind)
-            return false;
-        return SignInWithPassword(error);
+        return error.kind == DirectoryError::Kind::kNeedsStrongerBind && SignInWithPassword(error);
     }
 
     bool SignInWithPassword(DirectoryError& error)
@@ -211,12 +210,10 @@ private:
                 reading_.stopped = true;
                 break;
             }
-            reading_.incomplete = step == DirectorySearch::Page::kSizeLimit;
-            if (step == DirectorySearch::Page::kFailed) {
-                if (reading_.entriesRead == 0)
-                    return SearchFailed(baseDn, error);
-                reading_.incomplete = true; // what came before the failure is offered
-            }
+            if (step == DirectorySearch::Page::kFailed && reading_.entriesRead == 0)
+                return SearchFailed(baseDn, error);
+            // Stopped at the size limit, or failed after some pages: what came is offered.
+            reading_.incomplete = step != DirectorySearch::Page::kLast;
             break;
         }
         return Finish();
@@ -267,26 +264,6 @@ private:
 };
 
 } // namespace
-
-const std::vector<std::u16string>* DirectoryEntry::Values(const std::string& attributeName) const
-{
-    for (const Attribute& attribute : attributes) {
-        if (attribute.name.size() == attributeName.size() &&
-            std::equal(attribute.name.begin(), attribute.name.end(), attributeName.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            }))
-            return &attribute.values;
-    }
-    return nullptr;
-}
-
-DirectoryCredentials::~DirectoryCredentials()
-{
-    // Through a volatile pointer, so the compiler keeps the writes.
-    volatile char16_t* secret = password.empty() ? nullptr : &password[0];
-    for (std::size_t i = 0; i < password.size(); ++i)
-        secret[i] = u'\0';
-}
 
 bool ReadDirectory(DirectoryService& service, const AnsiCodePage& codePage, DirectoryReading& reading,
                    std::string& message)

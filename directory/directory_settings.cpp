@@ -5,24 +5,13 @@
 #include <initializer_list>
 #include <utility>
 
+#include "core/text_routines.h"
+
 namespace {
 
 std::string TrimmedBlanks(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool EqualsIgnoringCase(const std::string& text, const char* word)
-{
-    std::size_t i = 0;
-    for (; word[i] != '\0'; ++i) {
-        if (i == text.size() || std::tolower(static_cast<unsigned char>(text[i])) != word[i])
-            return false;
-    }
-    return i == text.size();
+    return std::string(Trimmed(text, " \t"));
 }
 
 // A decimal number from 1 to most, nothing else.
