@@ -28,6 +28,7 @@ add_library(faximport_framework STATIC
     framework/list_box.cpp
     framework/retired_lists.cpp
     framework/message_box.cpp
+    framework/wide_text.cpp
     framework/window.cpp
 )
 target_include_directories(faximport_framework PUBLIC ${PROJECT_SOURCE_DIR})
@@ -100,7 +101,6 @@ target_sources(faximport_win32 PRIVATE
     directory/win32/ldap_directory.cpp
     directory/win32/registry_directory_settings.cpp
     directory/win32/sign_in_dlg.cpp
-    directory/win32/wide_text.cpp
 )
 target_link_libraries(faximport_win32 PUBLIC wldap32)
 

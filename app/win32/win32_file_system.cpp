@@ -16,6 +16,7 @@
 #include <new>
 
 #include "framework/handles.h"
+#include "framework/wide_text.h"
 
 namespace {
 
@@ -112,14 +113,8 @@ std::wstring ExtendedLengthPath(const std::string& path)
     } else {
         return std::wstring();
     }
-    if (rest.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        return std::wstring();
-    const int units = MultiByteToWideChar(CP_ACP, 0, rest.data(), static_cast<int>(rest.size()), nullptr, 0);
-    if (units <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, rest.data(), static_cast<int>(rest.size()), &wide[0], units);
-    return prefix + wide;
+    const std::wstring wide = WideFromAnsi(rest);
+    return wide.empty() ? std::wstring() : prefix + wide;
 }
 
 // Opens an existing file for reading, sharing every access. CreateFileA

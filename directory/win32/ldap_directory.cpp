@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "directory/win32/wide_text.h"
+#include "framework/wide_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "directory/win32/wide_text.h"
 #include "framework/handles.h"
+#include "framework/wide_text.h"
 
 namespace {
 

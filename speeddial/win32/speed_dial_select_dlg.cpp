@@ -13,6 +13,7 @@
 #include <new>
 #include <vector>
 
+#include "framework/wide_text.h"
 #include "res/resource.h"
 #include "speeddial/sorted_list_order.h"
 #include "speeddial/win32/speed_dial_record_dlg.h"
@@ -43,18 +44,6 @@ std::string FieldText(const char* field, std::size_t size)
 bool IsDigits(const std::string& text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The text as the list keeps it: converted with the ANSI code page.
-std::wstring ListText(const std::string& text)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 1)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return wide;
 }
 
 // How a sorted list box compares two item texts: in its locale, without
@@ -168,7 +157,7 @@ std::vector<int> CSpeedDialSelectDlg::AvailableOrder(const std::vector<std::stri
     std::vector<std::wstring> texts;
     texts.reserve(numbers.size());
     for (const std::string& number : numbers)
-        texts.push_back(ListText(number));
+        texts.push_back(WideFromAnsi(number)); // as the list keeps it
     return SortedListOrder(count, [&](int a, int b) {
         return CompareAsSortedList(locale, texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)]);
     });
