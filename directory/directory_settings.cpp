@@ -87,14 +87,14 @@ bool ParseChoice(const std::string& text, std::initializer_list<std::pair<const 
 }
 
 // "host" or "host:port": a host without blanks, slashes or brackets, and a
-// port from 1 to 65535.
-bool IsServer(const std::string& text)
+// port from 1 to 65535 (0 when none is given).
+bool ParseServer(const std::string& text, std::string& host, int& port)
 {
     const std::size_t colon = text.rfind(':');
-    const std::string host = colon == std::string::npos ? text : text.substr(0, colon);
+    host = colon == std::string::npos ? text : text.substr(0, colon);
     if (host.empty() || host.find_first_of(" \t/\\[]@") != std::string::npos)
         return false;
-    int port = 0;
+    port = 0;
     return colon == std::string::npos || ParseCount(text.substr(colon + 1), 65535, port);
 }
 
@@ -140,7 +140,7 @@ bool ReadDirectorySettings(const DirectorySettingsStore& store, bool inDomain, D
     };
     check(name::kServer, [&](const std::string& value) {
         settings.server = value;
-        return IsServer(value);
+        return ParseServer(value, settings.host, settings.port);
     });
     check(name::kBaseDn, [&](const std::string& value) {
         settings.baseDn = value;

@@ -17,6 +17,8 @@ constexpr int kMaxDirectoryTimeoutSeconds = 600;
 
 struct DirectorySettings {
     std::string server; // "host" or "host:port"; empty: the computer's domain
+    std::string host;   // server's host part
+    int port = 0;       // server's port; 0: the standard one for the security
     std::string baseDn; // empty: the server's default naming context
     std::string filter = kDefaultDirectoryFilter;
     std::vector<std::string> nameAttributes{"displayName", "cn"}; // then givenName and sn

@@ -64,38 +64,30 @@ DirectoryError ErrorOf(ULONG code)
     return ErrorOf(code, KindOf(code));
 }
 
-// A text kept as UTF-16 for a call that takes a non-const PWCHAR.
-class CallText {
+// wldap32 takes its texts as PWCHAR, which it only reads.
+PWCHAR CallText(const std::u16string& text)
+{
+    return const_cast<PWCHAR>(reinterpret_cast<const wchar_t*>(text.c_str()));
+}
+
+// Attribute names as UTF-16, and the null-terminated list of pointers to
+// them that a search takes.
+class AttributeList {
 public:
-    explicit CallText(const std::string& utf8)
+    explicit AttributeList(const std::vector<std::string>& names)
     {
-        const std::wstring wide = WideFromUtf8(utf8);
-        text_.assign(wide.begin(), wide.end());
-        text_.push_back(L'\0');
+        for (const std::string& name : names)
+            names_.push_back(WideFromUtf8(name));
+        for (std::wstring& name : names_)
+            pointers_.push_back(name.data());
+        pointers_.push_back(nullptr);
     }
-    PWCHAR get() { return text_.data(); }
+    PWCHAR* get() { return pointers_.data(); }
 
 private:
-    std::vector<wchar_t> text_;
+    std::vector<std::wstring> names_;
+    std::vector<PWCHAR> pointers_;
 };
-
-std::vector<CallText> CallTexts(const std::vector<std::string>& texts)
-{
-    std::vector<CallText> converted;
-    for (const std::string& text : texts)
-        converted.emplace_back(text);
-    return converted;
-}
-
-// The null-terminated list of pointers an attribute list is passed as.
-std::vector<PWCHAR> AttributeList(std::vector<CallText>& names)
-{
-    std::vector<PWCHAR> list;
-    for (CallText& name : names)
-        list.push_back(name.get());
-    list.push_back(nullptr);
-    return list;
-}
 
 // Appends every entry of a result with the values of its attributes.
 void TakeEntries(LDAP* ldap, LDAPMessage* result, std::vector<DirectoryEntry>& entries)
@@ -137,20 +129,16 @@ public:
         UniqueMessage result(raw);
         if (result)
             TakeEntries(ldap_, result.get(), entries);
-        switch (code) {
-        case LDAP_SUCCESS:
+        if (code == LDAP_SUCCESS)
             return Page::kMore;
-        case LDAP_NO_RESULTS_RETURNED:
-            Finish();
+        // The search is over: its block is released like an abandoned one.
+        Abandon();
+        if (code == LDAP_NO_RESULTS_RETURNED)
             return Page::kLast;
-        case LDAP_SIZELIMIT_EXCEEDED:
-            Finish();
+        if (code == LDAP_SIZELIMIT_EXCEEDED)
             return Page::kSizeLimit;
-        default:
-            Finish();
-            error = ErrorOf(code);
-            return Page::kFailed;
-        }
+        error = ErrorOf(code);
+        return Page::kFailed;
     }
 
     void Abandon() override
@@ -161,9 +149,6 @@ public:
     }
 
 private:
-    // The search is over: its block is released like an abandoned one.
-    void Finish() { Abandon(); }
-
     LDAP* ldap_;
     PLDAPSearch search_;
     ULONG pageSize_;
@@ -181,12 +166,8 @@ public:
             // The signed-in Windows user, through Kerberos or NTLM.
             code = ldap_bind_sW(ldap_.get(), nullptr, nullptr, LDAP_AUTH_NEGOTIATE);
         } else if (how == DirectoryBind::kSimple && credentials != nullptr) {
-            std::vector<wchar_t> user(credentials->user.begin(), credentials->user.end());
-            std::vector<wchar_t> password(credentials->password.begin(), credentials->password.end());
-            user.push_back(L'\0');
-            password.push_back(L'\0');
-            code = ldap_simple_bind_sW(ldap_.get(), user.data(), password.data());
-            SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
+            // Passed as they are, so no further copy of the password is made.
+            code = ldap_simple_bind_sW(ldap_.get(), CallText(credentials->user), CallText(credentials->password));
         } else {
             code = ldap_simple_bind_sW(ldap_.get(), nullptr, nullptr);
         }
@@ -198,13 +179,12 @@ public:
 
     bool DefaultBase(std::string& baseDn, DirectoryError& error) override
     {
-        std::vector<CallText> names = CallTexts({"defaultNamingContext", "namingContexts"});
-        std::vector<PWCHAR> attributes = AttributeList(names);
-        CallText root("");
-        CallText anything("(objectClass=*)");
+        AttributeList attributes({"defaultNamingContext", "namingContexts"});
+        std::wstring root;
+        std::wstring anything = L"(objectClass=*)";
         LDAPMessage* raw = nullptr;
         const ULONG code =
-            ldap_search_sW(ldap_.get(), root.get(), LDAP_SCOPE_BASE, anything.get(), attributes.data(), 0, &raw);
+            ldap_search_sW(ldap_.get(), root.data(), LDAP_SCOPE_BASE, anything.data(), attributes.get(), 0, &raw);
         UniqueMessage result(raw);
         if (code != LDAP_SUCCESS) {
             error = ErrorOf(code);
@@ -227,12 +207,11 @@ public:
                                             const std::vector<std::string>& attributes, int pageSize,
                                             DirectoryError& error) override
     {
-        CallText base(baseDn);
-        CallText wideFilter(filter);
-        std::vector<CallText> names = CallTexts(attributes);
-        std::vector<PWCHAR> list = AttributeList(names);
+        std::wstring base = WideFromUtf8(baseDn);
+        std::wstring wideFilter = WideFromUtf8(filter);
+        AttributeList list(attributes);
         PLDAPSearch search =
-            ldap_search_init_pageW(ldap_.get(), base.get(), LDAP_SCOPE_SUBTREE, wideFilter.get(), list.data(), 0,
+            ldap_search_init_pageW(ldap_.get(), base.data(), LDAP_SCOPE_SUBTREE, wideFilter.data(), list.get(), 0,
                                    nullptr, nullptr, static_cast<ULONG>(timeoutSeconds_), 0, nullptr);
         if (search == nullptr) {
             error = ErrorOf(LdapGetLastError());
@@ -250,17 +229,11 @@ private:
 
 std::unique_ptr<DirectoryConnection> ConnectToDirectory(const DirectorySettings& settings, DirectoryError& error)
 {
-    std::string host = settings.server;
     const bool ldaps = settings.security == DirectorySecurity::kLdaps;
-    ULONG port = ldaps ? kLdapsPort : kLdapPort;
-    const std::size_t colon = host.rfind(':');
-    if (colon != std::string::npos) {
-        port = static_cast<ULONG>(std::stoul(host.substr(colon + 1)));
-        host.resize(colon);
-    }
-    CallText wideHost(host);
+    const ULONG port = settings.port != 0 ? static_cast<ULONG>(settings.port) : ldaps ? kLdapsPort : kLdapPort;
+    std::wstring host = WideFromUtf8(settings.host);
     // A null host name asks wldap32 for a domain controller of the computer's domain.
-    PWCHAR hostName = host.empty() ? nullptr : wideHost.get();
+    PWCHAR hostName = host.empty() ? nullptr : host.data();
     UniqueLdap ldap(ldaps ? ldap_sslinitW(hostName, port, 1) : ldap_initW(hostName, port));
     if (!ldap) {
         error = ErrorOf(LdapGetLastError(), DirectoryError::Kind::kUnreachable);

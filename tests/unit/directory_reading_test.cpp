@@ -77,11 +77,14 @@ TEST(DirectorySettings, ValuesAreCheckedAndNamed)
         }
     }
     FakeDirectory directory;
-    directory.settings = {{"NameAttributes", "cn; sn"}, {"Bind", "Simple"}, {"PageSize", "250"}};
+    directory.settings = {
+        {"Server", "dc1.corp.test:3268"}, {"NameAttributes", "cn; sn"}, {"Bind", "Simple"}, {"PageSize", "250"}};
     DirectorySettings settings;
     std::string badName;
     std::string badValue;
     ASSERT_TRUE(ReadDirectorySettings(directory.Settings(), false, settings, badName, badValue));
+    EXPECT_EQ(settings.host, "dc1.corp.test");
+    EXPECT_EQ(settings.port, 3268);
     EXPECT_EQ(settings.nameAttributes, (Texts{"cn", "sn"}));
     EXPECT_EQ(settings.bind, DirectoryBind::kSimple);
     EXPECT_EQ(settings.pageSize, 250);
