@@ -27,7 +27,7 @@ public:
         faxIndex = 2;
         return true;
     }
-    bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override
+    bool SelectRecipients(const std::string&, const OfferedEntryTable& entries, ImportResult& result) override
     {
         tableSize = entries.size();
         result.recipients.RemoveAll();

@@ -42,7 +42,7 @@ private:
 class AcceptNothing : public CsvDialogs, public SpeedDialDialogs {
 public:
     bool MapFields(const std::string&, const std::vector<const char*>&, int&, int&) override { return false; }
-    bool SelectRecipients(const std::string&, const CsvEntryTable&, ImportResult& result) override
+    bool SelectRecipients(const std::string&, const OfferedEntryTable&, ImportResult& result) override
     {
         result.recipients.RemoveAll();
         return true;

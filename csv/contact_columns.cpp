@@ -146,7 +146,7 @@ ContactRows::ContactRows(const ColumnChoice& choice, const AnsiCodePage& codePag
 {
 }
 
-bool ContactRows::Append(CsvFieldTable& fields, int fieldCount, CsvEntryTable& entries)
+bool ContactRows::Append(CsvFieldTable& fields, int fieldCount, OfferedEntryTable& entries)
 {
     ReadName(fields, fieldCount);
     bool usable = false;
@@ -193,7 +193,7 @@ void ContactRows::ReadName(CsvFieldTable& fields, int fieldCount)
 // A cell may hold several numbers joined by " ::: ", each an entry of its
 // own; keepEmpty gives a cell without such joints its entry even when it
 // holds no usable number.
-bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries)
+bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, OfferedEntryTable& entries)
 {
     if (keepEmpty && FindNumberJoint(cell) == nullptr)
         return AppendEntry(cell, true, entries);
@@ -210,12 +210,12 @@ bool ContactRows::AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entri
 
 // Cleans the number and appends its entry, also an unusable one when
 // keepEmpty; returns whether the number is usable.
-bool ContactRows::AppendEntry(char* fax, bool keepEmpty, CsvEntryTable& entries)
+bool ContactRows::AppendEntry(char* fax, bool keepEmpty, OfferedEntryTable& entries)
 {
     const bool usable = CleanFaxNumber(fax, codePage_) > 0;
     if (!usable && !keepEmpty)
         return false;
-    CsvEntry entry;
+    OfferedEntry entry;
     CopyTextField(entry.name, name_.c_str(), codePage_.LeadBytes());
     CopyTextField(entry.faxNumber, fax, codePage_.LeadBytes());
     entries.push_back(entry);

@@ -45,12 +45,12 @@ public:
 
     // Appends the entries of one row (its fields in the code page); returns
     // whether one of them has a usable fax number.
-    bool Append(CsvFieldTable& fields, int fieldCount, CsvEntryTable& entries);
+    bool Append(CsvFieldTable& fields, int fieldCount, OfferedEntryTable& entries);
 
 private:
     void ReadName(CsvFieldTable& fields, int fieldCount);
-    bool AppendNumbers(char* cell, bool keepEmpty, CsvEntryTable& entries);
-    bool AppendEntry(char* fax, bool keepEmpty, CsvEntryTable& entries);
+    bool AppendNumbers(char* cell, bool keepEmpty, OfferedEntryTable& entries);
+    bool AppendEntry(char* fax, bool keepEmpty, OfferedEntryTable& entries);
 
     const ColumnChoice& choice_;
     const AnsiCodePage& codePage_;

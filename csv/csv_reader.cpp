@@ -70,7 +70,7 @@ bool MapColumnsByHand(CsvFieldTable& header, int fieldCount, CsvDialogs& dialogs
 // Turns the data records into entries, converting the cells it reads to the
 // code page; rows without a usable fax number count in rejectedRows.
 ReadStatus BuildEntries(RecordCursor& records, const ColumnChoice& choice, const AnsiCodePage& codePage,
-                        CellConverter& cells, CsvEntryTable& entries, int& rejectedRows)
+                        CellConverter& cells, OfferedEntryTable& entries, int& rejectedRows)
 {
     const std::vector<int> usedColumns = UsedColumns(choice);
     ContactRows rows(choice, codePage);
@@ -97,7 +97,7 @@ ReadStatus BuildEntries(RecordCursor& records, const ColumnChoice& choice, const
 
 // Room for every line after the header and every fax column, but never more
 // than an import can take; checked against overflow first.
-void ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, CsvEntryTable& entries)
+void ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, OfferedEntryTable& entries)
 {
     const std::uint64_t lines = records.LinesLeft();
     const std::uint64_t columns = std::max<std::size_t>(choice.faxColumns.size(), 1);
@@ -106,7 +106,7 @@ void ReserveEntries(const RecordCursor& records, const ColumnChoice& choice, Csv
 }
 
 // Offers the entries in the selection dialog, the text freed first.
-ReadOutcome SelectFrom(const CsvEntryTable& entries, int rejected, std::vector<char>& text, CsvDialogs& dialogs,
+ReadOutcome SelectFrom(const OfferedEntryTable& entries, int rejected, std::vector<char>& text, CsvDialogs& dialogs,
                        const std::string& path, ImportResult& result)
 {
     std::vector<char>().swap(text);
@@ -146,7 +146,7 @@ ReadOutcome ReadCsvEntries(std::vector<char>& text, TextEncoding encoding, CsvDi
     }
     if (choice.faxColumns.empty())
         return {ReadStatus::kNoFaxColumn};
-    CsvEntryTable entries;
+    OfferedEntryTable entries;
     ReserveEntries(records, choice, entries);
     ReadOutcome built;
     built.status = BuildEntries(records, choice, codePage, cells, entries, built.rejected);
@@ -165,7 +165,7 @@ ReadOutcome ReadCsvText(std::vector<char>& text, CsvDialogs& dialogs, const Ansi
         return {ReadStatus::kNothing}; // a byte-order mark and nothing else is an empty file
     if (!IsVCardText(text.data(), text.size() - 1))
         return ReadCsvEntries(text, encoding, dialogs, codePage, path, kind, result);
-    CsvEntryTable entries;
+    OfferedEntryTable entries;
     const ReadOutcome read = ReadVCardEntries(text.data(), text.size() - 1, encoding, codePage, entries);
     if (!read.Ok())
         return read;

@@ -11,9 +11,6 @@
 class AnsiCodePage;
 class FileSystem;
 
-using CsvEntry = OfferedEntry;
-using CsvEntryTable = OfferedEntryTable;
-
 // The two dialogs the reader runs.
 class CsvDialogs {
 public:
@@ -24,7 +21,7 @@ public:
                            int& faxIndex) = 0;
     // On OK the result's recipients hold the choice; on Cancel they are
     // empty. Returns OK.
-    virtual bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) = 0;
+    virtual bool SelectRecipients(const std::string& path, const OfferedEntryTable& entries, ImportResult& result) = 0;
 };
 
 // Runs the whole CSV source: load, cut, choose columns, build entries, select.

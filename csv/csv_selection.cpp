@@ -9,7 +9,7 @@
 
 std::size_t CsvSelection::KeyHash::operator()(int entryIndex) const
 {
-    const CsvEntry& entry = (*entries)[static_cast<std::size_t>(entryIndex)];
+    const OfferedEntry& entry = (*entries)[static_cast<std::size_t>(entryIndex)];
     const std::size_t fax = std::hash<std::string_view>()(std::string_view(entry.faxNumber));
     const std::size_t name = std::hash<std::string_view>()(std::string_view(entry.name));
     return fax ^ (name + 0x9e3779b9u + (fax << 6) + (fax >> 2));
@@ -17,14 +17,14 @@ std::size_t CsvSelection::KeyHash::operator()(int entryIndex) const
 
 bool CsvSelection::KeyEqual::operator()(int a, int b) const
 {
-    const CsvEntry& first = (*entries)[static_cast<std::size_t>(a)];
-    const CsvEntry& second = (*entries)[static_cast<std::size_t>(b)];
+    const OfferedEntry& first = (*entries)[static_cast<std::size_t>(a)];
+    const OfferedEntry& second = (*entries)[static_cast<std::size_t>(b)];
     return std::strcmp(first.faxNumber, second.faxNumber) == 0 && std::strcmp(first.name, second.name) == 0;
 }
 
 void CsvSelection::WriteEntryText(int entryIndex, std::string& text) const
 {
-    const CsvEntry& entry = entries_[static_cast<std::size_t>(entryIndex)];
+    const OfferedEntry& entry = entries_[static_cast<std::size_t>(entryIndex)];
     text.clear();
     AppendEntryText(text, entry.name, entry.faxNumber);
 }
@@ -66,7 +66,7 @@ void CsvSelection::StoreChoice(ImportResult& result) const
     result.recipients.RemoveAll();
     result.recipients.Reserve(chosen_.size());
     for (int index : chosen_) {
-        const CsvEntry& entry = entries_[static_cast<std::size_t>(index)];
+        const OfferedEntry& entry = entries_[static_cast<std::size_t>(index)];
         result.recipients.Append({entry.name, entry.faxNumber});
     }
 }

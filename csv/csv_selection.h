@@ -13,7 +13,7 @@
 
 class CsvSelection {
 public:
-    CsvSelection(const CsvEntryTable& entries, int entryCap)
+    CsvSelection(const OfferedEntryTable& entries, int entryCap)
         : entries_(entries), entryCap_(entryCap), chosenKeys_(0, KeyHash{&entries}, KeyEqual{&entries})
     {
     }
@@ -38,15 +38,15 @@ private:
     // Entry indexes stand for their (fax, name) key: two entries with the
     // same fax number and name are the same key. Nothing is copied.
     struct KeyHash {
-        const CsvEntryTable* entries;
+        const OfferedEntryTable* entries;
         std::size_t operator()(int entryIndex) const;
     };
     struct KeyEqual {
-        const CsvEntryTable* entries;
+        const OfferedEntryTable* entries;
         bool operator()(int a, int b) const;
     };
 
-    const CsvEntryTable& entries_;
+    const OfferedEntryTable& entries_;
     const int entryCap_;
     std::vector<int> chosen_;
     std::unordered_set<int, KeyHash, KeyEqual> chosenKeys_; // one entry per chosen key

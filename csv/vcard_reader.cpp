@@ -101,7 +101,7 @@ struct Telephone {
 // The cards of one file and the entries they give.
 class CardReader {
 public:
-    CardReader(const AnsiCodePage& codePage, TextEncoding encoding, CsvEntryTable& entries, int& rejectedCards)
+    CardReader(const AnsiCodePage& codePage, TextEncoding encoding, OfferedEntryTable& entries, int& rejectedCards)
         : codePage_(codePage), encoding_(encoding), faxWords_(FaxWords(codePage)), entries_(entries),
           rejectedCards_(rejectedCards)
     {
@@ -137,7 +137,7 @@ public:
                 continue;
             if (entries_.size() == static_cast<std::size_t>(kMaxEntryCount))
                 return false;
-            CsvEntry entry{};
+            OfferedEntry entry{};
             CopyTextField(entry.faxNumber, telephone.number.c_str(), codePage_.LeadBytes());
             entries_.push_back(entry);
         }
@@ -250,7 +250,7 @@ private:
     const AnsiCodePage& codePage_;
     const TextEncoding encoding_;
     const std::vector<std::string> faxWords_;
-    CsvEntryTable& entries_;
+    OfferedEntryTable& entries_;
     int& rejectedCards_;
     bool inCard_ = false;
     std::string formattedName_;
@@ -280,7 +280,7 @@ bool IsVCardText(const char* text, std::size_t size)
 }
 
 ReadOutcome ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
-                             CsvEntryTable& entries)
+                             OfferedEntryTable& entries)
 {
     ReadOutcome outcome;
     CardReader cards(codePage, encoding, entries, outcome.rejected);

@@ -18,4 +18,4 @@ bool IsVCardText(const char* text, std::size_t size);
 // fax number; its status is kOk, or kTooManyEntries past kMaxEntryCount
 // entries. Throws std::bad_alloc.
 ReadOutcome ReadVCardEntries(const char* text, std::size_t size, TextEncoding encoding, const AnsiCodePage& codePage,
-                             CsvEntryTable& entries);
+                             OfferedEntryTable& entries);

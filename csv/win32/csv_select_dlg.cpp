@@ -18,7 +18,7 @@ constexpr std::size_t kEntryTextBytes = 2 * kMaxTextBytes + 4;
 } // namespace
 
 CCsvSelectDlg::CCsvSelectDlg(HWND parent, const SessionContext& context, const char* captionStart,
-                             const std::string& path, const CsvEntryTable& entries, ImportResult& result,
+                             const std::string& path, const OfferedEntryTable& entries, ImportResult& result,
                              CRetiredLists& retiredLists)
     : CTwoListSelectDlg({IDD_CSV_SELECT, captionStart, IDC_CSV_SELECT_HELP, kHelpCsvSelection, kTypeAheadChars}, parent,
                         context, result, retiredLists),

@@ -18,7 +18,7 @@ public:
     // message boxes, path what is read from; path, entries and retiredLists
     // belong to the caller and outlive the dialog.
     CCsvSelectDlg(HWND parent, const SessionContext& context, const char* captionStart, const std::string& path,
-                  const CsvEntryTable& entries, ImportResult& result, CRetiredLists& retiredLists);
+                  const OfferedEntryTable& entries, ImportResult& result, CRetiredLists& retiredLists);
 
 protected:
     bool OnInitDialog() override;
@@ -34,7 +34,7 @@ private:
 
     const char* captionStart_;
     const std::string& path_;
-    const CsvEntryTable& entries_;
+    const OfferedEntryTable& entries_;
     CsvSelection selection_; // what selectedList_ shows, position for position
     // The entry index of every source list item, as its item data holds it:
     // "To ->" reads it here rather than asking the list item by item.

@@ -17,7 +17,7 @@ bool Win32CsvDialogs::MapFields(const std::string& path, const std::vector<const
     return true;
 }
 
-bool Win32CsvDialogs::SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result)
+bool Win32CsvDialogs::SelectRecipients(const std::string& path, const OfferedEntryTable& entries, ImportResult& result)
 {
     CCsvSelectDlg dialog(nullptr, context_, "CSV Import", path, entries, result, retiredLists_);
     if (dialog.DoModal() == IDOK)

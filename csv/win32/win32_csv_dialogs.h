@@ -10,7 +10,7 @@ public:
     explicit Win32CsvDialogs(const SessionContext& context) : context_(context) {}
     bool MapFields(const std::string& path, const std::vector<const char*>& headerFields, int& nameIndex,
                    int& faxIndex) override;
-    bool SelectRecipients(const std::string& path, const CsvEntryTable& entries, ImportResult& result) override;
+    bool SelectRecipients(const std::string& path, const OfferedEntryTable& entries, ImportResult& result) override;
 
 private:
     const SessionContext& context_;

@@ -22,7 +22,7 @@ public:
         return true;
     }
 
-    bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override
+    bool SelectRecipients(const std::string&, const OfferedEntryTable& entries, ImportResult& result) override
     {
         if (!result.recipients.Empty())
             __builtin_trap();

@@ -37,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextEncoding encoding = size > 0 && (data[0] & 2) != 0 ? TextEncoding::kUtf8 : TextEncoding::kAnsi;
     const char* text = reinterpret_cast<const char*>(data);
     IsVCardText(text, size);
-    CsvEntryTable entries;
+    OfferedEntryTable entries;
     const ReadOutcome read = ReadVCardEntries(text, size, encoding, codePage, entries);
     if ((read.status != ReadStatus::kOk && read.status != ReadStatus::kTooManyEntries) || read.rejected < 0 ||
         read.count != static_cast<int>(entries.size()) || entries.size() > static_cast<std::size_t>(kMaxEntryCount))
         __builtin_trap();
-    for (const CsvEntry& entry : entries) {
+    for (const OfferedEntry& entry : entries) {
         if (!IsWholeField(entry.name, codePage.leadBytes) || !IsWholeField(entry.faxNumber, codePage.leadBytes) ||
             entry.faxNumber[0] == '\0')
             __builtin_trap();

@@ -30,7 +30,7 @@ protected:
     std::vector<std::string> SeenEntries() const
     {
         std::vector<std::string> texts;
-        for (const CsvEntry& entry : dialogs.seenEntries)
+        for (const OfferedEntry& entry : dialogs.seenEntries)
             texts.push_back(std::string(entry.name) + "|" + entry.faxNumber);
         return texts;
     }
@@ -112,7 +112,7 @@ TEST_F(CsvReaderTest, SemicolonAndTabFilesAreSplitAtTheirSeparator)
 TEST_F(CsvReaderTest, AnyStandardExceptionIsReportedAsNoMemory)
 {
     // As a vector too large for a 32-bit process throws.
-    dialogs.choose = [](const CsvEntryTable&) -> std::vector<int> { throw std::length_error("vector::reserve"); };
+    dialogs.choose = [](const OfferedEntryTable&) -> std::vector<int> { throw std::length_error("vector::reserve"); };
     EXPECT_EQ(Read("Name,Fax\nAnn,1\n").status, ReadStatus::kNoMemory);
 }
 

@@ -9,9 +9,9 @@
 
 namespace {
 
-CsvEntry Entry(const char* name, const char* fax)
+OfferedEntry Entry(const char* name, const char* fax)
 {
-    CsvEntry entry;
+    OfferedEntry entry;
     std::strcpy(entry.name, name);
     std::strcpy(entry.faxNumber, fax);
     return entry;
@@ -25,9 +25,9 @@ std::vector<int> Range(int from, int to)
     return indexes;
 }
 
-CsvEntryTable Distinct(int count)
+OfferedEntryTable Distinct(int count)
 {
-    CsvEntryTable table;
+    OfferedEntryTable table;
     for (int i = 0; i < count; ++i)
         table.push_back(Entry(("P" + std::to_string(i)).c_str(), std::to_string(100 + i).c_str()));
     return table;
@@ -35,7 +35,7 @@ CsvEntryTable Distinct(int count)
 
 TEST(CsvSelection, CapStopsAddingAndSaysSo)
 {
-    const CsvEntryTable table = Distinct(60);
+    const OfferedEntryTable table = Distinct(60);
     CsvSelection selection(table, 50);
     EXPECT_EQ(selection.AddEntries(Range(0, 60)), CsvSelection::AddOutcome::kLimitReached);
     ASSERT_EQ(selection.Chosen().size(), 50u);
@@ -47,7 +47,7 @@ TEST(CsvSelection, CapStopsAddingAndSaysSo)
 
 TEST(CsvSelection, FillingTheListExactlyRaisesNoMessage)
 {
-    const CsvEntryTable table = Distinct(50);
+    const OfferedEntryTable table = Distinct(50);
     CsvSelection selection(table, 50);
     EXPECT_EQ(selection.AddEntries(Range(0, 50)), CsvSelection::AddOutcome::kDone);
     EXPECT_TRUE(selection.IsFull());
@@ -55,7 +55,7 @@ TEST(CsvSelection, FillingTheListExactlyRaisesNoMessage)
 
 TEST(CsvSelection, NoCapMeansNoLimit)
 {
-    const CsvEntryTable table = Distinct(300);
+    const OfferedEntryTable table = Distinct(300);
     CsvSelection selection(table, 0);
     EXPECT_EQ(selection.AddEntries(Range(0, 300)), CsvSelection::AddOutcome::kDone);
     EXPECT_EQ(selection.Chosen().size(), 300u);
@@ -63,8 +63,8 @@ TEST(CsvSelection, NoCapMeansNoLimit)
 
 TEST(CsvSelection, PassesOverDuplicatesAndEmptyNumbersSilently)
 {
-    const CsvEntryTable table = {Entry("Ann", "1"), Entry("Ann", "1"), Entry("Bea", "1"), Entry("Cid", ""),
-                                 Entry("Ann", "2")};
+    const OfferedEntryTable table = {Entry("Ann", "1"), Entry("Ann", "1"), Entry("Bea", "1"), Entry("Cid", ""),
+                                     Entry("Ann", "2")};
     CsvSelection selection(table, 0);
     selection.AddEntries(Range(0, 5));
     EXPECT_EQ(selection.Chosen(), (std::vector<int>{0, 2, 4}));
@@ -75,7 +75,7 @@ TEST(CsvSelection, PassesOverDuplicatesAndEmptyNumbersSilently)
 
 TEST(CsvSelection, DeletedEntriesCanBeChosenAgain)
 {
-    const CsvEntryTable table = Distinct(5);
+    const OfferedEntryTable table = Distinct(5);
     CsvSelection selection(table, 0);
     selection.AddEntries(Range(0, 5));
     selection.RemovePositions({3, 1, 1, 42});
@@ -86,7 +86,7 @@ TEST(CsvSelection, DeletedEntriesCanBeChosenAgain)
 
 TEST(CsvSelection, DeletingFreesRoomUnderTheCap)
 {
-    const CsvEntryTable table = Distinct(3);
+    const OfferedEntryTable table = Distinct(3);
     CsvSelection selection(table, 2);
     selection.AddEntries({0, 1});
     selection.RemovePositions({0});
@@ -96,7 +96,7 @@ TEST(CsvSelection, DeletingFreesRoomUnderTheCap)
 
 TEST(CsvSelection, StoresTheChoiceInListOrder)
 {
-    const CsvEntryTable table = {Entry("Ann", "1"), Entry("", "2"), Entry("Cid", "3")};
+    const OfferedEntryTable table = {Entry("Ann", "1"), Entry("", "2"), Entry("Cid", "3")};
     CsvSelection selection(table, 0);
     selection.AddEntries({2});
     selection.AddEntries({0, 1});
@@ -113,7 +113,7 @@ TEST(CsvSelection, DeletingAnEntryFreesItsNameAndNumber)
 {
     // Two rows with the same name and number: only one can be chosen, and
     // once it is deleted the other can.
-    const CsvEntryTable table = {Entry("Ann", "1"), Entry("Ann", "1"), Entry("Bea", "2")};
+    const OfferedEntryTable table = {Entry("Ann", "1"), Entry("Ann", "1"), Entry("Bea", "2")};
     CsvSelection selection(table, 0);
     selection.AddEntries({0, 2});
     selection.AddEntries({1});
@@ -127,18 +127,18 @@ TEST(CsvSelection, DeletingAnEntryFreesItsNameAndNumber)
 
 // The rules as the dialog states them, checked against the chosen list
 // itself on every step: no set, nothing kept beside the list.
-std::vector<int> AddByScanning(const CsvEntryTable& table, std::vector<int> chosen, const std::vector<int>& adds,
+std::vector<int> AddByScanning(const OfferedEntryTable& table, std::vector<int> chosen, const std::vector<int>& adds,
                                int cap)
 {
     for (int index : adds) {
         if (cap > 0 && chosen.size() == static_cast<std::size_t>(cap))
             break;
-        const CsvEntry& entry = table[static_cast<std::size_t>(index)];
+        const OfferedEntry& entry = table[static_cast<std::size_t>(index)];
         if (entry.faxNumber[0] == '\0')
             continue;
         bool same = false;
         for (int other : chosen) {
-            const CsvEntry& chosenEntry = table[static_cast<std::size_t>(other)];
+            const OfferedEntry& chosenEntry = table[static_cast<std::size_t>(other)];
             same = same || (std::strcmp(chosenEntry.faxNumber, entry.faxNumber) == 0 &&
                             std::strcmp(chosenEntry.name, entry.name) == 0);
         }
@@ -152,7 +152,7 @@ TEST(CsvSelection, StaysInStepWithTheListThroughAddsAndDeletes)
 {
     // Few names and numbers, so that many rows are equal.
     std::mt19937 random(3);
-    CsvEntryTable table;
+    OfferedEntryTable table;
     for (int i = 0; i < 120; ++i) {
         const std::string name = std::string(1, static_cast<char>('A' + random() % 4));
         const std::string fax = random() % 10 == 0 ? "" : std::to_string(random() % 5);

@@ -13,7 +13,7 @@ bool FakeCsvDialogs::MapFields(const std::string&, const std::vector<const char*
     return mapOk;
 }
 
-bool FakeCsvDialogs::SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result)
+bool FakeCsvDialogs::SelectRecipients(const std::string&, const OfferedEntryTable& entries, ImportResult& result)
 {
     ++selectCalls;
     seenEntries = entries;

@@ -66,20 +66,20 @@ public:
     int mapCalls = 0;
 
     // Entry indexes to choose, or a function that picks them from the table.
-    std::function<std::vector<int>(const CsvEntryTable&)> choose = [](const CsvEntryTable& table) {
+    std::function<std::vector<int>(const OfferedEntryTable&)> choose = [](const OfferedEntryTable& table) {
         std::vector<int> all;
         for (std::size_t i = 0; i < table.size(); ++i)
             all.push_back(static_cast<int>(i));
         return all;
     };
     bool selectOk = true;
-    CsvEntryTable seenEntries;
+    OfferedEntryTable seenEntries;
     int seenCount = -1;
     int selectCalls = 0;
 
     bool MapFields(const std::string&, const std::vector<const char*>& headerFields, int& nameIndex,
                    int& faxIndex) override;
-    bool SelectRecipients(const std::string&, const CsvEntryTable& entries, ImportResult& result) override;
+    bool SelectRecipients(const std::string&, const OfferedEntryTable& entries, ImportResult& result) override;
 };
 
 // The speed-dial selection: takes every record, or cancels.

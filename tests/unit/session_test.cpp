@@ -137,7 +137,7 @@ TEST_F(SessionTest, ReaderErrorsAreReportedThenNoEntry)
 
 TEST_F(SessionTest, NothingChosenOrNoFaxNumber)
 {
-    platform.csv.choose = [](const CsvEntryTable&) { return std::vector<int>{}; };
+    platform.csv.choose = [](const OfferedEntryTable&) { return std::vector<int>{}; };
     Run();
     EXPECT_EQ(MessageTexts(), (Texts{"No entry to be imported."}));
 }

@@ -23,9 +23,9 @@ VCardRead Read(const std::string& text, const AnsiCodePage& codePage = Windows12
                TextEncoding encoding = TextEncoding::kAnsi)
 {
     VCardRead read;
-    CsvEntryTable entries;
+    OfferedEntryTable entries;
     static_cast<ReadOutcome&>(read) = ReadVCardEntries(text.data(), text.size(), encoding, codePage, entries);
-    for (const CsvEntry& entry : entries)
+    for (const OfferedEntry& entry : entries)
         read.entries.push_back(std::string(entry.name) + "|" + entry.faxNumber);
     return read;
 }
